@@ -1,0 +1,13 @@
+#include "game/form1.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quillora"));
+    Form1 form;
+    form.Form_Load();
+    form.show();
+    return app.exec();
+}

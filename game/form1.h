@@ -1,0 +1,178 @@
+#pragma once
+// The main window. Its procedures keep the names of the game's design and live in several
+// files of game/ (and config/, symbols/), one per concern; this header is their one index.
+// They are public so that tests can drive them exactly as the window's events do.
+#include <QCursor>
+#include <QFrame>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+#include <array>
+
+#include "game/form6.h"
+#include "symbols/form3.h"
+#include "ui/widgets.h"
+
+class QMenuBar;
+class QAction;
+
+class Form1 : public QWidget {
+    Q_OBJECT
+public:
+    explicit Form1(QWidget* parent = nullptr);
+    ~Form1() override;
+
+    // The one main window of the run (the other windows read its quiz picture).
+    static Form1* instance();
+
+    // Start-up and shutdown (form1_startup.cpp).
+    void Form_Load();
+    void ShutDown();
+    void Command1_Click();
+    void mnuExit_Click();
+
+    // Question bank (form1_questionbank.cpp).
+    void LoadData();
+
+    // New game and question round (form1_round.cpp).
+    void btnBegin_Click();
+    void mnuBegin_Click();
+    void NewGame();
+    void NextQuestion();
+    void DisplayQuestion();
+    void btnAnswer_Click(int Index);
+
+    // Target symbol, hints and the map (form1_map.cpp).
+    void DrawTargetSymbol();
+    void SampleRegionColours();
+    void Picture1_MouseDown(int Button, int Shift, float X, float Y);
+    void CheckLocation(qint64 colour);
+    void Crest_Click(int Index);
+    void Image1_Click();
+    // Ends a pending placement: the map forgets the target and gets its default pointer back.
+    void cancelPendingPlacement();
+
+    // Clock and end of game (form1_clock.cpp).
+    void Timer1_Timer();
+    void EndGame();
+    void mnuEndGame_Click();
+
+    // High scores (form1_highscores.cpp).
+    void ReadHighScores();
+    void CheckHighScore();
+    void SaveHighScores();
+    void mnuScores_Click();
+
+    // Layout (form1_layout.cpp).
+    void Form_Resize();
+    void LayoutWindow();
+    void ApplyQuizPicture();
+    void cmdMove_Click(int Index);
+    void Form_DragDrop(QWidget* Source, int X, int Y);
+    // Outer size of the window in twips, frame, title and menu bar included.
+    int widthTw() const;
+    int heightTw() const;
+    void setWidthTw(int width);
+    void setHeightTw(int height);
+    // Place of the question box in twips. Kept in twips, so the arrows' limits hold exactly.
+    QPoint quizBoxTw() const { return m_quizBoxTw; }
+    void setQuizBoxTw(QPoint topLeft);
+    // Gives the question box and every control that wears it a new quiz picture.
+    void setQuizPicture(const QPixmap& picture);
+
+    // Settings file (config/form1_settings.cpp).
+    void ReadSettingsFile();
+
+    // Custom symbols (symbols/form1_symbols.cpp).
+    void LoadCustomSymbols();
+
+    // Commands of the windows still to come.
+    void mnuGameLength_Click();
+    void mnuNewPictures_Click();
+    void mnuSaveOptions_Click();
+    void mnuQuiz_Click();
+    void mnuTreasures_Click();
+    void mnuAbout_Click();
+    void mnuValdraHelp_Click();
+
+    // The picture store and the high-score window (created on demand).
+    Form3* form3() const { return m_form3; }
+    Form6* form6();
+    Form6* existingForm6() const { return m_form6; }
+
+    // --- Controls, with the names of the design ---
+    QMenuBar* menuBar = nullptr;
+    QWidget* client = nullptr;  // the client area below the menu bar
+
+    QFrame* Frame1 = nullptr;
+    ui::PictureImage* imgBar = nullptr;
+    ui::PictureButton* btnBegin = nullptr;
+    QLabel* lblMessage = nullptr;
+    QLabel* Label7 = nullptr;
+    QLabel* lblTurnsLeft = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* lblmin = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* lblsec = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* lblScore = nullptr;
+    QLabel* Label5 = nullptr;
+    QLabel* lblBonus = nullptr;
+    ui::PictureButton* Command1 = nullptr;
+
+    ui::MapPicture* Picture1 = nullptr;
+
+    QFrame* Frame2 = nullptr;
+    ui::PictureImage* imgQuiz = nullptr;
+    ui::CaptionLabel* lblQuestion = nullptr;
+    std::array<ui::PictureButton*, 5> btnAnswer{};  // 1..4
+    std::array<ui::PictureButton*, 4> cmdMove{};    // 0 up, 1 down, 2 left, 3 right
+
+    std::array<ui::PictureImage*, 12> Crest{};
+    QPlainTextEdit* Text2 = nullptr;
+    ui::PictureImage* CrestImage = nullptr;
+    ui::PictureImage* Image1 = nullptr;
+
+    QTimer* Timer1 = nullptr;
+
+    QAction* mnuBegin = nullptr;
+    QAction* mnuEndGame = nullptr;
+    QAction* mnuQuiz = nullptr;
+    QAction* mnuTreasures = nullptr;
+    QAction* mnuExit = nullptr;
+    QAction* mnuGameLength = nullptr;
+    QAction* mnuNewPictures = nullptr;
+    QAction* mnuSaveOptions = nullptr;
+    QAction* mnuScores = nullptr;
+    QAction* mnuAbout = nullptr;
+    QAction* mnuValdraHelp = nullptr;
+
+    // The outcome of the last shutdown request (tests read it; the real run quits).
+    bool shutDownRequested = false;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildControls();
+    void buildMenus();
+    QSize innerChrome() const;
+
+    QPointer<Form3> m_form3;
+    QPointer<Form6> m_form6;
+    // Counts games, so a handler that waited on a modal box can tell that its game is over.
+    int m_gameSerial = 0;
+    QPoint m_quizBoxTw{90, 5100};
+    QPoint m_dragStart;
+    bool m_inLayout = false;
+
+    friend class Form1TestAccess;
+};

@@ -1,0 +1,103 @@
+#include "game/form1.h"
+
+#include "game/layout.h"
+#include "ui/twips.h"
+#include "ui/windowsize.h"
+
+namespace {
+
+QRect toPixels(const QRect& tw) { return ui::rectTw(tw.x(), tw.y(), tw.width(), tw.height()); }
+
+QRect twipsOf(const QWidget* w)
+{
+    const QRect g = w->geometry();
+    return QRect(ui::twips(g.x()), ui::twips(g.y()), ui::twips(g.width()), ui::twips(g.height()));
+}
+
+} // namespace
+
+int Form1::widthTw() const { return ui::outerSizeTw(this, innerChrome()).width(); }
+int Form1::heightTw() const { return ui::outerSizeTw(this, innerChrome()).height(); }
+void Form1::setWidthTw(int width) { ui::setOuterSizeTw(this, innerChrome(), width, heightTw()); }
+void Form1::setHeightTw(int height) { ui::setOuterSizeTw(this, innerChrome(), widthTw(), height); }
+
+void Form1::Form_Resize() { LayoutWindow(); }
+
+void Form1::LayoutWindow()
+{
+    // Enforcing the minimum resizes the window, which brings us back here; lay out once, at
+    // the size the window ends up with.
+    if (m_inLayout)
+        return;
+    m_inLayout = true;
+    if (widthTw() < layout::MinWidth)
+        setWidthTw(layout::MinWidth);
+    if (heightTw() < layout::MinHeight)
+        setHeightTw(layout::MinHeight);
+    m_inLayout = false;
+
+    const int width = widthTw();
+    const int height = heightTw();
+    QRect bar = twipsOf(Frame1);
+    bar.setWidth(width);
+    Frame1->setGeometry(toPixels(bar));
+    imgBar->setGeometry(QRect(QPoint(0, 0), Frame1->size()));
+    QRect exit = twipsOf(Command1);
+    exit.moveLeft(width - 900);
+    Command1->setGeometry(toPixels(exit));
+
+    const layout::RightColumn c = layout::rightColumn(width, height);
+    Text2->setGeometry(toPixels(c.Text2));
+    CrestImage->setGeometry(toPixels(c.CrestImage));
+    for (int k = 0; k < 12; ++k)
+        Crest[k]->setGeometry(toPixels(c.Crest[k]));
+}
+
+void Form1::setQuizPicture(const QPixmap& picture)
+{
+    imgQuiz->setPicture(picture);
+    for (int i = 0; i < 4; ++i) {
+        btnAnswer[i + 1]->setPicture(picture);
+        cmdMove[i]->setPicture(picture);
+    }
+    imgBar->setPicture(picture);
+    btnBegin->setPicture(picture);
+    Command1->setPicture(picture);
+    Command1->setDisabledPicture(picture);
+}
+
+void Form1::ApplyQuizPicture()
+{
+    imgQuiz->setGeometry(QRect(QPoint(0, 0), Frame2->size()));
+    imgQuiz->lower();
+    for (int i = 0; i < 4; ++i) {
+        cmdMove[i]->setPicture(imgQuiz->picture());
+        btnAnswer[i + 1]->setPicture(imgQuiz->picture());
+    }
+    imgBar->setGeometry(QRect(QPoint(0, 0), Frame1->size()));
+    imgBar->lower();
+    imgBar->setPicture(imgQuiz->picture());
+    btnBegin->setPicture(imgQuiz->picture());
+    Command1->setPicture(imgQuiz->picture());
+    Command1->setDisabledPicture(imgQuiz->picture());
+}
+
+void Form1::setQuizBoxTw(QPoint topLeft)
+{
+    m_quizBoxTw = topLeft;
+    Frame2->move(ui::px(topLeft.x()), ui::px(topLeft.y()));
+}
+
+void Form1::cmdMove_Click(int Index)
+{
+    static const QSize boxSize(6915, 3165);
+    setQuizBoxTw(layout::moveQuestionBox(Index, m_quizBoxTw, boxSize, QSize(widthTw(), heightTw())));
+}
+
+void Form1::Form_DragDrop(QWidget* Source, int X, int Y)
+{
+    if (Source == Frame2)
+        setQuizBoxTw(QPoint(X, Y));
+    else if (Source)
+        Source->move(ui::px(X), ui::px(Y));
+}

@@ -1,0 +1,8 @@
+#include "game/form1.h"
+#include "game/questionbank.h"
+#include "game/state.h"
+
+void Form1::LoadData()
+{
+    questionbank::loadQuestionBank(modValdra::QuizFile);
+}

@@ -1,0 +1,21 @@
+#pragma once
+// The high-score window: fifteen rows of names and scores and an OK button. Modeless.
+#include <QLabel>
+#include <QWidget>
+#include <array>
+
+#include "ui/widgets.h"
+
+class Form6 : public QWidget {
+    Q_OBJECT
+public:
+    explicit Form6(QWidget* parent = nullptr);
+
+    void Form_Load();
+    void Command1_Click();
+
+    ui::PictureImage* imgBackGround = nullptr;
+    std::array<QLabel*, 15> lblHighScores{};
+    std::array<QLabel*, 15> lblScores{};
+    ui::PictureButton* Command1 = nullptr;
+};

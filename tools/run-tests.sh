@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Builds the game and every test suite, then runs them all (offscreen: no display needed).
+set -euo pipefail
+ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+source "$ROOT/tools/setup.sh" -DQUILLORA_TESTS=ON
+cd "$ROOT/build"
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 300

@@ -1,0 +1,48 @@
+#pragma once
+// Everything that waits for a person or the world goes through this seam, so that tests can
+// script it: message boxes, the input box, the beep, file dialogs, help, the clock, chance and
+// event processing.
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+namespace ui {
+
+struct FileDialogRequest {
+    QString filter;       // "Description (*.ext)|*.ext|..." pairs
+    int filterIndex = 1;  // 1-based
+    QString fileName;     // initial name
+    QString defaultExt;
+};
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // Modal message box with one OK button.
+    virtual void messageBox(QWidget* parent, const QString& text, const QString& title) = 0;
+    // Modal Yes/No question with a stop icon, No being the default. True for Yes.
+    virtual bool askYesNo(QWidget* parent, const QString& text, const QString& title) = 0;
+    // Modal input box; an empty text when the player cancels.
+    virtual QString inputBox(QWidget* parent, const QString& prompt, const QString& title) = 0;
+    virtual void beep() = 0;
+    // The chosen file name, or the request's file name unchanged when cancelled.
+    virtual QString openFileName(QWidget* parent, const FileDialogRequest& request) = 0;
+    virtual QString saveFileName(QWidget* parent, const FileDialogRequest& request) = 0;
+    virtual void showHelp(const QString& helpFile) = 0;
+
+    // Seconds since midnight at start-up, counted on from a monotonic clock: it never jumps
+    // back at midnight and grows past 86400 in a game that crosses it.
+    virtual double timeOfDay() = 0;
+    // A fresh uniform draw in [0, 1), in single precision.
+    virtual float random() = 0;
+    // Let the window system handle what is pending, once.
+    virtual void processEvents() = 0;
+};
+
+Platform& platform();
+// Installs another platform (tests); nullptr puts the real one back.
+void setPlatform(Platform* p);
+
+} // namespace ui

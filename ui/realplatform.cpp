@@ -1,0 +1,127 @@
+#include "ui/realplatform.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QTime>
+#include <QUrl>
+#include <chrono>
+#include <random>
+
+namespace ui {
+
+namespace {
+Platform* g_override = nullptr;
+}
+
+Platform& platform()
+{
+    if (g_override)
+        return *g_override;
+    static RealPlatform real;
+    return real;
+}
+
+void setPlatform(Platform* p) { g_override = p; }
+
+RealPlatform::RealPlatform()
+{
+    m_startOfDay = QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
+    m_monotonic.start();
+}
+
+void RealPlatform::messageBox(QWidget* parent, const QString& text, const QString& title)
+{
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+bool RealPlatform::askYesNo(QWidget* parent, const QString& text, const QString& title)
+{
+    QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+QString RealPlatform::inputBox(QWidget* parent, const QString& prompt, const QString& title)
+{
+    bool ok = false;
+    const QString text = QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, QString(), &ok);
+    return ok ? text : QString();
+}
+
+void RealPlatform::beep() { QApplication::beep(); }
+
+QStringList qtFilters(const QString& vbFilter)
+{
+    const QStringList parts = vbFilter.split(QLatin1Char('|'));
+    QStringList filters;
+    if (parts.size() == 1) {
+        filters << parts.front();
+        return filters;
+    }
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        QString pattern = parts[i + 1];
+        pattern.replace(QLatin1Char(';'), QLatin1Char(' '));
+        QString description = parts[i];
+        if (!description.contains(QLatin1Char('(')))
+            description += QStringLiteral(" (%1)").arg(pattern);
+        filters << description;
+    }
+    return filters;
+}
+
+static QString runFileDialog(QWidget* parent, const FileDialogRequest& request, bool save)
+{
+    QFileDialog dialog(parent);
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setDirectory(QDir::current());
+    const QStringList filters = qtFilters(request.filter);
+    dialog.setNameFilters(filters);
+    if (request.filterIndex >= 1 && request.filterIndex <= filters.size())
+        dialog.selectNameFilter(filters[request.filterIndex - 1]);
+    if (!request.defaultExt.isEmpty())
+        dialog.setDefaultSuffix(request.defaultExt);
+    if (!request.fileName.contains(QLatin1Char('*')))
+        dialog.selectFile(request.fileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return request.fileName;
+    return QDir::toNativeSeparators(dialog.selectedFiles().front());
+}
+
+QString RealPlatform::openFileName(QWidget* parent, const FileDialogRequest& request)
+{
+    return runFileDialog(parent, request, false);
+}
+
+QString RealPlatform::saveFileName(QWidget* parent, const FileDialogRequest& request)
+{
+    return runFileDialog(parent, request, true);
+}
+
+void RealPlatform::showHelp(const QString& helpFile)
+{
+    QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(helpFile).absoluteFilePath()));
+}
+
+double RealPlatform::timeOfDay() { return m_startOfDay + m_monotonic.nsecsElapsed() / 1e9; }
+
+float RealPlatform::random()
+{
+    // A fresh seed for every draw: the high-resolution clock mixed with a counter, so two draws
+    // in the same microsecond still differ.
+    const auto now = std::chrono::high_resolution_clock::now().time_since_epoch().count();
+    std::seed_seq seq{quint64(now), quint64(now) >> 32, m_draws.fetch_add(1), quint64(0x9e3779b97f4a7c15ull)};
+    std::mt19937_64 engine(seq);
+    // 24 random bits make a float in [0, 1) that can never round up to 1.
+    return float(engine() >> 40) / float(1u << 24);
+}
+
+void RealPlatform::processEvents() { QCoreApplication::processEvents(); }
+
+} // namespace ui

@@ -1,0 +1,32 @@
+#pragma once
+#include "ui/platform.h"
+
+#include <QElapsedTimer>
+#include <atomic>
+
+namespace ui {
+
+class RealPlatform final : public Platform {
+public:
+    RealPlatform();
+    void messageBox(QWidget* parent, const QString& text, const QString& title) override;
+    bool askYesNo(QWidget* parent, const QString& text, const QString& title) override;
+    QString inputBox(QWidget* parent, const QString& prompt, const QString& title) override;
+    void beep() override;
+    QString openFileName(QWidget* parent, const FileDialogRequest& request) override;
+    QString saveFileName(QWidget* parent, const FileDialogRequest& request) override;
+    void showHelp(const QString& helpFile) override;
+    double timeOfDay() override;
+    float random() override;
+    void processEvents() override;
+
+private:
+    double m_startOfDay = 0;
+    QElapsedTimer m_monotonic;
+    std::atomic<quint64> m_draws{0};
+};
+
+// Turns "Text (*.a)|*.a|All (*.*)|*.*" into Qt's ";;"-separated filter list.
+QStringList qtFilters(const QString& vbFilter);
+
+} // namespace ui

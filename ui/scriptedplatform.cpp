@@ -1,0 +1,66 @@
+#include "ui/scriptedplatform.h"
+
+namespace ui {
+
+void ScriptedPlatform::messageBox(QWidget*, const QString& text, const QString& title)
+{
+    const Message m{text, title};
+    messages << m;
+    if (whileMessageOpen)
+        whileMessageOpen(m);
+}
+
+bool ScriptedPlatform::askYesNo(QWidget*, const QString& text, const QString& title)
+{
+    questions << Message{text, title};
+    if (yesNoAnswers.empty())
+        return false;
+    const bool answer = yesNoAnswers.front();
+    yesNoAnswers.pop_front();
+    return answer;
+}
+
+QString ScriptedPlatform::inputBox(QWidget*, const QString& prompt, const QString& title)
+{
+    prompts << prompt;
+    promptTitles << title;
+    if (inputs.empty())
+        return QString();
+    const QString text = inputs.front();
+    inputs.pop_front();
+    return text;
+}
+
+QString ScriptedPlatform::openFileName(QWidget*, const FileDialogRequest& request)
+{
+    fileRequests << request;
+    if (fileNames.empty())
+        return request.fileName;
+    const QString name = fileNames.front();
+    fileNames.pop_front();
+    return name;
+}
+
+QString ScriptedPlatform::saveFileName(QWidget* parent, const FileDialogRequest& request)
+{
+    return openFileName(parent, request);
+}
+
+float ScriptedPlatform::random()
+{
+    ++randomDraws;
+    if (randoms.empty())
+        return 0.0f;
+    const float r = randoms.front();
+    randoms.pop_front();
+    return r;
+}
+
+void ScriptedPlatform::processEvents()
+{
+    ++eventPasses;
+    if (onProcessEvents)
+        onProcessEvents();
+}
+
+} // namespace ui

@@ -1,0 +1,61 @@
+#pragma once
+// A platform that tests drive: answers are queued, the clock is moved by hand and the random
+// numbers are chosen. Nothing in it ever blocks or reads the wall clock.
+#include "ui/platform.h"
+
+#include <QList>
+#include <deque>
+#include <functional>
+
+namespace ui {
+
+class ScriptedPlatform final : public Platform {
+public:
+    struct Message {
+        QString text;
+        QString title;
+    };
+
+    void messageBox(QWidget* parent, const QString& text, const QString& title) override;
+    bool askYesNo(QWidget* parent, const QString& text, const QString& title) override;
+    QString inputBox(QWidget* parent, const QString& prompt, const QString& title) override;
+    void beep() override { ++beeps; }
+    QString openFileName(QWidget* parent, const FileDialogRequest& request) override;
+    QString saveFileName(QWidget* parent, const FileDialogRequest& request) override;
+    void showHelp(const QString& helpFile) override { helpShown << helpFile; }
+    double timeOfDay() override { return clock; }
+    float random() override;
+    void processEvents() override;
+
+    // What the script says.
+    double clock = 36000.0;
+    std::deque<float> randoms;     // used in order; 0 when the queue is empty
+    std::deque<bool> yesNoAnswers; // false (No) when empty
+    std::deque<QString> inputs;    // "" (as cancel) when empty
+    std::deque<QString> fileNames; // the request's name (as cancel) when empty
+    // Runs while a message box is "open", before it closes (e.g. to let the clock tick).
+    std::function<void(const Message&)> whileMessageOpen;
+    std::function<void()> onProcessEvents;
+
+    // What happened.
+    QList<Message> messages;
+    QList<Message> questions;
+    QStringList prompts;
+    QStringList promptTitles;
+    QList<FileDialogRequest> fileRequests;
+    QStringList helpShown;
+    int beeps = 0;
+    int randomDraws = 0;
+    int eventPasses = 0;
+};
+
+// Installs a scripted platform for the lifetime of the object.
+class ScopedScriptedPlatform {
+public:
+    ScopedScriptedPlatform() { setPlatform(&script); }
+    ~ScopedScriptedPlatform() { setPlatform(nullptr); }
+    ScriptedPlatform* operator->() { return &script; }
+    ScriptedPlatform script;
+};
+
+} // namespace ui

@@ -1,0 +1,29 @@
+#pragma once
+// Text files as the game keeps them: 8-bit Windows-1252 with CR LF. LF-only lines read too, and
+// a file that is valid UTF-8 (with or without a BOM) reads as UTF-8. Widget-free.
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+namespace ui {
+
+QString decodeText(const QByteArray& bytes);
+// Windows-1252 when every character fits, UTF-8 otherwise, so no typed name is lost.
+QByteArray encodeText(const QString& text);
+
+struct TextFile {
+    bool opened = false;  // false: missing or unreadable
+    qint64 size = 0;      // length in bytes
+    QStringList lines;    // CR LF, CR or LF end a line; a last line needs no ending
+};
+
+TextFile readTextFile(const QString& fileName);
+// Replaces the file atomically; false (and the old file whole) on any failure.
+bool writeTextFile(const QString& fileName, const QStringList& lines);
+
+// Names from data files may carry Windows folders: "\" and "/" both separate, and a name is
+// matched without regard to case when the exact one does not exist. Returns the name to open
+// (the translated name itself when nothing matches).
+QString resolveFileName(const QString& name);
+
+} // namespace ui

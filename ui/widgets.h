@@ -1,0 +1,99 @@
+#pragma once
+// Picture controls the windows need and Qt lacks: a button whose face is a picture, an image
+// that stretches its picture and carries a tag, and a label whose caption may hold a carriage
+// return.
+#include <QImage>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+
+namespace ui {
+
+class PictureButton : public QPushButton {
+    Q_OBJECT
+public:
+    explicit PictureButton(const QString& caption = QString(), QWidget* parent = nullptr);
+    void setPicture(const QPixmap& picture) { m_picture = picture; update(); }
+    void setDisabledPicture(const QPixmap& picture) { m_disabledPicture = picture; update(); }
+    const QPixmap& picture() const { return m_picture; }
+    const QPixmap& disabledPicture() const { return m_disabledPicture; }
+    // Draws a triangle instead of a caption (the arrow buttons).
+    void setArrow(Qt::ArrowType arrow) { m_arrow = arrow; update(); }
+    Qt::ArrowType arrow() const { return m_arrow; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QPixmap m_picture;
+    QPixmap m_disabledPicture;
+    Qt::ArrowType m_arrow = Qt::NoArrow;
+};
+
+// An image control: stretches its picture over its whole size and keeps a text tag.
+class PictureImage : public QWidget {
+    Q_OBJECT
+public:
+    explicit PictureImage(QWidget* parent = nullptr);
+    void setPicture(const QPixmap& picture) { m_picture = picture; update(); }
+    const QPixmap& picture() const { return m_picture; }
+    void setTag(const QString& tag) { m_tag = tag; }
+    const QString& tag() const { return m_tag; }
+    // false: show the picture at its own size, centred and scaled down only to fit.
+    void setStretch(bool stretch) { m_stretch = stretch; update(); }
+
+signals:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    QPixmap m_picture;
+    QString m_tag;
+    bool m_stretch = true;
+};
+
+// A label that keeps its caption exactly as set (a carriage return included) and shows a
+// carriage return as a line break.
+class CaptionLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit CaptionLabel(const QString& caption = QString(), QWidget* parent = nullptr);
+    void setCaption(const QString& caption);
+    const QString& caption() const { return m_caption; }
+
+private:
+    QString m_caption;
+};
+
+// The map: shows its picture at 1:1, reports presses in picture pixels and reads the colour of
+// a pixel.
+class MapPicture : public QWidget {
+    Q_OBJECT
+public:
+    // What a read outside the picture gives: no region can have it.
+    static constexpr qint64 NoColour = -1;
+
+    explicit MapPicture(QWidget* parent = nullptr);
+    void setPicture(const QImage& picture);
+    const QImage& picture() const { return m_picture; }
+    // The colour at (x, y) as 0xRRGGBB, or NoColour outside the picture.
+    qint64 point(double x, double y) const;
+
+signals:
+    void mouseDown(int button, int shift, float x, float y);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    QImage m_picture;
+};
+
+// The bold sans-serif of the game's texts, at a point size.
+QFont gameFont(double pointSize = 9.75, bool bold = true);
+
+} // namespace ui
