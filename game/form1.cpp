@@ -127,6 +127,8 @@ void Form1::buildControls()
     // The right-hand column.
     for (int k = 0; k < 12; ++k) {
         Crest[k] = new ui::PictureImage(client);
+        // Symbols come in many shapes (a wide flag, a tall crest): fit them undistorted.
+        Crest[k]->setStretch(false);
         Crest[k]->hide();
         Crest[k]->setCursor(Qt::PointingHandCursor);
         connect(Crest[k], &ui::PictureImage::clicked, this, [this, k] { Crest_Click(k); });
@@ -137,6 +139,7 @@ void Form1::buildControls()
     Text2->setGeometry(rectTw(7080, 4560, 4575, 765));
     Text2->hide();
     CrestImage = new ui::PictureImage(client);
+    CrestImage->setStretch(false);
     CrestImage->setGeometry(rectTw(8160, 5400, 2895, 2775));
     CrestImage->hide();
     Image1 = new ui::PictureImage(client);

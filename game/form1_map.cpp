@@ -1,11 +1,94 @@
 #include "game/form1.h"
-#include "game/state.h"
 
-// PLACEHOLDER: the map is being written.
-void Form1::DrawTargetSymbol() {}
-void Form1::SampleRegionColours() {}
-void Form1::Picture1_MouseDown(int, int, float, float) {}
-void Form1::CheckLocation(qint64) {}
-void Form1::Crest_Click(int) {}
+#include "game/state.h"
+#include "ui/platform.h"
+
+#include <cmath>
+
+using namespace modValdra;
+
+void Form1::DrawTargetSymbol()
+{
+    const float r = ui::platform().random();
+    // j never reaches the top of the pool, so the symbol standing there is not drawn this time.
+    int j = int(std::floor(double(r) * SymbolPoolTop));
+    j = std::clamp(j, 0, std::max(SymbolPoolTop - 1, 0));
+    const int k = SymbolOrder[j];
+    SymbolOrder[j] = SymbolOrder[SymbolPoolTop];
+    SymbolOrder[SymbolPoolTop] = k;
+
+    const int i = std::clamp(k + SymbolSetChoice, 0, Form3::StoreSize - 1);
+    CrestImage->setPicture(m_form3->Image1[i]->picture());
+    CrestImage->setTag(m_form3->Image1[i]->tag());
+    CrestImage->show();
+    TargetName = CrestImage->tag();
+    Text2->show();
+    if (DifficultyLevel == 0) {
+        Text2->setPlainText(QStringLiteral("Hint:  Locate ") + TargetName);
+        lblMessage->setText(QStringLiteral("Locate ") + TargetName);
+    } else {
+        Text2->setPlainText(QStringLiteral("Locate the province/territory"));
+        lblMessage->setText(QString());
+    }
+    --SymbolPoolTop;
+}
+
+void Form1::SampleRegionColours()
+{
+    for (int i = 0; i < 13; ++i)
+        RegionColours[i] = Picture1->point(RegionTable[i].x, RegionTable[i].y);
+}
+
+void Form1::Picture1_MouseDown(int, int, float X, float Y)
+{
+    // The pointer's hot spot is its centre; the tip of its pole, where the player aims, stands
+    // 14 pixels left of and 14 below it.
+    const qint64 c = Picture1->point(double(X) - 14, double(Y) + 14);
+    if (AwaitingLocation == 1) {
+        cancelPendingPlacement();
+        CheckLocation(c);
+    }
+}
+
+void Form1::CheckLocation(qint64 colour)
+{
+    QString clicked;
+    for (int i = 0; i < 13; ++i)
+        if (RegionColours[i] == colour) {
+            clicked = QString::fromLatin1(RegionTable[i].name);
+            break;
+        }
+    Text2->show();
+    if (clicked == TargetName) {
+        Score += DifficultyLevel == 1 ? 200 : 100;
+        if (FoundCount >= 0 && FoundCount < 12) {
+            ui::PictureImage* slot = Crest[FoundCount];
+            slot->setPicture(CrestImage->picture());
+            slot->setTag(clicked);
+            slot->show();
+        }
+        CrestImage->hide();
+        ++FoundCount;
+        Text2->setPlainText(QStringLiteral("You found ") + TargetName + QStringLiteral("."));
+    } else {
+        Text2->setPlainText(QStringLiteral("You went to ") + clicked + QStringLiteral(" instead of ") + TargetName);
+    }
+    NextQuestion();
+}
+
+void Form1::Crest_Click(int Index)
+{
+    CrestImage->setPicture(Crest[Index]->picture());
+    CrestImage->show();
+    Text2->setPlainText(Crest[Index]->tag());
+    Text2->show();
+}
+
+// The pointer picture only serves the map; clicking it does nothing.
 void Form1::Image1_Click() {}
-void Form1::cancelPendingPlacement() {}
+
+void Form1::cancelPendingPlacement()
+{
+    AwaitingLocation = 0;
+    Picture1->unsetCursor();
+}

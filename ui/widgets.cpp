@@ -83,8 +83,7 @@ void PictureImage::paintEvent(QPaintEvent*)
         return;
     }
     QSize size = m_picture.size();
-    if (size.width() > width() || size.height() > height())
-        size.scale(this->size(), Qt::KeepAspectRatio);
+    size.scale(this->size(), Qt::KeepAspectRatio);
     QRect target(QPoint(), size);
     target.moveCenter(rect().center());
     p.drawPixmap(target, m_picture);

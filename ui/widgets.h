@@ -39,7 +39,7 @@ public:
     const QPixmap& picture() const { return m_picture; }
     void setTag(const QString& tag) { m_tag = tag; }
     const QString& tag() const { return m_tag; }
-    // false: show the picture at its own size, centred and scaled down only to fit.
+    // false: fit the picture inside, centred, keeping its proportions.
     void setStretch(bool stretch) { m_stretch = stretch; update(); }
 
 signals:
