@@ -5,6 +5,10 @@
 #include <QDir>
 #include <QString>
 #include <QTemporaryDir>
+#include <ostream>
+
+// Readable QStrings in test failure messages.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 class TestFolder {
 public:
