@@ -75,7 +75,7 @@ void stGeorgeChief(QPainter& p, qreal bottom)
 void lionChief(QPainter& p, qreal bottom, const QColor& field, const QColor& lion)
 {
     chief(p, bottom, field);
-    fill(p, place(lionPassant(), QPointF(32.5, (bottom + 3) / 2 + 1), 12), lion);
+    fill(p, place(lionPassant(), QPointF(33.5, (bottom + 3) / 2 + 1.5), 13), lion);
 }
 
 void mapleLeaves(QPainter& p, std::initializer_list<QPointF> at, qreal size, const QColor& c)

@@ -782,26 +782,44 @@ void saxifrageFlower(QPainter& p, QPointF c, qreal r, qreal turn)
 
 void purpleSaxifrage(QPainter& p)
 {
-    // Lichen-speckled stones under the cushion.
-    const QRectF stones[] = {{8, 132, 54, 30}, {104, 136, 50, 26}, {50, 144, 64, 22}};
-    for (const QRectF& r : stones) {
-        QPainterPath s;
-        s.addRoundedRect(r, 12, 12);
-        fillAlong(p, s, r.topLeft(), r.bottomRight(), QColor(176, 174, 168), QColor(120, 118, 112),
-                  QColor(80, 78, 72), 0.8);
+    // Grey stones of the tundra around the cushion.
+    struct Stone { QPointF c; qreal rx, ry, tilt; };
+    for (const Stone& st : {Stone{{22, 150}, 20, 11, -8}, Stone{{140, 148}, 18, 12, 10}, Stone{{62, 158}, 16, 7, 3},
+                            Stone{{112, 159}, 22, 7, -4}}) {
+        const QPainterPath sp = at(st.c, st.tilt).map([&] {
+            QPainterPath e;
+            e.addRoundedRect(QRectF(-st.rx, -st.ry, 2 * st.rx, 2 * st.ry), st.ry * 0.8, st.ry * 0.8);
+            return e;
+        }());
+        fillAlong(p, sp, st.c - QPointF(0, st.ry), st.c + QPointF(0, st.ry), QColor(184, 182, 176),
+                  QColor(122, 120, 114), QColor(84, 82, 76), 0.8);
+        // Pale lichen spots.
+        dot(p, st.c + QPointF(-st.rx * 0.3, -st.ry * 0.3), 1.8, QColor(214, 210, 170));
+        dot(p, st.c + QPointF(st.rx * 0.4, -st.ry * 0.1), 1.3, QColor(214, 200, 150));
     }
+    // The cushion: a low mound with a bulge under every flower.
+    struct F { qreal x, y, r; };
+    const F flowers[] = {{40, 80, 11}, {64, 66, 12}, {92, 68, 12}, {120, 84, 11}, {28, 112, 10}, {54, 100, 12},
+                         {80, 96, 12.5}, {106, 108, 11}, {134, 120, 9.5}, {70, 128, 10}, {98, 136, 9},
+                         {42, 136, 8.5}, {118, 58, 9}, {44, 56, 9}, {80, 46, 9}};
     QPainterPath cushion;
-    cushion.moveTo(14, 146);
-    cushion.cubicTo(10, 100, 44, 70, 82, 72);
-    cushion.cubicTo(122, 70, 154, 100, 150, 146);
-    cushion.quadTo(82, 156, 14, 146);
-    fillAlong(p, cushion, {82, 72}, {82, 150}, QColor(80, 120, 60), QColor(36, 70, 34), QColor(24, 50, 24), 0.9);
+    cushion.addEllipse(QPointF(82, 130), 68, 26);
+    cushion = cushion.united([] { QPainterPath e; e.addEllipse(QPointF(82, 96), 56, 44); return e; }());
+    for (const F& f : flowers) {
+        QPainterPath bulge;
+        bulge.addEllipse(QPointF(f.x, f.y + 2), f.r + 8, f.r + 6);
+        cushion = cushion.united(bulge);
+    }
+    QPainterPath ground;
+    ground.addRect(QRectF(0, 0, 162, 151));
+    cushion = cushion.intersected(ground).simplified();
+    fillAlong(p, cushion, {82, 40}, {82, 150}, QColor(80, 120, 60), QColor(36, 70, 34), QColor(24, 50, 24), 0.9);
     // Tiny paired leaves packed into the cushion.
     Lcg rng(42);
     p.save();
     p.setClipPath(cushion);
-    for (int i = 0; i < 420; ++i) {
-        const QPointF q(rng.range(10, 154), rng.range(68, 152));
+    for (int i = 0; i < 520; ++i) {
+        const QPointF q(rng.range(10, 154), rng.range(30, 152));
         const qreal a = rng.range(0, 180);
         const QColor g = (i % 3 == 0) ? QColor(110, 150, 80) : (i % 3 == 1 ? QColor(74, 118, 58) : QColor(54, 96, 46));
         p.setBrush(g);
@@ -809,10 +827,6 @@ void purpleSaxifrage(QPainter& p)
         p.drawPath(at(q, a).map([] { QPainterPath e; e.addEllipse(QPointF(0, 0), 1.2, 2.2); return e; }()));
     }
     p.restore();
-    struct F { qreal x, y, r; };
-    const F flowers[] = {{40, 98, 11}, {64, 84, 12}, {92, 86, 12}, {120, 100, 11}, {28, 122, 10}, {54, 112, 12},
-                         {80, 108, 12.5}, {106, 118, 11}, {134, 126, 9.5}, {70, 134, 10}, {98, 140, 9},
-                         {42, 138, 8.5}, {120, 78, 9}, {46, 76, 9}, {82, 66, 9}};
     int k = 0;
     for (const F& f : flowers)
         saxifrageFlower(p, {f.x, f.y}, f.r, 13.0 * k++);

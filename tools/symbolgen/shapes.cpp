@@ -119,7 +119,7 @@ QPainterPath lionPassant()
     body.addRoundedRect(QRectF(-0.50, -0.30, 1.08, 0.42), 0.18, 0.18);
     QPainterPath p = body;
     p = p.united(ellipse(-0.48, -0.20, 0.24, 0.27));  // chest
-    p = p.united(ellipse(-0.64, -0.44, 0.26, 0.27));  // mane
+    p = p.united(QTransform::fromTranslate(-0.62, -0.42).map(star(11, 0.38, 0.29)));  // shaggy mane
     p = p.united(ellipse(-0.88, -0.40, 0.13, 0.10));  // muzzle
     p = p.united(polygon({{-0.66, -0.62}, {-0.50, -0.64}, {-0.58, -0.80}}));  // ear
     // Standing foreleg, raised foreleg, two hind legs.
