@@ -170,6 +170,9 @@ private:
     QPointer<Form6> m_form6;
     // Counts games, so a handler that waited on a modal box can tell that its game is over.
     int m_gameSerial = 0;
+    // The answers of the question on show in their shuffled order, 1..4: what each answer
+    // button stands for.
+    std::array<QString, 5> m_answerList;
     QPoint m_quizBoxTw{90, 5100};
     QPoint m_dragStart;
     bool m_inLayout = false;

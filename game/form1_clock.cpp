@@ -1,7 +1,62 @@
 #include "game/form1.h"
-#include "game/state.h"
 
-// PLACEHOLDER: the clock is being written.
-void Form1::Timer1_Timer() {}
-void Form1::EndGame() {}
-void Form1::mnuEndGame_Click() {}
+#include "game/gameclock.h"
+#include "game/state.h"
+#include "ui/platform.h"
+
+using namespace modValdra;
+
+void Form1::Timer1_Timer()
+{
+    if (ClockRunning != 1)
+        return;
+    SecondsLeft = gameclock::secondsLeft(EndTime, ui::platform().timeOfDay());
+    lblmin->setText(QString::number(SecondsLeft / 60));
+    lblsec->setText(QString::number(SecondsLeft % 60));
+    lblScore->setText(QString::number(Score));
+    lblTurnsLeft->setText(QString::number(SymbolCount - QuestionsAnswered));
+    Bonus = SecondsLeft * gameclock::bonusPerSecond(GameSeconds);
+    lblBonus->setText(QString::number(Bonus));
+    if (SecondsLeft < 1) {
+        GameFinished = 1;
+        EndGame();
+    }
+}
+
+void Form1::EndGame()
+{
+    Score = Score + Bonus;
+    // The bonus is paid once: a second "End Game", or a new game ended before its first tick,
+    // must not pay it again.
+    Bonus = 0;
+    lblScore->setText(QString::number(Score));
+    lblBonus->setText(QString());
+    ClockRunning = 0;
+    AwaitingAnswer = 0;
+    // A symbol still waiting for the map must not bring a question back after the end.
+    cancelPendingPlacement();
+    Frame2->hide();
+    btnBegin->show();
+    Command1->setEnabled(true);
+    lblmin->setText(QString());
+    lblsec->setText(QString());
+    lblTurnsLeft->setText(QString());
+    lblMessage->setText(QString());
+    Text2->hide();
+    if (GameFinished == 1) {
+        CheckHighScore();
+        GameFinished = 0;
+    }
+}
+
+void Form1::mnuEndGame_Click()
+{
+    Frame2->hide();
+    GameFinished = 0;
+    EndGame();
+    for (auto* crest : Crest)
+        crest->hide();
+    Text2->hide();
+    CrestImage->hide();
+    ui::platform().processEvents();
+}

@@ -1,10 +1,161 @@
 #include "game/form1.h"
-#include "game/state.h"
 
-// PLACEHOLDER: the question round is being written.
-void Form1::btnBegin_Click() {}
-void Form1::mnuBegin_Click() {}
-void Form1::NewGame() {}
-void Form1::NextQuestion() {}
-void Form1::DisplayQuestion() {}
-void Form1::btnAnswer_Click(int) {}
+#include "game/deck.h"
+#include "game/gameclock.h"
+#include "game/state.h"
+#include "ui/platform.h"
+
+using namespace modValdra;
+
+namespace {
+
+// Every draw takes a fresh number from the platform.
+int drawWhole(int m) { return deck::wholeFromUniform(ui::platform().random(), m); }
+
+// An answer as a button caption: "&" would otherwise turn into an access key and vanish.
+QString asCaption(const QString& answer)
+{
+    QString caption = answer;
+    return caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
+} // namespace
+
+void Form1::btnBegin_Click()
+{
+    btnBegin->hide();
+    NewGame();
+}
+
+void Form1::mnuBegin_Click() { btnBegin_Click(); }
+
+void Form1::NewGame()
+{
+    // A symbol still waiting to be placed belongs to the game being replaced.
+    cancelPendingPlacement();
+    ++m_gameSerial;
+
+    CorrectCount = 0;
+    ChooserMode = 0;
+    for (auto* crest : Crest)
+        crest->hide();
+    CrestImage->hide();
+    Text2->hide();
+    QuestionsLeft = QuestionCount;
+    Score = 0;
+    SymbolPoolTop = 12;
+    for (int i = 0; i <= 12; ++i)
+        SymbolOrder[i] = i;
+    QuestionsAnswered = 0;
+    Timer1->start();
+    EndTime = gameclock::endTime(ui::platform().timeOfDay(), GameSeconds);
+    ClockRunning = 1;
+    setCursor(Qt::ArrowCursor);
+    NextQuestion();
+    SecondsLeft = gameclock::secondsLeft(EndTime, ui::platform().timeOfDay());
+    FoundCount = 0;
+    if (SymbolListPending == 1) {
+        SymbolListPending = 0;
+        LoadCustomSymbols();
+    }
+    SampleRegionColours();
+}
+
+void Form1::NextQuestion()
+{
+    if (!deck::holdsUsable(QuestionText, AnswerText, QuestionsLeft)) {
+        if (!deck::holdsUsable(QuestionText, AnswerText, QuestionCount)) {
+            // Nothing could ever be asked: end at once instead of drawing for ever.
+            Frame2->hide();
+            const int serial = m_gameSerial;
+            ui::platform().messageBox(this,
+                QStringLiteral("The question file ") + QuizFile + QStringLiteral(" holds no usable question."),
+                ProgramTitle);
+            if (serial == m_gameSerial && ClockRunning == 1) {
+                GameFinished = 0;
+                EndGame();
+            }
+            return;
+        }
+        // Only the questions already asked in this pass are usable: start the next pass now.
+        QuestionsLeft = QuestionCount;
+    }
+
+    const int m = QuestionsLeft;
+    deck::drawQuestion(QuestionText, AnswerText, m, drawWhole);
+    CurrentQuestion = QuestionText[m];
+    for (int a = 1; a <= 4; ++a)
+        CurrentAnswers[a] = AnswerText[m][a];
+    QuestionsLeft = QuestionsLeft - 1;
+    AwaitingAnswer = 1;
+    DisplayQuestion();
+    if (QuestionsLeft < 1)
+        QuestionsLeft = QuestionCount;
+    if (QuestionsLeft > QuestionCount)
+        QuestionsLeft = QuestionCount;
+}
+
+void Form1::DisplayQuestion()
+{
+    Command1->setEnabled(false);
+    if (QuestionsAnswered >= SymbolCount) {
+        GameFinished = 1;
+        EndGame();
+        return;
+    }
+    m_answerList = CurrentAnswers;
+    deck::shuffleAnswers(m_answerList, drawWhole);
+    lblQuestion->setCaption(QString(QChar(13)) + CurrentQuestion);
+    lblQuestion->show();
+    Frame2->show();
+    for (int i = 1; i <= 4; ++i) {
+        if (!m_answerList[i].isEmpty()) {
+            btnAnswer[i]->setText(asCaption(m_answerList[i]));
+            btnAnswer[i]->show();
+        } else {
+            btnAnswer[i]->hide();
+        }
+    }
+    CorrectAnswer = CurrentAnswers[1];
+    lblMessage->setText(QStringLiteral("Select the best answer."));
+}
+
+void Form1::btnAnswer_Click(int Index)
+{
+    // The designed "Answer 1".."Answer 4" buttons stand there before the first game.
+    if (ClockRunning != 1 || Index < 1 || Index > 4)
+        return;
+
+    if (AwaitingAnswer == 1)
+        QuestionsAnswered = QuestionsAnswered + 1;
+    const bool correct = m_answerList[Index] == CorrectAnswer;
+
+    if (correct && AwaitingAnswer == 1) {
+        CorrectCount = CorrectCount + 1;
+        Score = Score + (SymbolCount > 0 ? 1500 / SymbolCount : 0);
+        lblScore->setText(QString::number(Score));
+        AwaitingLocation = 1;
+        Picture1->setCursor(QCursor(Image1->picture(), 16, 16));
+        DrawTargetSymbol();
+    } else if (correct) {
+        AwaitingAnswer = 1;
+    } else {
+        // The clock keeps ticking while the box is open and may end this game (or, in
+        // principle, anything may start another): then there is nothing left to go on with.
+        const int serial = m_gameSerial;
+        ui::platform().messageBox(this, CorrectAnswer, QStringLiteral("WRONG!  The correct answer is:"));
+        if (serial != m_gameSerial || ClockRunning != 1)
+            return;
+        AwaitingAnswer = 0;
+    }
+
+    Frame2->hide();
+    for (int i = 1; i <= 4; ++i)
+        btnAnswer[i]->hide();
+    lblQuestion->hide();
+    Command1->setEnabled(true);
+    if (AwaitingAnswer == 0)
+        DisplayQuestion();
+    else if (AwaitingLocation == 0)
+        NextQuestion();
+}
