@@ -1,0 +1,6 @@
+#pragma once
+
+#include "geo.h"
+
+// The five Great Lakes and Lake St. Clair, painted as water over the land outlines.
+const QList<Ring>& greatLakes();
