@@ -1,6 +1,65 @@
 #include "game/form6.h"
 
-// PLACEHOLDER: the high-score window is being written.
-Form6::Form6(QWidget* parent) : QWidget(parent) {}
-void Form6::Form_Load() {}
-void Form6::Command1_Click() {}
+#include "game/form1.h"
+#include "game/state.h"
+#include "ui/twips.h"
+
+using ui::rectTw;
+
+namespace {
+
+QLabel* makeRowLabel(QWidget* parent, QRect geometry, Qt::Alignment alignment)
+{
+    auto* label = new QLabel(parent);
+    label->setFont(ui::gameFont());
+    label->setTextFormat(Qt::PlainText);  // a name is shown as typed, never as markup
+    label->setAlignment(alignment | Qt::AlignVCenter);
+    label->setGeometry(geometry);
+    label->setAttribute(Qt::WA_TranslucentBackground);
+    return label;
+}
+
+} // namespace
+
+Form6::Form6(QWidget* parent) : QWidget(parent)
+{
+    // In front of the main window when it has one, but never blocking it.
+    if (!parent && Form1::instance())
+        setParent(Form1::instance(), Qt::Dialog);
+    else
+        setWindowFlag(Qt::Window);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(rectTw(0, 0, 6795, 4305).size());
+
+    imgBackGround = new ui::PictureImage(this);
+    for (int k = 0; k < 15; ++k) {
+        const int top = 120 + 240 * k;
+        lblHighScores[k] = makeRowLabel(this, rectTw(720, top, 4215, 255), Qt::AlignLeft);
+        lblScores[k] = makeRowLabel(this, rectTw(5040, top, 1095, 255), Qt::AlignRight);
+    }
+    Command1 = new ui::PictureButton(QStringLiteral("OK"), this);
+    Command1->setGeometry(rectTw(2790, 3825, 1215, 375));
+    Command1->setDefault(true);
+    connect(Command1, &QPushButton::clicked, this, &Form6::Command1_Click);
+
+    Form_Load();
+}
+
+void Form6::Form_Load()
+{
+    using namespace modValdra;
+    setWindowTitle(ProgramTitle + QStringLiteral("--") + ScoreFile);
+
+    imgBackGround->setGeometry(rect());
+    imgBackGround->lower();
+    const QPixmap picture = Form1::instance() ? Form1::instance()->imgQuiz->picture() : QPixmap();
+    imgBackGround->setPicture(picture);
+    Command1->setPicture(picture);
+
+    for (int k = 0; k < 15; ++k) {
+        lblHighScores[k]->setText(HighScoreNames[k]);
+        lblScores[k]->setText(QString::number(HighScoreValues[k]));
+    }
+}
+
+void Form6::Command1_Click() { close(); }

@@ -1,5 +1,6 @@
 #pragma once
-// The high-score window: fifteen rows of names and scores and an OK button. Modeless.
+// The high-score window: fifteen rows of names and scores and an OK button. Modeless; it
+// fills its rows when it loads and deletes itself when closed.
 #include <QLabel>
 #include <QWidget>
 #include <array>
