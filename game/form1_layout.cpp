@@ -4,6 +4,9 @@
 #include "ui/twips.h"
 #include "ui/windowsize.h"
 
+#include <QCoreApplication>
+#include <QResizeEvent>
+
 namespace {
 
 QRect toPixels(const QRect& tw) { return ui::rectTw(tw.x(), tw.y(), tw.width(), tw.height()); }
@@ -30,11 +33,19 @@ void Form1::LayoutWindow()
     if (m_inLayout)
         return;
     m_inLayout = true;
+    const QSize before = size();
     if (widthTw() < layout::MinWidth)
         setWidthTw(layout::MinWidth);
     if (heightTw() < layout::MinHeight)
         setHeightTw(layout::MinHeight);
     m_inLayout = false;
+    // A hidden window (the first showing delivers its pending resize before it is visible) gets
+    // no resize event for the new size, so the client area would keep the old one.
+    if (!isVisible() && size() != before) {
+        QResizeEvent resized(size(), before);
+        QCoreApplication::sendEvent(this, &resized);
+        return;
+    }
 
     const int width = widthTw();
     const int height = heightTw();

@@ -12,9 +12,6 @@ int whole(float value) { return int(std::lround(value)); }
 
 } // namespace
 
-int enforceMinWidth(int width) { return width < MinWidth ? MinWidth : width; }
-int enforceMinHeight(int height) { return height < MinHeight ? MinHeight : height; }
-
 RightColumn rightColumn(int width, int height)
 {
     // Single precision, as the window was designed.

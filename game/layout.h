@@ -14,10 +14,6 @@ struct RightColumn {
     std::array<QRect, 12> Crest;
 };
 
-// The window's size after the minimum is enforced.
-int enforceMinWidth(int width);
-int enforceMinHeight(int height);
-
 // Places of the hint box, the target image and the gallery for an outer window size that
 // already respects the minimum.
 RightColumn rightColumn(int width, int height);
