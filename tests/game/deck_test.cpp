@@ -129,7 +129,7 @@ TEST(Deck, ShuffleSwapsFromTheLastAnswerDown)
         {{"", "True", "False", "", ""}, {1, 1}, {"", "False", "True", "", ""}, {2, 1}},
         {{"", "True", "False", "", ""}, {2, 1}, {"", "True", "False", "", ""}, {2, 1}},
         // An empty answer below the last one is shuffled with the rest.
-        {{"", "R", "", "C", ""}, {2, 1, 1}, {"", "", "R", "C", ""}, {3, 2, 1}},
+        {{"", "R", "", "C", ""}, {2, 1, 1}, {"", "C", "R", "", ""}, {3, 2, 1}},
         // Nothing to shuffle, nothing drawn.
         {{"", "", "", "", ""}, {}, {"", "", "", "", ""}, {}},
     };
