@@ -9,13 +9,14 @@ build="$root/build-mapgen"
 
 "$root/tools/mapgen/fetch-sources.sh"
 cmake -S "$root" -B "$build" -G Ninja -DQUILLORA_ASSET_TOOLS=ON >/dev/null
-cmake --build "$build" --target quillora_mapgen
+cmake --build "$build" --target quillora_mapgen quillora_mapgen_tests
 
 gen="$build/tools/mapgen/quillora_mapgen"
 sources="$root/tools/.sources"
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 export QT_QPA_PLATFORM=offscreen
+export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$scratch}"
 
 # The generator refuses (and exits non-zero) when the map breaks one of its rules.
 "$gen" "$sources" "$scratch/first"
@@ -33,4 +34,5 @@ for f in map.bmp pointer.ico icon.png $(cd "$scratch/first" && ls flags/*.gif); 
         exit 1
     fi
 done
+"$build/tools/mapgen/quillora_mapgen_tests" --gtest_brief=1
 echo "make-assets: map, pointer, icon and 13 flags written to assets/ (deterministic)"
