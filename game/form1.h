@@ -155,6 +155,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
@@ -174,6 +175,8 @@ private:
     // button stands for.
     std::array<QString, 5> m_answerList;
     QPoint m_quizBoxTw{90, 5100};
+    // An outer size asked for before the window had a frame to measure.
+    QSize m_pendingOuterTw;
     QPoint m_dragStart;
     bool m_inLayout = false;
 

@@ -21,8 +21,35 @@ QRect twipsOf(const QWidget* w)
 
 int Form1::widthTw() const { return ui::outerSizeTw(this, innerChrome()).width(); }
 int Form1::heightTw() const { return ui::outerSizeTw(this, innerChrome()).height(); }
-void Form1::setWidthTw(int width) { ui::setOuterSizeTw(this, innerChrome(), width, heightTw()); }
-void Form1::setHeightTw(int height) { ui::setOuterSizeTw(this, innerChrome(), widthTw(), height); }
+
+void Form1::setWidthTw(int width)
+{
+    const int height = heightTw();
+    ui::setOuterSizeTw(this, innerChrome(), width, height);
+    if (!isVisible())
+        m_pendingOuterTw = QSize(width, height);
+}
+
+void Form1::setHeightTw(int height)
+{
+    const int width = widthTw();
+    ui::setOuterSizeTw(this, innerChrome(), width, height);
+    if (!isVisible())
+        m_pendingOuterTw = QSize(width, height);
+}
+
+void Form1::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // A size set before the first showing was measured with the designed allowance; now that
+    // the window system reports the real frame, give the window that outer size for real.
+    if (m_pendingOuterTw.isValid()) {
+        const QSize wanted = m_pendingOuterTw;
+        m_pendingOuterTw = QSize();
+        if (QSize(widthTw(), heightTw()) != wanted)
+            ui::setOuterSizeTw(this, innerChrome(), wanted.width(), wanted.height());
+    }
+}
 
 void Form1::Form_Resize() { LayoutWindow(); }
 

@@ -183,8 +183,8 @@ TEST_F(SettingsFile, AQuizPictureThatIsNotAPictureStopsAndKeepsTheBuiltInOne)
     expectQuizPicture(form->imgQuiz->picture());
 }
 
-// The outer size is checked while the window is still hidden: once shown, the window system's
-// own frame replaces the designed allowance in the measure.
+// Before the first showing the outer size is measured with the designed allowance; once shown,
+// with the frame the window system reports, and the window keeps the size it was given.
 TEST_F(SettingsFile, SizesSetTheWindowAndTheLayoutFollows)
 {
     folder.writeLines(QStringLiteral("valdra.ini"), {"Gamewidth: 18000", "Gameheight: 10 800"});
@@ -193,7 +193,8 @@ TEST_F(SettingsFile, SizesSetTheWindowAndTheLayoutFollows)
     EXPECT_EQ(form->heightTw(), 10800);
     form->show();
     QApplication::processEvents();
-    EXPECT_EQ(form->client->width(), ui::px(18000 - ui::OuterAllowanceWidthTw));
+    EXPECT_EQ(form->widthTw(), 18000);
+    EXPECT_EQ(form->heightTw(), 10800);
     EXPECT_EQ(form->Command1->x(), ui::px(18000 - 900));
     EXPECT_EQ(form->Frame1->width(), ui::px(18000));
     // Factors 2 and 1.2.
@@ -207,8 +208,8 @@ TEST_F(SettingsFile, ATooSmallSizeSnapsToTheMinimum)
     EXPECT_EQ(GameSeconds, 60);  // the reading went on
     form->show();
     QApplication::processEvents();
-    EXPECT_EQ(form->client->size(),
-              QSize(ui::px(9600 - ui::OuterAllowanceWidthTw), ui::px(7200 - ui::OuterAllowanceHeightTw)));
+    EXPECT_EQ(form->widthTw(), 9600);
+    EXPECT_EQ(form->heightTw(), 7200);
     EXPECT_EQ(form->Command1->x(), ui::px(9600 - 900));
 }
 
