@@ -2,26 +2,8 @@
 
 #include "config/settingsfile.h"
 #include "game/state.h"
+#include "ui/picture.h"
 #include "ui/textfile.h"
-
-#include <QImageReader>
-
-namespace {
-
-// A picture named in the settings: an empty name gives an empty picture; a missing file or one
-// that is not a picture gives nothing.
-std::optional<QPixmap> loadSettingsPicture(const QString& name)
-{
-    if (name.isEmpty())
-        return QPixmap();
-    QImageReader reader(ui::resolveFileName(name));
-    const QImage image = reader.read();
-    if (image.isNull())
-        return std::nullopt;
-    return QPixmap::fromImage(image);
-}
-
-} // namespace
 
 void Form1::ReadSettingsFile()
 {
@@ -46,10 +28,12 @@ void Form1::ReadSettingsFile()
             SymbolListPending = 1;
             break;
         case Key::QuizPic: {
-            const std::optional<QPixmap> picture = loadSettingsPicture(setting.value);
-            if (!picture)
+            // An empty name clears the picture; a missing file or one that is no picture ends
+            // the reading.
+            const ui::LoadedPicture picture = ui::loadPicture(setting.value);
+            if (!picture.ok)
                 return;
-            setQuizPicture(*picture);
+            setQuizPicture(picture.picture);
             break;
         }
         case Key::GameWidth:
