@@ -45,47 +45,8 @@ TEST(Deck, WholeNumberDraw)
         EXPECT_EQ(deck::wholeFromUniform(c.r, c.m), c.expected) << c.r << " of " << c.m;
 }
 
-TEST(Deck, UsableQuestion)
-{
-    struct Case { const char* text; const char* answer1; bool usable; } cases[] = {
-        {"Abcde", "Yes", true},
-        {"Abcd", "Yes", false},   // too short
-        {"", "Yes", false},
-        {"Abcdefgh?", "", false}, // could never be answered correctly
-        {"     ", "x", true},     // five characters, blank or not
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(deck::isUsable(QString::fromLatin1(c.text), QString::fromLatin1(c.answer1)), c.usable)
-            << c.text << " / " << c.answer1;
-}
 
-TEST(Deck, HoldsUsableLooksOnlyAtTheOpenPart)
-{
-    Bank bank;
-    bank.set(1, QStringLiteral("Abc"));
-    bank.set(2, QStringLiteral("No answer here?"), QString());
-    bank.set(3, QStringLiteral("Fine question?"));
-    EXPECT_FALSE(deck::holdsUsable(bank.texts, bank.answers, 2));
-    EXPECT_TRUE(deck::holdsUsable(bank.texts, bank.answers, 3));
-    EXPECT_FALSE(deck::holdsUsable(bank.texts, bank.answers, 0));
-    EXPECT_FALSE(deck::holdsUsable(bank.texts, bank.answers, -1));
-    EXPECT_TRUE(deck::holdsUsable(bank.texts, bank.answers, 5000));  // bounded by the bank
-}
 
-TEST(Deck, DrawSwapsTheQuestionWithItsAnswersToTheTop)
-{
-    Bank bank;
-    for (int q = 1; q <= 3; ++q)
-        bank.set(q, QStringLiteral("Question %1?").arg(q), QStringLiteral("Right %1").arg(q));
-    ScriptedDraw draw{{1}, {}};
-    deck::drawQuestion(bank.texts, bank.answers, 3, draw.fn());
-    EXPECT_EQ(bank.texts[3], QStringLiteral("Question 1?"));
-    EXPECT_EQ(bank.answers[3][1], QStringLiteral("Right 1"));
-    EXPECT_EQ(bank.answers[3][3], QStringLiteral("Question 1? c"));
-    EXPECT_EQ(bank.texts[1], QStringLiteral("Question 3?"));
-    EXPECT_EQ(bank.answers[1][1], QStringLiteral("Right 3"));
-    EXPECT_EQ(draw.ranges, std::vector<int>({3}));
-}
 
 TEST(Deck, DrawPassesOverUnusableQuestionsAndDrawsAgainFromTheWholeOpenPart)
 {
@@ -105,13 +66,6 @@ TEST(Deck, DrawPassesOverUnusableQuestionsAndDrawsAgainFromTheWholeOpenPart)
     EXPECT_EQ(bank.texts[4], QStringLiteral("Later one?"));  // above the open part: untouched
 }
 
-TEST(Deck, LastAnswer)
-{
-    EXPECT_EQ(deck::lastAnswer({QString(), "a", "b", "c", "d"}), 4);
-    EXPECT_EQ(deck::lastAnswer({QString(), "a", "b", "", ""}), 2);
-    EXPECT_EQ(deck::lastAnswer({QString(), "a", "", "c", ""}), 3);
-    EXPECT_EQ(deck::lastAnswer({QString(), "", "", "", ""}), 0);
-}
 
 TEST(Deck, ShuffleSwapsFromTheLastAnswerDown)
 {
@@ -123,11 +77,8 @@ TEST(Deck, ShuffleSwapsFromTheLastAnswerDown)
     } cases[] = {
         // j = 1 each time: 4<->1, 3<->1, 2<->1.
         {{"", "R", "A", "B", "C"}, {1, 1, 1, 1}, {"", "A", "B", "C", "R"}, {4, 3, 2, 1}},
-        // j = i each time: nothing moves.
-        {{"", "R", "A", "B", "C"}, {4, 3, 2, 1}, {"", "R", "A", "B", "C"}, {4, 3, 2, 1}},
         // Two answers: only positions 1 and 2 take part.
         {{"", "True", "False", "", ""}, {1, 1}, {"", "False", "True", "", ""}, {2, 1}},
-        {{"", "True", "False", "", ""}, {2, 1}, {"", "True", "False", "", ""}, {2, 1}},
         // An empty answer below the last one is shuffled with the rest.
         {{"", "R", "", "C", ""}, {2, 1, 1}, {"", "C", "R", "", ""}, {3, 2, 1}},
         // Nothing to shuffle, nothing drawn.

@@ -29,18 +29,6 @@ QStringList pairs(int count)
 
 } // namespace
 
-TEST(HighScores, ClearListBlanksTheFifteenEntries)
-{
-    Names names;
-    Values values;
-    names[15] = QStringLiteral("sixteenth");
-    values[15] = 7;
-    highscores::clearList(names, values);
-    for (int k = 0; k < 15; ++k) {
-        EXPECT_EQ(names[k], QString(20, QLatin1Char(' ')));
-        EXPECT_EQ(values[k], 0);
-    }
-}
 
 TEST(HighScores, ScoreField)
 {
@@ -64,7 +52,7 @@ TEST(HighScores, ReadingStopsAtTheFirstFaultAndKeepsWholeEntries)
         int entries;
         ReadStop stop;
     } cases[] = {
-        {"two entries", {"Ann", " 900 ", "", " 0 "}, 2, ReadStop::EndOfFile},
+        {"two entries, names whole", {"  Mary-Lou, 3rd  ", "-12 ", "", " 0 "}, 2, ReadStop::EndOfFile},
         {"bad score", {"Ann", " 900 ", "Bob", "lots", "Cy", " 100 "}, 1, ReadStop::BadScore},
         {"name without score", {"Ann", " 900 ", "Bob"}, 1, ReadStop::MissingScore},
         {"sixteen entries fill slot 15", pairs(16), 16, ReadStop::EndOfFile},
@@ -88,15 +76,6 @@ TEST(HighScores, ReadingStopsAtTheFirstFaultAndKeepsWholeEntries)
     }
 }
 
-TEST(HighScores, ReadKeepsTheNameLineWhole)
-{
-    Names names;
-    Values values;
-    highscores::clearList(names, values);
-    highscores::readScoreLines({QStringLiteral("  Mary-Lou, 3rd class  "), QStringLiteral("-12 ")}, names, values);
-    EXPECT_EQ(names[0], QStringLiteral("  Mary-Lou, 3rd class  "));
-    EXPECT_EQ(values[0], -12);
-}
 
 TEST(HighScores, ScoreLineFormat)
 {
@@ -106,38 +85,7 @@ TEST(HighScores, ScoreLineFormat)
     EXPECT_EQ(highscores::scoreLine(40000), QStringLiteral(" 40000 "));
 }
 
-TEST(HighScores, FileLinesRoundTrip)
-{
-    Names names;
-    Values values;
-    fill(names, values, {{"Ann", 40000}, {"", 300}, {"***", -5}});
-    const QStringList lines = highscores::scoreFileLines(names, values);
-    ASSERT_EQ(lines.size(), 30);
-    EXPECT_EQ(lines[0], QStringLiteral("Ann"));
-    EXPECT_EQ(lines[1], QStringLiteral(" 40000 "));
-    EXPECT_EQ(lines[2], QString());
-    EXPECT_EQ(lines[5], QStringLiteral("-5 "));
 
-    Names readNames;
-    Values readValues;
-    highscores::clearList(readNames, readValues);
-    EXPECT_EQ(highscores::readScoreLines(lines, readNames, readValues).entries, 15);
-    for (int k = 0; k < 15; ++k) {
-        EXPECT_EQ(readNames[k], names[k]) << k;
-        EXPECT_EQ(readValues[k], values[k]) << k;
-    }
-}
-
-TEST(HighScores, TwoConditionsToEnter)
-{
-    Values values{};
-    values[14] = 100;
-    struct Case { qint32 score; int correct; bool enters; } cases[] = {
-        {101, 5, true}, {100, 5, false}, {99999, 4, false}, {101, 12, true}, {50, 12, false},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(highscores::qualifies(c.score, c.correct, values), c.enters) << c.score << "/" << c.correct;
-}
 
 TEST(HighScores, InsertionOrderAndTies)
 {
@@ -165,28 +113,4 @@ TEST(HighScores, InsertionOrderAndTies)
     }
 }
 
-TEST(HighScores, TheOldLastEntryDropsOut)
-{
-    Names names;
-    Values values;
-    for (int k = 0; k < 15; ++k) {
-        names[k] = QStringLiteral("P%1").arg(k);
-        values[k] = 1500 - 100 * k;  // P14 has 100
-    }
-    names[15] = QStringLiteral("untouched");
-    values[15] = 0;
-    highscores::insertScore(names, values, 101);
-    EXPECT_EQ(names[14], QStringLiteral("***"));
-    EXPECT_EQ(values[14], 101);
-    EXPECT_EQ(names[13], QStringLiteral("P13"));
-    EXPECT_EQ(names[15], QStringLiteral("untouched"));
-    EXPECT_EQ(std::count(names.begin(), names.end(), QStringLiteral("P14")), 0);
-}
 
-TEST(HighScores, NamePrompt)
-{
-    EXPECT_EQ(highscores::namePrompt(2345),
-              QStringLiteral("Your score of  2345 adds your name to the high score list\rEnter your name:"));
-    EXPECT_EQ(highscores::namePrompt(-5),
-              QStringLiteral("Your score of -5 adds your name to the high score list\rEnter your name:"));
-}
