@@ -45,6 +45,7 @@ QLabel* makeLabel(QWidget* parent, const QString& caption, QRect geometry)
 {
     auto* label = new QLabel(caption, parent);
     label->setFont(ui::gameFont());
+    label->setTextFormat(Qt::PlainText);
     label->setGeometry(geometry);
     label->setAttribute(Qt::WA_TranslucentBackground);
     return label;

@@ -49,8 +49,11 @@ bool RealPlatform::askYesNo(QWidget* parent, const QString& text, const QString&
 
 QString RealPlatform::inputBox(QWidget* parent, const QString& prompt, const QString& title)
 {
+    // A carriage return in the prompt breaks its line, as the player expects to see it.
+    QString shown = prompt;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
     bool ok = false;
-    const QString text = QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, QString(), &ok);
+    const QString text = QInputDialog::getText(parent, title, shown, QLineEdit::Normal, QString(), &ok);
     return ok ? text : QString();
 }
 

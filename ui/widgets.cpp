@@ -98,6 +98,8 @@ void PictureImage::mousePressEvent(QMouseEvent* event)
 
 CaptionLabel::CaptionLabel(const QString& caption, QWidget* parent) : QLabel(parent)
 {
+    // Captions come from data files: never read them as markup.
+    setTextFormat(Qt::PlainText);
     setCaption(caption);
 }
 
