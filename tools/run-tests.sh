@@ -4,4 +4,4 @@ set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 source "$ROOT/tools/setup.sh" -DQUILLORA_TESTS=ON
 cd "$ROOT/build"
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 300
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 120 -j "$(nproc)"
