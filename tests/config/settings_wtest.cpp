@@ -37,6 +37,11 @@ class SettingsLines : public GameFixture, public ::testing::WithParamInterface<L
 TEST_P(SettingsLines, ApplyEachLineInTurn)
 {
     const LinesCase& c = GetParam();
+    // A list that loads, so that a reading which goes on to the end does select the custom set.
+    QImage picture(4, 4, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    picture.save(folder.file(QStringLiteral("pic.bmp")), "BMP");
+    folder.writeLines(QStringLiteral("mine.lst"), {QStringLiteral("Ontario; pic.bmp")});
     folder.writeLines(QStringLiteral("valdra.ini"), c.lines);
     start();
     EXPECT_EQ(QuizFile, c.expected.quizFile);
@@ -45,8 +50,11 @@ TEST_P(SettingsLines, ApplyEachLineInTurn)
     EXPECT_EQ(GameSeconds, c.expected.gameSeconds);
     EXPECT_EQ(SymbolCount, c.expected.symbolCount);
     // Loading the list makes the custom set the one in use; a stopped reading never loads it.
-    if (c.stopped)
+    if (c.stopped) {
         EXPECT_NE(SymbolSetChoice, 26);
+    } else if (PicListFile == QLatin1String("mine.lst")) {
+        EXPECT_EQ(SymbolSetChoice, 26);
+    }
     // The reader never speaks.
     EXPECT_TRUE(script.messages.isEmpty());
 }
@@ -65,6 +73,11 @@ const LinesCase Cases[] = {
          e.symbolListPending = 1;
      }),
      true},
+    {"ListLoadedAtTheEnd", {"PicList: mine.lst", "Timeoption: 3"},
+     with([](Expected& e) {
+         e.picListFile = QStringLiteral("mine.lst");
+         e.symbolListPending = 1;
+     })},
     {"LargestGameLengthThatFitsIsSkipped", {"Timeoption: 546.1", "Quiz: after.qtn"},
      with([](Expected& e) { e.quizFile = QStringLiteral("after.qtn"); })},
     {"TooManySymbolsStops", {"Dooroption: 1e999", "Quiz: later.qtn"}, {}, true},
