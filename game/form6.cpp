@@ -30,6 +30,7 @@ Form6::Form6(QWidget* parent) : QWidget(parent)
         setWindowFlag(Qt::Window);
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(rectTw(0, 0, 6795, 4305).size());
+    ui::centreOver(this, parentWidget());
 
     imgBackGround = new ui::PictureImage(this);
     for (int k = 0; k < 15; ++k) {

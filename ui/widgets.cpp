@@ -18,6 +18,15 @@ QFont gameFont(double pointSize, bool bold)
     return font;
 }
 
+void centreOver(QWidget* window, const QWidget* over)
+{
+    if (!over)
+        return;
+    QRect r(QPoint(), window->size());
+    r.moveCenter(over->geometry().center());
+    window->move(std::max(r.left(), 0), std::max(r.top(), 0));
+}
+
 PictureButton::PictureButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent)
 {
     setFont(gameFont());

@@ -93,6 +93,10 @@ private:
     QImage m_picture;
 };
 
+// Places a secondary window over the middle of another, so it opens in sight even where no
+// window manager places it.
+void centreOver(QWidget* window, const QWidget* over);
+
 // The bold sans-serif of the game's texts, at a point size.
 QFont gameFont(double pointSize = 9.75, bool bold = true);
 
