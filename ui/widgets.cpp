@@ -116,6 +116,10 @@ void CaptionLabel::setCaption(const QString& caption)
 {
     m_caption = caption;
     QString shown = caption;
+    const bool gapAbove = shown.startsWith(QLatin1Char('\r'));
+    if (gapAbove)
+        shown.remove(0, shown.startsWith(QStringLiteral("\r\n")) ? 2 : 1);
+    setContentsMargins(0, gapAbove ? fontMetrics().height() / 2 : 0, 0, 0);
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     setText(shown);

@@ -56,7 +56,8 @@ private:
 };
 
 // A label that keeps its caption exactly as set (a carriage return included) and shows a
-// carriage return as a line break.
+// carriage return as a line break; a leading one only as a small gap above the text, so a
+// two-line question still fits its box.
 class CaptionLabel : public QLabel {
     Q_OBJECT
 public:
