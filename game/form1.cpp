@@ -230,8 +230,9 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
                 auto* mime = new QMimeData;
                 mime->setData(QString::fromLatin1(kDragMime), QByteArray("Frame2"));
                 drag->setMimeData(mime);
+                // The box lands with its top-left corner at the pointer: show it that way.
                 drag->setPixmap(Frame2->grab().scaled(Frame2->size() / 2));
-                drag->setHotSpot(m_dragStart / 2);
+                drag->setHotSpot(QPoint(0, 0));
                 drag->exec(Qt::MoveAction);
                 return true;
             }

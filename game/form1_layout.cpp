@@ -66,6 +66,10 @@ void Form1::LayoutWindow()
     if (heightTw() < layout::MinHeight)
         setHeightTw(layout::MinHeight);
     m_inLayout = false;
+    // Also tell the window system, so a resize by the player stops at the minimum instead of
+    // bouncing back from below it.
+    const QSize decoration = QSize(ui::px(widthTw()), ui::px(heightTw())) - size();
+    setMinimumSize(QSize(ui::px(layout::MinWidth), ui::px(layout::MinHeight)) - decoration);
     // A hidden window (the first showing delivers its pending resize before it is visible) gets
     // no resize event for the new size, so the client area would keep the old one.
     if (!isVisible() && size() != before) {

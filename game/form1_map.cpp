@@ -9,6 +9,9 @@ using namespace modValdra;
 
 void Form1::DrawTargetSymbol()
 {
+    // A game never asks for more than 13 draws between two resets of the pool.
+    if (SymbolPoolTop < 0)
+        return;
     const float r = ui::platform().random();
     // j never reaches the top of the pool, so the symbol standing there is not drawn this time.
     int j = int(std::floor(double(r) * SymbolPoolTop));

@@ -65,16 +65,13 @@ void Form1::NextQuestion()
 {
     if (!deck::holdsUsable(QuestionText, AnswerText, QuestionsLeft)) {
         if (!deck::holdsUsable(QuestionText, AnswerText, QuestionCount)) {
-            // Nothing could ever be asked: end at once instead of drawing for ever.
-            Frame2->hide();
-            const int serial = m_gameSerial;
+            // Nothing could ever be asked: end at once instead of drawing for ever, before the
+            // message, so that no tick can run on behind it.
+            GameFinished = 0;
+            EndGame();
             ui::platform().messageBox(this,
                 QStringLiteral("The question file ") + QuizFile + QStringLiteral(" holds no usable question."),
                 ProgramTitle);
-            if (serial == m_gameSerial && ClockRunning == 1) {
-                GameFinished = 0;
-                EndGame();
-            }
             return;
         }
         // Only the questions already asked in this pass are usable: start the next pass now.

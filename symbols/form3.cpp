@@ -44,6 +44,9 @@ Form3::Form3(QWidget* parent) : QWidget(parent)
 
 void Form3::Form_Load()
 {
+    if (m_loaded)
+        return;
+    m_loaded = true;
     for (int i = 0; i < StoreSize; ++i) {
         Image1[i]->setPicture(QPixmap(builtInPicture(i)));
         Image1[i]->setTag(builtInTag(i));

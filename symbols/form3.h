@@ -17,10 +17,14 @@ public:
 
     explicit Form3(QWidget* parent = nullptr);
 
-    // Fills the store with the built-in pictures and their tags.
+    // Fills the store with the built-in pictures and their tags, once: like loading a window,
+    // a second load of a loaded store does nothing, so a symbol list read earlier stays.
     void Form_Load();
 
     std::array<ui::PictureImage*, StoreSize> Image1{};
+
+private:
+    bool m_loaded = false;
 };
 
 // The resource name of the built-in picture at store position `position`.

@@ -37,12 +37,14 @@ RealPlatform::RealPlatform()
 void RealPlatform::messageBox(QWidget* parent, const QString& text, const QString& title)
 {
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 
 bool RealPlatform::askYesNo(QWidget* parent, const QString& text, const QString& title)
 {
     QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Yes | QMessageBox::No, parent);
+    box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }

@@ -304,7 +304,16 @@ TEST_F(RoundTest, AFileWithoutAUsableQuestionEndsTheGameAtOnce)
         if (c.write)
             folder.write(QStringLiteral("Valdra.qtn"), c.file);
         start();
+        // The game is over before the message shows, so no tick behind it can pay a bonus.
+        bool endedFirst = false;
+        script.whileMessageOpen = [&](const auto&) {
+            endedFirst = ClockRunning == 0;
+            script.clock += 30;
+            form->Timer1_Timer();
+        };
         form->btnBegin_Click();  // must return
+        EXPECT_TRUE(endedFirst);
+        EXPECT_EQ(Score, 0);
         ASSERT_EQ(script.messages.size(), 1);
         EXPECT_EQ(script.messages[0].text, QStringLiteral("The question file Valdra.qtn holds no usable question."));
         EXPECT_EQ(script.messages[0].title, QStringLiteral("Quillora"));

@@ -120,7 +120,24 @@ TEST_F(PictureStore, AFailingLineStopsTheLoadAndKeepsWhatCameBefore)
     form->LoadCustomSymbols();
     EXPECT_EQ(SymbolSetChoice, 26);
     EXPECT_EQ(CustomSetName, QStringLiteral("Custom Symbols"));
-    EXPECT_EQ(form->cursor().shape(), Qt::ArrowCursor);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(PictureStore, AListNamedInTheSettingsSurvivesStartUp)
+{
+    writePicture(QStringLiteral("loon.bmp"), Qt::darkGreen);
+    folder.writeLines(QStringLiteral("Birds.lst"), {QStringLiteral("Ontario; loon.bmp")});
+    folder.writeLines(QStringLiteral("valdra.ini"), {QStringLiteral("PicList: Birds.lst")});
+    start();
+    EXPECT_EQ(slot(26)->tag(), QStringLiteral("Ontario"));
+    EXPECT_EQ(colourOf(26), QColor(Qt::darkGreen).rgb());
+    EXPECT_EQ(slot(27)->tag(), QStringLiteral("Alberta"));
+    EXPECT_EQ(SymbolSetChoice, 26);
+    EXPECT_EQ(CustomSetName, QStringLiteral("Birds"));
 }
 
 } // namespace
