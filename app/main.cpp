@@ -9,5 +9,7 @@ int main(int argc, char* argv[])
     Form1 form;
     form.Form_Load();
     form.show();
+    // Take the keyboard focus even where no window manager hands it out.
+    form.activateWindow();
     return app.exec();
 }
