@@ -64,3 +64,9 @@ void Form6::Form_Load()
 }
 
 void Form6::Command1_Click() { close(); }
+
+void Form6::closeEvent(QCloseEvent* event)
+{
+    QWidget::closeEvent(event);
+    ui::returnFocusTo(parentWidget());
+}

@@ -19,4 +19,7 @@ public:
     std::array<QLabel*, 15> lblHighScores{};
     std::array<QLabel*, 15> lblScores{};
     ui::PictureButton* Command1 = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 };

@@ -1,5 +1,7 @@
 #include "ui/realplatform.h"
 
+#include "ui/widgets.h"
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -39,6 +41,7 @@ void RealPlatform::messageBox(QWidget* parent, const QString& text, const QStrin
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
     box.exec();
+    returnFocusTo(parent ? parent->window() : nullptr);
 }
 
 bool RealPlatform::askYesNo(QWidget* parent, const QString& text, const QString& title)
@@ -46,7 +49,9 @@ bool RealPlatform::askYesNo(QWidget* parent, const QString& text, const QString&
     QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Yes | QMessageBox::No, parent);
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::No);
-    return box.exec() == QMessageBox::Yes;
+    const bool yes = box.exec() == QMessageBox::Yes;
+    returnFocusTo(parent ? parent->window() : nullptr);
+    return yes;
 }
 
 QString RealPlatform::inputBox(QWidget* parent, const QString& prompt, const QString& title)
@@ -56,6 +61,7 @@ QString RealPlatform::inputBox(QWidget* parent, const QString& prompt, const QSt
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
     bool ok = false;
     const QString text = QInputDialog::getText(parent, title, shown, QLineEdit::Normal, QString(), &ok);
+    returnFocusTo(parent ? parent->window() : nullptr);
     return ok ? text : QString();
 }
 
@@ -94,7 +100,9 @@ static QString runFileDialog(QWidget* parent, const FileDialogRequest& request, 
         dialog.setDefaultSuffix(request.defaultExt);
     if (!request.fileName.contains(QLatin1Char('*')))
         dialog.selectFile(request.fileName);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    const int result = dialog.exec();
+    returnFocusTo(parent ? parent->window() : nullptr);
+    if (result != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return request.fileName;
     return QDir::toNativeSeparators(dialog.selectedFiles().front());
 }

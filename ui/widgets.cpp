@@ -27,6 +27,14 @@ void centreOver(QWidget* window, const QWidget* over)
     window->move(std::max(r.left(), 0), std::max(r.top(), 0));
 }
 
+void returnFocusTo(QWidget* window)
+{
+    if (window && window->isVisible()) {
+        window->raise();
+        window->activateWindow();
+    }
+}
+
 PictureButton::PictureButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent)
 {
     setFont(gameFont());

@@ -98,6 +98,10 @@ private:
 // window manager places it.
 void centreOver(QWidget* window, const QWidget* over);
 
+// Gives the keyboard back to the main window when a secondary window closes; without a window
+// manager nobody else would, and the menus' access keys would stop working.
+void returnFocusTo(QWidget* window);
+
 // The bold sans-serif of the game's texts, at a point size.
 QFont gameFont(double pointSize = 9.75, bool bold = true);
 
