@@ -51,6 +51,7 @@ void Form1::CheckHighScore()
     scores->setWindowTitle(ProgramTitle + QStringLiteral(" Scores--") + ScoreFile);
     scores->show();
     scores->raise();
+    scores->activateWindow();
 }
 
 void Form1::SaveHighScores()
