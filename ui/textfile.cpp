@@ -97,18 +97,30 @@ TextFile readTextFile(const QString& fileName)
     return result;
 }
 
-bool writeTextFile(const QString& fileName, const QStringList& lines)
+bool writeTextFile(const QString& fileName, const QStringList& lines, QString* error)
 {
     QString text;
     for (const QString& line : lines)
         text += line + QStringLiteral("\r\n");
     QSaveFile file(resolveFileName(fileName));
-    if (!file.open(QIODevice::WriteOnly))
+    const auto fail = [&] {
+        if (error)
+            *error = file.errorString();
         return false;
+    };
+    if (!file.open(QIODevice::WriteOnly))
+        return fail();
     const QByteArray bytes = encodeText(text);
     if (file.write(bytes) != bytes.size())
-        return false;
-    return file.commit();
+        return fail();
+    if (!file.commit())
+        return fail();
+    return true;
+}
+
+QString saveFailedMessage(const QString& what, const QString& fileName, const QString& reason)
+{
+    return QStringLiteral("%1 could not be saved to %2.\n\n%3").arg(what, fileName, reason);
 }
 
 QString resolveFileName(const QString& name)

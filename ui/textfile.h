@@ -18,8 +18,13 @@ struct TextFile {
 };
 
 TextFile readTextFile(const QString& fileName);
-// Replaces the file atomically; false (and the old file whole) on any failure.
-bool writeTextFile(const QString& fileName, const QStringList& lines);
+// Replaces the file atomically; false (and the old file whole) on any failure, with the
+// system's reason in *error when asked for.
+bool writeTextFile(const QString& fileName, const QStringList& lines, QString* error = nullptr);
+
+// The one wording of a failed save, so no save fails in silence and all read alike:
+// what (e.g. "The high scores"), the file and the system's reason.
+QString saveFailedMessage(const QString& what, const QString& fileName, const QString& reason);
 
 // Names from data files may carry Windows folders: "\" and "/" both separate, and a name is
 // matched without regard to case when the exact one does not exist. Returns the name to open
