@@ -6,7 +6,3 @@
 void Form1::mnuGameLength_Click() {}
 void Form1::mnuNewPictures_Click() {}
 void Form1::mnuSaveOptions_Click() {}
-void Form1::mnuQuiz_Click() {}
-void Form1::mnuTreasures_Click() {}
-void Form1::mnuAbout_Click() {}
-void Form1::mnuValdraHelp_Click() {}

@@ -3,6 +3,8 @@
 #include "game/form6.h"
 #include "game/state.h"
 #include "symbols/form3.h"
+#include "symbols/form5.h"
+#include "symbols/frmabout.h"
 
 #include <QApplication>
 #include <QDir>
@@ -25,8 +27,11 @@ void Form1::Form_Load()
 
 void Form1::ShutDown()
 {
-    // The options dialog, the file chooser and the about box join this list as they land.
+    // The windows that are unloaded before the end, in order: the options dialog (Form4, which
+    // joins this list when it lands), the file chooser, the high scores and the about box.
+    delete m_form5;
     delete m_form6;
+    delete m_frmAbout;
     shutDownRequested = true;
     QCoreApplication::exit(0);
 }

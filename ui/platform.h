@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+class QDialog;
 class QWidget;
 
 namespace ui {
@@ -39,6 +40,11 @@ public:
     virtual float random() = 0;
     // Let the window system handle what is pending, once.
     virtual void processEvents() = 0;
+    // Let the window system handle events as they come for up to `milliseconds`, sleeping
+    // while none are pending: a wait that keeps the windows live without burning a core.
+    virtual void waitForEvents(int milliseconds);
+    // Shows a modal dialog and returns once it has closed, with its result.
+    virtual int runModal(QDialog* dialog);
 };
 
 Platform& platform();

@@ -4,6 +4,9 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDialog>
+#include <QEventLoop>
+#include <QTimer>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -11,6 +14,7 @@
 #include <QMessageBox>
 #include <QTime>
 #include <QUrl>
+#include <algorithm>
 #include <chrono>
 #include <random>
 
@@ -136,5 +140,25 @@ float RealPlatform::random()
 }
 
 void RealPlatform::processEvents() { QCoreApplication::processEvents(); }
+
+void Platform::waitForEvents(int milliseconds)
+{
+    // A nested event loop sleeps in the window system's wait until an event or the timer comes.
+    QEventLoop loop;
+    QTimer timer;
+    timer.setSingleShot(true);
+    timer.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
+    timer.start(std::max(milliseconds, 0));
+    loop.exec();
+}
+
+int Platform::runModal(QDialog* dialog)
+{
+    QWidget* owner = dialog->parentWidget();
+    const int result = dialog->exec();
+    returnFocusTo(owner ? owner->window() : nullptr);
+    return result;
+}
 
 } // namespace ui

@@ -1,5 +1,8 @@
 #include "ui/scriptedplatform.h"
 
+#include <QDialog>
+#include <QPointer>
+
 namespace ui {
 
 void ScriptedPlatform::messageBox(QWidget*, const QString& text, const QString& title)
@@ -61,6 +64,34 @@ void ScriptedPlatform::processEvents()
     ++eventPasses;
     if (onProcessEvents)
         onProcessEvents();
+}
+
+} // namespace ui
+
+namespace ui {
+
+void ScriptedPlatform::waitForEvents(int milliseconds)
+{
+    waits << milliseconds;
+    ++eventPasses;
+    if (onProcessEvents)
+        onProcessEvents();
+    clock += milliseconds / 1000.0;
+}
+
+int ScriptedPlatform::runModal(QDialog* dialog)
+{
+    modalTitles << dialog->windowTitle();
+    QPointer<QDialog> open(dialog);
+    dialog->setResult(0);
+    dialog->show();
+    if (whileModalOpen)
+        whileModalOpen(dialog);
+    if (!open)
+        return 0;
+    if (open->isVisible())
+        open->close();
+    return open ? open->result() : 0;
 }
 
 } // namespace ui

@@ -26,6 +26,12 @@ public:
     double timeOfDay() override { return clock; }
     float random() override;
     void processEvents() override;
+    // Records the wait, runs onProcessEvents as the events that come meanwhile, then moves the
+    // clock on by the time waited.
+    void waitForEvents(int milliseconds) override;
+    // Shows the dialog, runs whileModalOpen (the test's clicks), then closes it as its close
+    // box would if it is still open. Never blocks.
+    int runModal(QDialog* dialog) override;
 
     // What the script says.
     double clock = 36000.0;
@@ -36,6 +42,7 @@ public:
     // Runs while a message box is "open", before it closes (e.g. to let the clock tick).
     std::function<void(const Message&)> whileMessageOpen;
     std::function<void()> onProcessEvents;
+    std::function<void(QDialog*)> whileModalOpen;
 
     // What happened.
     QList<Message> messages;
@@ -47,6 +54,8 @@ public:
     int beeps = 0;
     int randomDraws = 0;
     int eventPasses = 0;
+    QList<int> waits;           // milliseconds asked of each waitForEvents
+    QStringList modalTitles;    // captions of the modal dialogs shown, in order
 };
 
 // Installs a scripted platform for the lifetime of the object.
