@@ -37,7 +37,9 @@ protected:
 Form5::Form5(QWidget* parent) : QDialog(parent ? parent : Form1::instance())
 {
     setModal(true);
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    // Modal, so nothing to minimise; it may grow to show long names.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                   | Qt::WindowMaximizeButtonHint);
     const QSize designed = rectTw(0, 0, DesignWidth, DesignHeight).size();
     setMinimumSize(designed);
     resize(designed);

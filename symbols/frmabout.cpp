@@ -42,7 +42,8 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent ? parent : Form1::instance(
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    // A box of fixed size: a title and a close box, nothing to minimise or maximise.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(rectTw(0, 0, 5805, 3735).size());
     ui::centreOver(this, parentWidget());
 
