@@ -74,6 +74,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     browser->setOpenLinks(true);
     browser->setOpenExternalLinks(true);
     browser->document()->setDefaultStyleSheet(helpStyleSheet());
+    browser->document()->setDocumentMargin(12);
     browser->setSearchPaths({QStringLiteral(":/help")});
 
     auto* bar = new QHBoxLayout;
