@@ -3,6 +3,8 @@
 #include "symbols/frmabout.h"
 #include "symbols/helpwindow.h"
 
+#include <QScreen>
+
 frmAbout* Form1::existingAbout() const { return m_frmAbout; }
 HelpWindow* Form1::existingHelp() const { return m_helpWindow; }
 
@@ -25,6 +27,14 @@ void Form1::mnuValdraHelp_Click()
         auto* help = new HelpWindow;
         connect(this, &QObject::destroyed, help, [help] { delete help; });
         m_helpWindow = help;
+        // Beside the game where the screen has room for it, so it covers neither.
+        if (const QScreen* screen = this->screen()) {
+            const QRect room = screen->availableGeometry();
+            const QRect game = frameGeometry();
+            const QPoint beside(game.right() + 8, game.top());
+            if (isVisible() && room.contains(QRect(beside, help->size())))
+                help->move(beside);
+        }
     }
     m_helpWindow->show();
     m_helpWindow->raise();

@@ -46,7 +46,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     setWindowTitle(modValdra::ProgramTitle.isEmpty() ? QStringLiteral("Help")
                                                      : modValdra::ProgramTitle + QStringLiteral(" Help"));
     setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
-    setMinimumSize(320, 240);
+    setMinimumSize(300, 200);
     resize(760, 680);
 
     backButton = makeToolButton(this, QStyle::SP_ArrowBack, QStringLiteral("&Back"),
@@ -55,13 +55,13 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
                                    QStringLiteral("Forward again (Alt+Right)"));
     contentsButton = makeToolButton(this, QStyle::SP_DirHomeIcon, QStringLiteral("&Contents"),
                                     QStringLiteral("The contents page (Alt+Home)"));
-    auto* findLabel = new QLabel(QStringLiteral("F&ind in page:"), this);
+    m_findLabel = new QLabel(QStringLiteral("F&ind in page:"), this);
     findText = new QLineEdit(this);
     findText->setClearButtonEnabled(true);
-    findText->setPlaceholderText(QStringLiteral("word to find"));
+    findText->setPlaceholderText(QStringLiteral("Find in page"));
     findText->setMinimumWidth(80);
     findText->installEventFilter(this);
-    findLabel->setBuddy(findText);
+    m_findLabel->setBuddy(findText);
     findPrevious = makeToolButton(this, QStyle::SP_ArrowUp, QStringLiteral("Previous"),
                                   QStringLiteral("Find the previous place (Shift+F3)"));
     findNext = makeToolButton(this, QStyle::SP_ArrowDown, QStringLiteral("Next"),
@@ -84,7 +84,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     bar->addWidget(forwardButton);
     bar->addWidget(contentsButton);
     bar->addStretch(1);
-    bar->addWidget(findLabel);
+    bar->addWidget(m_findLabel);
     bar->addWidget(findText, 1);
     bar->addWidget(findPrevious);
     bar->addWidget(findNext);
@@ -193,4 +193,14 @@ bool HelpWindow::eventFilter(QObject* watched, QEvent* event)
         }
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void HelpWindow::resizeEvent(QResizeEvent* event)
+{
+    // A narrow window keeps the page readable: the buttons show their pictures only.
+    const bool narrow = width() < 640;
+    for (QToolButton* button : {backButton, forwardButton, contentsButton})
+        button->setToolButtonStyle(narrow ? Qt::ToolButtonIconOnly : Qt::ToolButtonTextBesideIcon);
+    m_findLabel->setVisible(!narrow);
+    QWidget::resizeEvent(event);
 }

@@ -34,7 +34,9 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void showFindResult(bool found);
+    QLabel* m_findLabel = nullptr;
 };
