@@ -15,6 +15,8 @@ int main(int argc, char* argv[])
         return commandline::printAnswer(early);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillora"));
+    // Lets the desktop match the window to the installed menu entry and its icon.
+    QApplication::setDesktopFileName(QStringLiteral("io.github.quillora.Quillora"));
     // Qt has taken its own options (-platform, -style, ...) out of the arguments by now.
     const commandline::Options options = commandline::parse(QCoreApplication::arguments());
     if (options.action != commandline::Action::Play)
