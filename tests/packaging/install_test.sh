@@ -52,4 +52,22 @@ env -i "$prefix/bin/quillora" --help | grep -q -- '--user-folder' || fail "quill
 # A mistake is told once the toolkit has taken its own options out, so it needs a display.
 status=0; env -i QT_QPA_PLATFORM=offscreen "$prefix/bin/quillora" --no-such-option 2>/dev/null || status=$?
 [ "$status" -eq 2 ] || fail "an unknown option gives status $status, not 2"
-echo "install test: ${#expected[@]} files where they belong"
+# Started as the desktop entry starts it, by a player who has never played: the game makes the
+# play folder, gives it the question file and reads its high scores there (a missing high-score
+# file is created at start-up, which shows the game runs in that folder).
+home="$prefix/home"
+mkdir -p "$home"
+(cd / && exec env -i HOME="$home" QT_QPA_PLATFORM=offscreen "$prefix/bin/quillora" --user-folder) &
+game=$!
+play="$home/.local/share/quillora"
+for _ in $(seq 300); do
+  [ -f "$play/Valdra.scr" ] && break
+  kill -0 $game 2>/dev/null || break
+  sleep 0.1
+done
+kill $game 2>/dev/null || true
+wait $game 2>/dev/null || true
+[ -f "$play/Valdra.scr" ] || fail "the game did not start in $play"
+cmp -s "$play/Valdra.qtn" "$(dirname "$0")/../../assets/data/Valdra.qtn" \
+  || fail "the play folder was not given the default question file"
+echo "install test: ${#expected[@]} files where they belong; the game starts in its own play folder"
