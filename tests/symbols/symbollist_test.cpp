@@ -43,3 +43,38 @@ TEST(SymbolList, NamesTheCustomSetAfterTheListFile)
 }
 
 } // namespace
+
+namespace {
+
+TEST(SymbolList, KeepsTheEditedListSortedWithoutRegardToCase)
+{
+    QStringList items;
+    for (const char* item : {"Yukon; y.gif", "alberta; a.gif", "Alberta; b.gif", "Nunavut; n.gif", "ALBERTA; c.gif"})
+        symbollist::insertSorted(items, QString::fromLatin1(item));
+    // Equal names keep the order they came in.
+    EXPECT_EQ(items, (QStringList{"alberta; a.gif", "Alberta; b.gif", "ALBERTA; c.gif", "Nunavut; n.gif", "Yukon; y.gif"}));
+    EXPECT_EQ(symbollist::makeItem(QStringLiteral("Ontario"), QStringLiteral("C:\\Pics\\loon.gif")),
+              QStringLiteral("Ontario; C:\\Pics\\loon.gif"));
+    EXPECT_EQ(symbollist::listFileLines({"a;b", "", "c;d"}), (QStringList{"a;b", "c;d"}));
+}
+
+TEST(SymbolList, PlansAtMostThirteenSlotsUpToAnEmptyOrBadItem)
+{
+    QStringList fifteen;
+    for (int i = 0; i < 15; ++i)
+        fifteen << QStringLiteral("R%1; p%1.gif").arg(i);
+    auto plan = symbollist::planCustomSlots(fifteen);
+    EXPECT_EQ(plan.lines.size(), 13);
+    EXPECT_EQ(plan.lines[12].tag, QStringLiteral("R12"));
+    EXPECT_EQ(plan.badItem, -1);
+
+    plan = symbollist::planCustomSlots({"A; a.gif", "", "B; b.gif"});
+    EXPECT_EQ(plan.lines.size(), 1);
+    EXPECT_EQ(plan.badItem, -1);
+
+    plan = symbollist::planCustomSlots({"A; a.gif", "no separator", "B; b.gif"});
+    EXPECT_EQ(plan.lines.size(), 1);
+    EXPECT_EQ(plan.badItem, 1);
+}
+
+} // namespace
