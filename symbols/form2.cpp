@@ -40,25 +40,45 @@ protected:
     }
 };
 
+// White captions with a thin dark edge, so they read on a light background picture as well as
+// on a dark one.
+class EdgedLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        p.setFont(font());
+        const int flags = int(alignment()) | (wordWrap() ? Qt::TextWordWrap : 0);
+        p.setPen(QColor(40, 40, 70));
+        for (int dx = -1; dx <= 1; ++dx)
+            for (int dy = -1; dy <= 1; ++dy)
+                if (dx || dy)
+                    p.drawText(rect().translated(dx, dy), flags, text());
+        p.setPen(Qt::white);
+        p.drawText(rect(), flags, text());
+    }
+};
+
 QLabel* makeLabel(QWidget* parent, const QString& caption, QRect geometry, double points, bool white)
 {
-    auto* label = new QLabel(caption, parent);
+    QLabel* label = white ? new EdgedLabel(caption, parent) : new QLabel(caption, parent);
     label->setFont(ui::gameFont(points, true));
     label->setTextFormat(Qt::PlainText);
     label->setGeometry(geometry);
     label->setAttribute(Qt::WA_TranslucentBackground);
-    if (white) {
-        QPalette pal = label->palette();
-        pal.setColor(QPalette::WindowText, Qt::white);
-        label->setPalette(pal);
-    }
     return label;
 }
 
 ui::PictureButton* makeButton(QWidget* parent, const QString& caption, QRect geometry)
 {
     auto* button = new ui::PictureButton(caption, parent);
-    button->setFont(ui::gameFont(8.25, true));
+    QFont font = ui::gameFont(8.25, false);
+    // A touch narrower, so the longest caption keeps to one line in its small designed button.
+    font.setStretch(94);
+    button->setFont(font);
     button->setGeometry(geometry);
     return button;
 }
@@ -135,7 +155,10 @@ Form2::Form2(QWidget* parent) : QWidget(parent)
     List1 = new QListWidget(client);
     List1->setFont(ui::gameFont(8.25, false));
     List1->setGeometry(rectTw(7200, 960, 3135, 2595));
+    // A long path is shortened in the middle (its tooltip holds it whole), so the region and
+    // the file name both stay in sight.
     List1->setTextElideMode(Qt::ElideMiddle);
+    List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Label4 = makeLabel(client, QStringLiteral("Total Files:"), rectTw(7920, 3720, 1335, 255), 9.75, false);
     txtFileTotal = new QLineEdit(client);
     txtFileTotal->setFont(ui::gameFont(9.75, true));

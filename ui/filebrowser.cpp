@@ -204,6 +204,8 @@ DirList::DirList(QWidget* parent) : QListWidget(parent)
 {
     setItemDelegate(new IndentDelegate(this));
     setUniformItemSizes(true);
+    // Long names are cut short (the tooltip holds the whole path) rather than scrolled sideways.
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     connect(this, &QListWidget::itemDoubleClicked, this, &DirList::open);
     setPath(QDir::currentPath());
 }
@@ -247,6 +249,7 @@ void DirList::refresh()
             auto* item = new QListWidgetItem(closedIcon, name, this);
             item->setData(PathRole, joinPath(m_path, name));
             item->setData(DepthRole, depth);
+            item->setToolTip(joinPath(m_path, name));
         }
     }
     viewport()->update();
@@ -283,6 +286,8 @@ void DirList::paintEvent(QPaintEvent* event)
 FileList::FileList(QWidget* parent) : QListWidget(parent), m_path(QDir::currentPath()), m_pattern(QStringLiteral("*.*"))
 {
     setUniformItemSizes(true);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setTextElideMode(Qt::ElideMiddle);
     connect(this, &QListWidget::itemSelectionChanged, this, [this] {
         if (!fileName().isEmpty())
             emit fileClicked();
