@@ -58,23 +58,4 @@ TEST(SymbolList, KeepsTheEditedListSortedWithoutRegardToCase)
     EXPECT_EQ(symbollist::listFileLines({"a;b", "", "c;d"}), (QStringList{"a;b", "c;d"}));
 }
 
-TEST(SymbolList, PlansAtMostThirteenSlotsUpToAnEmptyOrBadItem)
-{
-    QStringList fifteen;
-    for (int i = 0; i < 15; ++i)
-        fifteen << QStringLiteral("R%1; p%1.gif").arg(i);
-    auto plan = symbollist::planCustomSlots(fifteen);
-    EXPECT_EQ(plan.lines.size(), 13);
-    EXPECT_EQ(plan.lines[12].tag, QStringLiteral("R12"));
-    EXPECT_EQ(plan.badItem, -1);
-
-    plan = symbollist::planCustomSlots({"A; a.gif", "", "B; b.gif"});
-    EXPECT_EQ(plan.lines.size(), 1);
-    EXPECT_EQ(plan.badItem, -1);
-
-    plan = symbollist::planCustomSlots({"A; a.gif", "no separator", "B; b.gif"});
-    EXPECT_EQ(plan.lines.size(), 1);
-    EXPECT_EQ(plan.badItem, 1);
-}
-
 } // namespace
