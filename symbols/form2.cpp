@@ -9,6 +9,7 @@
 #include "ui/textfile.h"
 #include "ui/twips.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QMenuBar>
@@ -22,6 +23,16 @@ const QString Form2::PicturePatterns = QStringLiteral("*.bmp;*.rle;*.ico;*.ccc;*
 namespace {
 
 QPointer<Form2> g_form2;
+
+// A teacher's camera writes pictures of many million pixels; the game shows a symbol at a few
+// hundred at most, so thirteen of them are kept small enough to cost little memory.
+QPixmap fitForShow(const QPixmap& picture)
+{
+    constexpr int MaxSide = 1024;
+    if (picture.width() <= MaxSide && picture.height() <= MaxSide)
+        return picture;
+    return picture.scaled(MaxSide, MaxSide, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+}
 
 // Shows a long path shortened in the middle, so its file name stays in sight; the text itself
 // stays whole.
@@ -240,7 +251,7 @@ void Form2::showPreview(const QString& path)
     Label1->setToolTip(path);
     const ui::LoadedPicture loaded = ui::loadPicture(path);
     m_previewFailed = !loaded.ok;
-    Image1->setPicture(loaded.picture);
+    Image1->setPicture(fitForShow(loaded.picture));
     lblPreviewNote->setVisible(m_previewFailed);
     cmdAdd->setEnabled(!m_previewFailed);
 }
@@ -372,15 +383,20 @@ void Form2::cmdUseList_Click()
         return;
     }
     QList<QPixmap> pictures;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
     for (int i = 0; i < plan.lines.size(); ++i) {
         const ui::LoadedPicture loaded = ui::loadPicture(plan.lines[i].picture);
-        if (!loaded.ok || loaded.picture.isNull()) {
-            refuseList(i, QStringLiteral("The picture of item %1 could not be loaded:\n%2")
-                              .arg(i + 1)
-                              .arg(plan.lines[i].picture.isEmpty() ? items[i] : plan.lines[i].picture));
-            return;
-        }
-        pictures << loaded.picture;
+        if (!loaded.ok || loaded.picture.isNull())
+            break;
+        pictures << fitForShow(loaded.picture);
+    }
+    QApplication::restoreOverrideCursor();
+    if (pictures.size() < plan.lines.size()) {
+        const int i = int(pictures.size());
+        refuseList(i, QStringLiteral("The picture of item %1 could not be loaded:\n%2")
+                          .arg(i + 1)
+                          .arg(plan.lines[i].picture.isEmpty() ? items[i] : plan.lines[i].picture));
+        return;
     }
     for (int i = 0; i < plan.lines.size(); ++i) {
         ui::PictureImage* slot = main->form3()->Image1[Form3::CustomSet + i];
@@ -402,7 +418,7 @@ void Form2::cmdQuizWindow_Click()
         ui::platform().beep();
         return;
     }
-    main->setQuizPicture(loaded.picture);
+    main->setQuizPicture(fitForShow(loaded.picture));
     modValdra::QuizPicFile = path;
 }
 
