@@ -257,8 +257,16 @@ void DirList::refresh()
 
 void DirList::open(QListWidgetItem* item)
 {
-    if (item)
-        setPath(item->data(PathRole).toString());
+    if (!item)
+        return;
+    const QString p = item->data(PathRole).toString();
+    if (p != m_path) {
+        setPath(p);
+        return;
+    }
+    // Opening the folder on show again is how a user looks afresh: the file list follows.
+    refresh();
+    emit changed();
 }
 
 void DirList::keyPressEvent(QKeyEvent* event)

@@ -150,6 +150,11 @@ TEST(FileBrowser, DirListShowsTheChainOfParentsThenVisibleSubfolders)
     emit dirs.itemDoubleClicked(dirs.item(0));
     EXPECT_EQ(dirs.path(), QStringLiteral("/"));
     EXPECT_EQ(changed.count(), 3);
+    // Opening the folder on show reads it afresh and tells the file list to follow.
+    emit dirs.itemDoubleClicked(dirs.item(0));
+    EXPECT_EQ(changed.count(), 4);
+    dirs.setPath(QStringLiteral("/"));
+    EXPECT_EQ(changed.count(), 4);
 }
 
 TEST(FileBrowser, DrivesAreTheRootTheHomeFolderAndReadableVolumes)
