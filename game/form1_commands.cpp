@@ -4,7 +4,6 @@
 // settings editor, the file chooser, the about box and help. Until they land the menu entries
 // are there and do nothing.
 void Form1::mnuGameLength_Click() {}
-void Form1::mnuNewPictures_Click() {}
 void Form1::mnuSaveOptions_Click() {}
 void Form1::mnuQuiz_Click() {}
 void Form1::mnuTreasures_Click() {}
