@@ -57,12 +57,6 @@ void setModified(const QString& path, const QDateTime& when)
     ASSERT_TRUE(file.setFileTime(when, QFileDevice::FileModificationTime));
 }
 
-QStringList fileLines(const QString& name)
-{
-    const ui::TextFile file = ui::readTextFile(name);
-    return file.lines;
-}
-
 // (name, score) rows of a list, down to the first blank one.
 std::vector<std::pair<QString, qint32>> rows(const Names& names, const Values& values)
 {
@@ -219,15 +213,6 @@ TEST(SharedScores, TwoGamesSavingInTurnKeepBothScoresInOrder)
     const std::vector<std::pair<QString, qint32>> expected{{"Ann", 500}, {"One", 400}, {"Two", 350}, {"Bob", 300}};
     EXPECT_EQ(fileRows(file), expected);
     EXPECT_FALSE(QFileInfo::exists(folder.file(QStringLiteral("Valdra.scr.lock"))));
-
-    // The list that is handed back is what the file holds.
-    Names names = second;
-    Values values = secondValues;
-    highscores::enterScore(names, values, 320, 5, {{320, QStringLiteral("Three")}});
-    EXPECT_EQ(highscores::saveScore(file, names, values, 320, 5, {{320, QStringLiteral("Three")}}, clock).outcome,
-              Outcome::Saved);
-    EXPECT_EQ(rows(names, values), fileRows(file));
-    EXPECT_EQ(fileRows(file)[3], std::make_pair(QStringLiteral("Three"), qint32(320)));
 }
 
 TEST(SharedScores, TheFifteenEntryCutIsMadeAgainstTheFileAsItIsNow)
@@ -263,7 +248,7 @@ TEST(SharedScores, TheFifteenEntryCutIsMadeAgainstTheFileAsItIsNow)
     ASSERT_EQ(after.size(), 15u);
     EXPECT_EQ(after[13], full[13]);
     EXPECT_EQ(after[14], std::make_pair(QStringLiteral("Just"), qint32(301)));
-    EXPECT_EQ(fileLines(file).size(), 30);
+    EXPECT_EQ(ui::readTextFile(file).lines.size(), 30);
 }
 
 TEST(SharedScores, NamesTypedForMarkedRowsFollowTheirScores)
@@ -282,37 +267,6 @@ TEST(SharedScores, NamesTypedForMarkedRowsFollowTheirScores)
         {"Max", 700}, {"Eve", 600}, {"Old", 600}, {"Ann", 500}, {"Zoe", 50}};
     EXPECT_EQ(rows(names, values), expected);
     EXPECT_FALSE(highscores::enterScore(names, values, 600, 4, {}));  // too few correct answers
-}
-
-TEST(SharedScores, WithoutTheLockOrTheFileTheListInMemoryIsWrittenAndTheReasonGiven)
-{
-    TestFolder folder;
-    const QString file = QStringLiteral("Valdra.scr");
-    writeList(file, {{"Other", 900}});
-    folder.write(QStringLiteral("Valdra.scr.lock"), "host pc-12\npid 4711\n");
-    setModified(folder.file(QStringLiteral("Valdra.scr.lock")), Epoch);
-    Names names;
-    Values values;
-    highscores::clearList(names, values);
-    highscores::enterScore(names, values, 400, 5, {{400, QStringLiteral("Mine")}});
-    FakeClock clock;
-    const SaveResult busy = highscores::saveScore(file, names, values, 400, 5, {{400, QStringLiteral("Mine")}}, clock);
-    EXPECT_EQ(busy.outcome, Outcome::SavedUnshared);
-    EXPECT_TRUE(busy.sharingError.contains(QStringLiteral("pc-12, process 4711"))) << busy.sharingError.toStdString();
-    EXPECT_TRUE(busy.sharingError.contains(QStringLiteral("Valdra.scr.lock")));
-    const std::vector<std::pair<QString, qint32>> mine{{"Mine", 400}};
-    EXPECT_EQ(fileRows(file), mine);
-    EXPECT_TRUE(QFileInfo::exists(folder.file(QStringLiteral("Valdra.scr.lock"))));
-
-    // A score file that is a folder can be neither read nor written.
-    folder.write(QStringLiteral("Folder.scr/inside"), "kept");
-    const SaveResult failed =
-        highscores::saveScore(QStringLiteral("Folder.scr"), names, values, 400, 5, {{400, QStringLiteral("Mine")}}, clock);
-    EXPECT_EQ(failed.outcome, Outcome::Failed);
-    EXPECT_FALSE(failed.sharingError.isEmpty());
-    EXPECT_FALSE(failed.writeError.isEmpty());
-    EXPECT_EQ(rows(names, values), mine);
-    EXPECT_FALSE(QFileInfo::exists(folder.file(QStringLiteral("Folder.scr.lock"))));
 }
 
 namespace {
