@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QThread>
 #include <QTime>
 #include <QUrl>
 #include <chrono>
@@ -150,5 +151,9 @@ float RealPlatform::random()
 }
 
 void RealPlatform::processEvents() { QCoreApplication::processEvents(); }
+
+QDateTime RealPlatform::currentDateTime() { return QDateTime::currentDateTimeUtc(); }
+
+void RealPlatform::sleep(int milliseconds) { QThread::msleep(ulong(qMax(0, milliseconds))); }
 
 } // namespace ui

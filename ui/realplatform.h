@@ -21,6 +21,8 @@ public:
     double timeOfDay() override;
     float random() override;
     void processEvents() override;
+    QDateTime currentDateTime() override;
+    void sleep(int milliseconds) override;
 
 private:
     double m_startOfDay = 0;

@@ -1,5 +1,7 @@
 #include "ui/scriptedplatform.h"
 
+#include <QTimeZone>
+
 namespace ui {
 
 void ScriptedPlatform::messageBox(QWidget*, const QString& text, const QString& title)
@@ -24,6 +26,8 @@ QString ScriptedPlatform::inputBox(QWidget*, const QString& prompt, const QStrin
 {
     prompts << prompt;
     promptTitles << title;
+    if (whileInputOpen)
+        whileInputOpen(prompt);
     if (inputs.empty())
         return QString();
     const QString text = inputs.front();
@@ -61,6 +65,17 @@ void ScriptedPlatform::processEvents()
     ++eventPasses;
     if (onProcessEvents)
         onProcessEvents();
+}
+
+QDateTime ScriptedPlatform::currentDateTime()
+{
+    return QDateTime(QDate(2026, 1, 5), QTime(0, 0), QTimeZone::utc()).addMSecs(qint64(clock * 1000.0));
+}
+
+void ScriptedPlatform::sleep(int milliseconds)
+{
+    sleptMilliseconds += milliseconds;
+    clock += milliseconds / 1000.0;
 }
 
 } // namespace ui

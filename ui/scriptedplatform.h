@@ -26,6 +26,9 @@ public:
     double timeOfDay() override { return clock; }
     float random() override;
     void processEvents() override;
+    // The date runs with `clock`, and a sleep only moves `clock` on.
+    QDateTime currentDateTime() override;
+    void sleep(int milliseconds) override;
 
     // What the script says.
     double clock = 36000.0;
@@ -36,6 +39,8 @@ public:
     // Runs while a message box is "open", before it closes (e.g. to let the clock tick).
     std::function<void(const Message&)> whileMessageOpen;
     std::function<void()> onProcessEvents;
+    // Runs while the input box is "open", before the text is taken.
+    std::function<void(const QString& prompt)> whileInputOpen;
 
     // What happened.
     QList<Message> messages;
@@ -47,6 +52,7 @@ public:
     int beeps = 0;
     int randomDraws = 0;
     int eventPasses = 0;
+    int sleptMilliseconds = 0;
 };
 
 // Installs a scripted platform for the lifetime of the object.
