@@ -1,10 +1,7 @@
 #include "game/form1.h"
 
-// Commands whose windows are still to come: the options dialog, the Picture Locator, the
-// settings editor, the file chooser, the about box and help. Until they land the menu entries
-// are there and do nothing.
-void Form1::mnuGameLength_Click() {}
-void Form1::mnuSaveOptions_Click() {}
+// Commands whose windows are still to come: the file chooser, the about box and help. Until
+// they land the menu entries are there and do nothing.
 void Form1::mnuQuiz_Click() {}
 void Form1::mnuTreasures_Click() {}
 void Form1::mnuAbout_Click() {}

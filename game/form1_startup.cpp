@@ -25,8 +25,10 @@ void Form1::Form_Load()
 
 void Form1::ShutDown()
 {
-    // The options dialog, the file chooser and the about box join this list as they land.
+    // The file chooser and the about box join this list as they land.
+    delete m_form4;
     delete m_form6;
+    delete m_form7;
     shutDownRequested = true;
     QCoreApplication::exit(0);
 }
