@@ -1,11 +1,34 @@
+#include "game/commandline.h"
 #include "game/form1.h"
+#include "game/playfolder.h"
+#include "ui/platform.h"
 
 #include <QApplication>
 
+#include <cstdio>
+
 int main(int argc, char* argv[])
 {
+    // Help and version need no display: answer them before the window system starts.
+    const commandline::Options early = commandline::parse(commandline::arguments(argc, argv));
+    if (early.action == commandline::Action::Help || early.action == commandline::Action::Version)
+        return commandline::printAnswer(early);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillora"));
+    // Lets the desktop match the window to the installed menu entry and its icon.
+    QApplication::setDesktopFileName(QStringLiteral("io.github.quillora.Quillora"));
+    // Qt has taken its own options (-platform, -style, ...) out of the arguments by now.
+    const commandline::Options options = commandline::parse(QCoreApplication::arguments());
+    if (options.action != commandline::Action::Play)
+        return commandline::printAnswer(options);
+    // The game reads every file relative to the current folder, so it starts in its play folder.
+    const QString folder = commandline::playFolder(options);
+    QString error;
+    if (!folder.isEmpty() && !playfolder::enter(folder, &error)) {
+        std::fprintf(stderr, "quillora: %s\n", error.toLocal8Bit().constData());
+        ui::platform().messageBox(nullptr, error, QStringLiteral("Quillora"));
+        return 1;
+    }
     Form1 form;
     form.Form_Load();
     form.show();

@@ -11,6 +11,8 @@
 #include <QWidget>
 #include <array>
 
+#include "config/form4.h"
+#include "config/form7.h"
 #include "game/form6.h"
 #include "symbols/form3.h"
 #include "ui/widgets.h"
@@ -90,6 +92,14 @@ public:
 
     // Custom symbols (symbols/form1_symbols.cpp).
     void LoadCustomSymbols();
+
+    // Options dialog and settings editor (config/form1_options.cpp).
+    void ShowCurrentOptions();
+    Form4* form4();
+    Form4* existingForm4() const { return m_form4; }
+    // The settings editor, window class form7.
+    form7* settingsEditor();
+    form7* existingSettingsEditor() const { return m_form7; }
 
     // Commands of the windows still to come.
     void mnuGameLength_Click();
@@ -182,11 +192,18 @@ private:
     QPointer<Form5> m_form5;
     QPointer<frmAbout> m_frmAbout;
     QPointer<HelpWindow> m_helpWindow;
+    QPointer<Form4> m_form4;
+    QPointer<form7> m_form7;
     // Counts games, so a handler that waited on a modal box can tell that its game is over.
     int m_gameSerial = 0;
     // The answers of the question on show in their shuffled order, 1..4: what each answer
     // button stands for.
     std::array<QString, 5> m_answerList;
+    // The store's picture of the symbol drawn last: what a find puts into the gallery, whatever
+    // a look at the gallery has shown in the meantime.
+    QPixmap m_targetPicture;
+    // The last question file load could not read its file.
+    bool m_questionFileUnread = false;
     QPoint m_quizBoxTw{90, 5100};
     // An outer size asked for before the window had a frame to measure.
     QSize m_pendingOuterTw;

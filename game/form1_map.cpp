@@ -21,7 +21,8 @@ void Form1::DrawTargetSymbol()
     SymbolOrder[SymbolPoolTop] = k;
 
     const int i = std::clamp(k + SymbolSetChoice, 0, Form3::StoreSize - 1);
-    CrestImage->setPicture(m_form3->Image1[i]->picture());
+    m_targetPicture = m_form3->Image1[i]->picture();
+    CrestImage->setPicture(m_targetPicture);
     CrestImage->setTag(m_form3->Image1[i]->tag());
     CrestImage->show();
     TargetName = CrestImage->tag();
@@ -66,7 +67,7 @@ void Form1::CheckLocation(qint64 colour)
         Score += DifficultyLevel == 1 ? 200 : 100;
         if (FoundCount >= 0 && FoundCount < 12) {
             ui::PictureImage* slot = Crest[FoundCount];
-            slot->setPicture(CrestImage->picture());
+            slot->setPicture(m_targetPicture);
             slot->setTag(clicked);
             slot->show();
         }

@@ -4,5 +4,5 @@
 
 void Form1::LoadData()
 {
-    questionbank::loadQuestionBank(modValdra::QuizFile);
+    m_questionFileUnread = questionbank::loadQuestionBank(modValdra::QuizFile) == questionbank::LoadOutcome::NotOpened;
 }

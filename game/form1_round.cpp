@@ -43,6 +43,8 @@ void Form1::NewGame()
     Text2->hide();
     QuestionsLeft = QuestionCount;
     Score = 0;
+    // A game replaced before its end never paid its bonus; it must not be paid to this one.
+    Bonus = 0;
     SymbolPoolTop = 12;
     for (int i = 0; i <= 12; ++i)
         SymbolOrder[i] = i;
@@ -70,7 +72,9 @@ void Form1::NextQuestion()
             GameFinished = 0;
             EndGame();
             ui::platform().messageBox(this,
-                QStringLiteral("The question file ") + QuizFile + QStringLiteral(" holds no usable question."),
+                QStringLiteral("The question file ") + QuizFile
+                    + (m_questionFileUnread ? QStringLiteral(" could not be read.")
+                                            : QStringLiteral(" holds no usable question.")),
                 ProgramTitle);
             return;
         }

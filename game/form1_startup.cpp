@@ -27,11 +27,13 @@ void Form1::Form_Load()
 
 void Form1::ShutDown()
 {
-    // The windows that are unloaded before the end, in order: the options dialog (Form4, which
-    // joins this list when it lands), the file chooser, the high scores and the about box.
+    // The windows unloaded before the end: the options dialog, the file chooser, the high scores
+    // and the about box, then the settings editor.
+    delete m_form4;
     delete m_form5;
     delete m_form6;
     delete m_frmAbout;
+    delete m_form7;
     shutDownRequested = true;
     QCoreApplication::exit(0);
 }

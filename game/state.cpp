@@ -17,6 +17,8 @@ void resetState()
     DifficultyLevel = 0;
     SymbolListPending = 0;
     ChooserMode = 0;
+    for (QString* text : {&GameWidth, &GameHeight, &QuizTop, &QuizLeft, &TimeOption, &DoorOption})
+        text->clear();
     for (auto& q : QuestionText)
         q.clear();
     for (auto& answers : AnswerText)

@@ -49,6 +49,13 @@ inline qint16 SymbolCount = 0;
 inline qint16 DifficultyLevel = 0;
 inline qint16 SymbolListPending = 0;
 inline qint16 ChooserMode = 0;
+// The settings that only the settings editor holds, as the text of its boxes.
+inline QString GameWidth;
+inline QString GameHeight;
+inline QString QuizTop;
+inline QString QuizLeft;
+inline QString TimeOption;
+inline QString DoorOption;
 
 // Question bank.
 inline std::array<QString, QuestionSlots> QuestionText;

@@ -1,5 +1,9 @@
 #include "symbols/symbollist.h"
 
+#include "ui/textfile.h"
+
+#include <algorithm>
+
 namespace symbollist {
 
 std::optional<SymbolLine> splitSymbolLine(const QString& line)
@@ -24,6 +28,52 @@ std::optional<QString> customSetName(const QString& listFile)
     // Both Windows and local folder separators end a folder.
     const qsizetype cut = std::max(name.lastIndexOf(QLatin1Char('\\')), name.lastIndexOf(QLatin1Char('/')));
     return name.mid(cut + 1);
+}
+
+bool itemLess(const QString& a, const QString& b) { return QString::compare(a, b, Qt::CaseInsensitive) < 0; }
+
+int insertSorted(QStringList& items, const QString& item)
+{
+    const auto at = std::upper_bound(items.begin(), items.end(), item, itemLess);
+    const int index = int(at - items.begin());
+    items.insert(index, item);
+    return index;
+}
+
+QString makeItem(const QString& region, const QString& picture) { return region + QStringLiteral("; ") + picture; }
+
+ListFile readListFile(const QString& fileName)
+{
+    const ui::TextFile file = ui::readTextFile(fileName);
+    ListFile result;
+    result.opened = file.opened;
+    for (const QString& line : file.lines)
+        if (!line.isEmpty())
+            result.items << line;
+    return result;
+}
+
+QStringList listFileLines(const QStringList& items)
+{
+    QStringList lines;
+    for (const QString& item : items)
+        if (!item.isEmpty())
+            lines << item;
+    return lines;
+}
+
+SlotPlan planCustomSlots(const QStringList& items)
+{
+    SlotPlan plan;
+    for (int i = 0; i < 13 && i < items.size() && !items[i].isEmpty(); ++i) {
+        const auto line = splitSymbolLine(items[i]);
+        if (!line) {
+            plan.badItem = i;
+            break;
+        }
+        plan.lines << *line;
+    }
+    return plan;
 }
 
 } // namespace symbollist

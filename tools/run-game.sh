@@ -5,9 +5,5 @@ set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 source "$ROOT/tools/setup.sh" -DQUILLORA_TESTS=OFF
 PLAY="${QUILLORA_PLAY:-$HOME/quillora-play}"
-mkdir -p "$PLAY"
-for f in "$ROOT"/assets/data/*; do
-  [ -e "$PLAY/$(basename "$f")" ] || cp "$f" "$PLAY/"
-done
-cd "$PLAY"
-exec "$ROOT/build/quillora"
+# The game makes the folder and gives it the default question file when it has none.
+exec "$ROOT/build/quillora" "$PLAY"

@@ -5,3 +5,7 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 source "$ROOT/tools/setup.sh" -DQUILLORA_TESTS=ON
 cd "$ROOT/build"
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 120 -j "$(nproc)"
+
+# The Debian package: built with CPack from the same build, its contents and dependencies
+# checked (a step of its own, as it packs the whole build).
+bash "$ROOT/tests/packaging/package_check.sh" "$ROOT/build"

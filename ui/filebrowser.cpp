@@ -204,6 +204,8 @@ DirList::DirList(QWidget* parent) : QListWidget(parent)
 {
     setItemDelegate(new IndentDelegate(this));
     setUniformItemSizes(true);
+    // Long names are cut short (the tooltip holds the whole path) rather than scrolled sideways.
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     connect(this, &QListWidget::itemDoubleClicked, this, &DirList::open);
     setPath(QDir::currentPath());
 }
@@ -247,6 +249,7 @@ void DirList::refresh()
             auto* item = new QListWidgetItem(closedIcon, name, this);
             item->setData(PathRole, joinPath(m_path, name));
             item->setData(DepthRole, depth);
+            item->setToolTip(joinPath(m_path, name));
         }
     }
     viewport()->update();
@@ -254,8 +257,16 @@ void DirList::refresh()
 
 void DirList::open(QListWidgetItem* item)
 {
-    if (item)
-        setPath(item->data(PathRole).toString());
+    if (!item)
+        return;
+    const QString p = item->data(PathRole).toString();
+    if (p != m_path) {
+        setPath(p);
+        return;
+    }
+    // Opening the folder on show again is how a user looks afresh: the file list follows.
+    refresh();
+    emit changed();
 }
 
 void DirList::keyPressEvent(QKeyEvent* event)
@@ -283,6 +294,8 @@ void DirList::paintEvent(QPaintEvent* event)
 FileList::FileList(QWidget* parent) : QListWidget(parent), m_path(QDir::currentPath()), m_pattern(QStringLiteral("*.*"))
 {
     setUniformItemSizes(true);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setTextElideMode(Qt::ElideMiddle);
     connect(this, &QListWidget::itemSelectionChanged, this, [this] {
         if (!fileName().isEmpty())
             emit fileClicked();

@@ -49,7 +49,7 @@ public:
     bool readable() const { return m_readable; }
 
 signals:
-    void changed();  // the path changed
+    void changed();  // the path changed, or the user opened the folder on show again
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -2,6 +2,7 @@
 // Everything that waits for a person or the world goes through this seam, so that tests can
 // script it: message boxes, the input box, the beep, file dialogs, help, the clock, chance and
 // event processing.
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 
@@ -45,6 +46,10 @@ public:
     virtual void waitForEvents(int milliseconds);
     // Shows a modal dialog and returns once it has closed, with its result.
     virtual int runModal(QDialog* dialog);
+    // The date and time now, to tell how old a file is (a lock left by a game that died).
+    virtual QDateTime currentDateTime() = 0;
+    // A short wait that handles no events (for another game to release the high-score file).
+    virtual void sleep(int milliseconds) = 0;
 };
 
 Platform& platform();

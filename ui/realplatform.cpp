@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QThread>
 #include <QTime>
 #include <QUrl>
 #include <algorithm>
@@ -90,20 +91,34 @@ QStringList qtFilters(const QString& vbFilter)
     return filters;
 }
 
-static QString runFileDialog(QWidget* parent, const FileDialogRequest& request, bool save)
+void configureFileDialog(QFileDialog& dialog, const FileDialogRequest& request, bool save)
 {
-    QFileDialog dialog(parent);
+    // Qt's own dialog everywhere: its patterns match without regard to case (a camera writes
+    // .JPG) and it asks before it replaces a file, whatever desktop the game runs on.
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    dialog.setFilter(dialog.filter() & ~QDir::CaseSensitive);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setDirectory(QDir::current());
-    const QStringList filters = qtFilters(request.filter);
+    QStringList filters = qtFilters(request.filter);
+    // "*.*" means every file, those without a dot too.
+    for (QString& f : filters)
+        f.replace(QStringLiteral("*.*"), QStringLiteral("*"));
     dialog.setNameFilters(filters);
     if (request.filterIndex >= 1 && request.filterIndex <= filters.size())
         dialog.selectNameFilter(filters[request.filterIndex - 1]);
+    // Files on this system carry their extension in lower case.
     if (!request.defaultExt.isEmpty())
-        dialog.setDefaultSuffix(request.defaultExt);
+        dialog.setDefaultSuffix(request.defaultExt.toLower());
     if (!request.fileName.contains(QLatin1Char('*')))
         dialog.selectFile(request.fileName);
+}
+
+static QString runFileDialog(QWidget* parent, const FileDialogRequest& request, bool save)
+{
+    QFileDialog dialog(parent);
+    configureFileDialog(dialog, request, save);
     const int result = dialog.exec();
     returnFocusTo(parent ? parent->window() : nullptr);
     if (result != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -160,5 +175,8 @@ int Platform::runModal(QDialog* dialog)
     returnFocusTo(owner ? owner->window() : nullptr);
     return result;
 }
+QDateTime RealPlatform::currentDateTime() { return QDateTime::currentDateTimeUtc(); }
+
+void RealPlatform::sleep(int milliseconds) { QThread::msleep(ulong(qMax(0, milliseconds))); }
 
 } // namespace ui

@@ -4,6 +4,8 @@
 #include <QElapsedTimer>
 #include <atomic>
 
+class QFileDialog;
+
 namespace ui {
 
 class RealPlatform final : public Platform {
@@ -19,6 +21,8 @@ public:
     double timeOfDay() override;
     float random() override;
     void processEvents() override;
+    QDateTime currentDateTime() override;
+    void sleep(int milliseconds) override;
 
 private:
     double m_startOfDay = 0;
@@ -28,5 +32,9 @@ private:
 
 // Turns "Text (*.a)|*.a|All (*.*)|*.*" into Qt's ";;"-separated filter list.
 QStringList qtFilters(const QString& vbFilter);
+
+// Sets up an open or save dialog from a request: filters and the chosen one, default
+// extension, patterns without regard to case, and a question before a file is replaced.
+void configureFileDialog(QFileDialog& dialog, const FileDialogRequest& request, bool save);
 
 } // namespace ui

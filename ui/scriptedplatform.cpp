@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QPointer>
+#include <QTimeZone>
 
 namespace ui {
 
@@ -27,6 +28,8 @@ QString ScriptedPlatform::inputBox(QWidget*, const QString& prompt, const QStrin
 {
     prompts << prompt;
     promptTitles << title;
+    if (whileInputOpen)
+        whileInputOpen(prompt);
     if (inputs.empty())
         return QString();
     const QString text = inputs.front();
@@ -64,6 +67,17 @@ void ScriptedPlatform::processEvents()
     ++eventPasses;
     if (onProcessEvents)
         onProcessEvents();
+}
+
+QDateTime ScriptedPlatform::currentDateTime()
+{
+    return QDateTime(QDate(2026, 1, 5), QTime(0, 0), QTimeZone::utc()).addMSecs(qint64(clock * 1000.0));
+}
+
+void ScriptedPlatform::sleep(int milliseconds)
+{
+    sleptMilliseconds += milliseconds;
+    clock += milliseconds / 1000.0;
 }
 
 } // namespace ui

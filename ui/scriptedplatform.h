@@ -32,6 +32,9 @@ public:
     // Shows the dialog, runs whileModalOpen (the test's clicks), then closes it as its close
     // box would if it is still open. Never blocks.
     int runModal(QDialog* dialog) override;
+    // The date runs with `clock`, and a sleep only moves `clock` on.
+    QDateTime currentDateTime() override;
+    void sleep(int milliseconds) override;
 
     // What the script says.
     double clock = 36000.0;
@@ -43,6 +46,8 @@ public:
     std::function<void(const Message&)> whileMessageOpen;
     std::function<void()> onProcessEvents;
     std::function<void(QDialog*)> whileModalOpen;
+    // Runs while the input box is "open", before the text is taken.
+    std::function<void(const QString& prompt)> whileInputOpen;
 
     // What happened.
     QList<Message> messages;
@@ -56,6 +61,7 @@ public:
     int eventPasses = 0;
     QList<int> waits;           // milliseconds asked of each waitForEvents
     QStringList modalTitles;    // captions of the modal dialogs shown, in order
+    int sleptMilliseconds = 0;
 };
 
 // Installs a scripted platform for the lifetime of the object.

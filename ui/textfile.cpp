@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
+#include <cerrno>
+#include <system_error>
 
 namespace ui {
 
@@ -111,8 +113,20 @@ bool writeTextFile(const QString& fileName, const QStringList& lines, QString* e
     if (!file.open(QIODevice::WriteOnly))
         return fail();
     const QByteArray bytes = encodeText(text);
-    if (file.write(bytes) != bytes.size())
-        return fail();
+    // A write cut short (a full disk, a file size limit) is reported late, vaguely or not at
+    // all: flush now, check the size on disk before the old file is given up, and take the
+    // reason from the system itself.
+    errno = 0;
+    const bool flushed = file.write(bytes) == bytes.size() && file.flush();
+    if (!flushed || file.size() != bytes.size()) {
+        const int code = errno;
+        if (error)
+            *error = code != 0 ? QString::fromStdString(std::generic_category().message(code))
+                     : !flushed ? file.errorString()
+                                : QStringLiteral("Only part of the file could be written.");
+        file.cancelWriting();
+        return false;
+    }
     if (!file.commit())
         return fail();
     return true;

@@ -153,3 +153,14 @@ TEST_F(ClockTest, RestartingDuringAGameStartsAfreshWithoutTheCheck)
     EXPECT_EQ(form->lblmin->text(), QStringLiteral("3"));
     EXPECT_EQ(form->lblsec->text(), QStringLiteral("0"));
 }
+
+TEST_F(ClockTest, AGameRestartedAndEndedBeforeItsFirstTickPaysNoOldBonus)
+{
+    begin(180);
+    tickAt(30);  // 150 s left: a bonus of 7500 stands
+    ASSERT_GT(Bonus, 0);
+    form->mnuBegin_Click();
+    EXPECT_EQ(Bonus, 0);
+    form->mnuEndGame_Click();
+    EXPECT_EQ(Score, 0);
+}

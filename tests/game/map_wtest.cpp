@@ -182,4 +182,25 @@ TEST_F(Map, AGalleryClickShowsTheSymbolWithoutTouchingScoreOrTarget)
     EXPECT_EQ(AwaitingLocation, 1);
 }
 
+// A find after a look at the gallery files the symbol that was drawn, not the one looked at.
+TEST_F(Map, AFindAfterALookAtTheGalleryFilesTheDrawnSymbol)
+{
+    drawAt(1);  // Alberta
+    form->DrawTargetSymbol();
+    placeAt(TargetName, RegionTable[1].x, RegionTable[1].y);
+    ASSERT_TRUE(form->Crest[0]->isVisible());
+
+    drawAt(0);  // British Columbia
+    form->DrawTargetSymbol();
+    const QString target = TargetName;
+    ASSERT_EQ(target, QStringLiteral("British Columbia"));
+    form->Crest_Click(0);
+    placeAt(target, RegionTable[0].x, RegionTable[0].y);
+
+    const ui::PictureImage* stored = form->form3()->Image1[SymbolSetChoice + 0];
+    EXPECT_EQ(form->Crest[1]->tag(), target);
+    EXPECT_EQ(form->Crest[1]->picture().toImage(), stored->picture().toImage());
+    EXPECT_NE(form->Crest[1]->picture().toImage(), form->Crest[0]->picture().toImage());
+}
+
 } // namespace

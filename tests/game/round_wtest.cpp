@@ -289,11 +289,11 @@ TEST_F(RoundTest, AnswerButtonsDoNothingWhenNoGameIsOn)
 
 TEST_F(RoundTest, AFileWithoutAUsableQuestionEndsTheGameAtOnce)
 {
-    struct Case { const char* what; QByteArray file; bool write; } cases[] = {
-        {"missing file", {}, false},
-        {"empty file", {}, true},
-        {"only short lines", "abc\r\nx\r\ny\r\nz\r\nw\r\nab\r\n", true},
-        {"no answer 1", "What is the capital?\r\n\r\nRegina\r\nOttawa\r\n\r\n", true},
+    struct Case { const char* what; QByteArray file; bool write; const char* message; } cases[] = {
+        {"missing file", {}, false, "The question file Valdra.qtn could not be read."},
+        {"empty file", {}, true, "The question file Valdra.qtn holds no usable question."},
+        {"only short lines", "abc\r\nx\r\ny\r\nz\r\nw\r\nab\r\n", true, "The question file Valdra.qtn holds no usable question."},
+        {"no answer 1", "What is the capital?\r\n\r\nRegina\r\nOttawa\r\n\r\n", true, "The question file Valdra.qtn holds no usable question."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -315,7 +315,7 @@ TEST_F(RoundTest, AFileWithoutAUsableQuestionEndsTheGameAtOnce)
         EXPECT_TRUE(endedFirst);
         EXPECT_EQ(Score, 0);
         ASSERT_EQ(script.messages.size(), 1);
-        EXPECT_EQ(script.messages[0].text, QStringLiteral("The question file Valdra.qtn holds no usable question."));
+        EXPECT_EQ(script.messages[0].text, QString::fromLatin1(c.message));
         EXPECT_EQ(script.messages[0].title, QStringLiteral("Quillora"));
         EXPECT_EQ(ClockRunning, 0);
         EXPECT_EQ(GameFinished, 0);

@@ -43,3 +43,19 @@ TEST(SymbolList, NamesTheCustomSetAfterTheListFile)
 }
 
 } // namespace
+
+namespace {
+
+TEST(SymbolList, KeepsTheEditedListSortedWithoutRegardToCase)
+{
+    QStringList items;
+    for (const char* item : {"Yukon; y.gif", "alberta; a.gif", "Alberta; b.gif", "Nunavut; n.gif", "ALBERTA; c.gif"})
+        symbollist::insertSorted(items, QString::fromLatin1(item));
+    // Equal names keep the order they came in.
+    EXPECT_EQ(items, (QStringList{"alberta; a.gif", "Alberta; b.gif", "ALBERTA; c.gif", "Nunavut; n.gif", "Yukon; y.gif"}));
+    EXPECT_EQ(symbollist::makeItem(QStringLiteral("Ontario"), QStringLiteral("C:\\Pics\\loon.gif")),
+              QStringLiteral("Ontario; C:\\Pics\\loon.gif"));
+    EXPECT_EQ(symbollist::listFileLines({"a;b", "", "c;d"}), (QStringList{"a;b", "c;d"}));
+}
+
+} // namespace

@@ -1,6 +1,8 @@
+#include "support/filesizelimit.h"
 #include "support/testfolder.h"
 #include "ui/textfile.h"
 
+#include <QDir>
 #include <QFile>
 #include <gtest/gtest.h>
 
@@ -41,6 +43,24 @@ TEST(TextFile, AFailedWriteLeavesTheOldFileWhole)
     // A file in a folder that does not exist cannot be written.
     EXPECT_FALSE(ui::writeTextFile(QStringLiteral("no/such/folder/keep.txt"), {QStringLiteral("new")}));
     EXPECT_EQ(folder.read(QStringLiteral("keep.txt")), QByteArray("old\r\n"));
+}
+
+// A full disk may take part of a write without reporting it: the old file must not be
+// replaced by what did fit.
+TEST(TextFile, AWriteCutShortLeavesTheOldFileWholeAndSaysWhy)
+{
+    TestFolder folder;
+    ASSERT_TRUE(ui::writeTextFile(QStringLiteral("keep.txt"), {QStringLiteral("old")}));
+    QString error;
+    bool written = true;
+    {
+        const FileSizeLimit diskFull(8);
+        written = ui::writeTextFile(QStringLiteral("keep.txt"), {QStringLiteral("a line longer than the limit")}, &error);
+    }
+    EXPECT_FALSE(written);
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_EQ(folder.read(QStringLiteral("keep.txt")), QByteArray("old\r\n"));
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList({"keep.txt"}));
 }
 
 TEST(TextFile, WindowsNamesResolveWithoutRegardToCase)

@@ -1,7 +1,9 @@
 // Makes the game's built-in map, map pointer, flags and window icon from open data.
-// Usage: quillora_mapgen SOURCES_DIR ASSETS_DIR
+// Usage: quillora_mapgen SOURCES_DIR ASSETS_DIR [ICONS_DIR]
 //   SOURCES_DIR holds the npm packages that fetch-sources.sh unpacks; ASSETS_DIR is the
-//   repository's assets/ folder. Nothing is written when the map breaks one of its rules.
+//   repository's assets/ folder; ICONS_DIR, when given, receives the desktop icons in the
+//   icon theme's layout (hicolor/48x48/apps/quillora.png). Nothing is written when the map
+//   breaks one of its rules.
 #include "mapdraw.h"
 #include "maprules.h"
 #include "pictures.h"
@@ -43,8 +45,8 @@ int main(int argc, char** argv)
 {
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() != 3) {
-        err() << "usage: quillora_mapgen SOURCES_DIR ASSETS_DIR" << Qt::endl;
+    if (args.size() != 3 && args.size() != 4) {
+        err() << "usage: quillora_mapgen SOURCES_DIR ASSETS_DIR [ICONS_DIR]" << Qt::endl;
         return 2;
     }
     const QDir sources(args[1]);
@@ -85,9 +87,18 @@ int main(int argc, char** argv)
     const QImage pointer = drawPointer();
     const QString pointerFile = assets.filePath(QStringLiteral("pointer.ico"));
     ok = writeOrComplain(writeIco(pointer, pointerFile), pointerFile, pointer) && ok;
-    const QImage icon = drawIcon();
+    const QImage icon = drawIcon(64);
     const QString iconFile = assets.filePath(QStringLiteral("icon.png"));
     ok = writeOrComplain(icon.save(iconFile, "PNG"), iconFile, icon) && ok;
+    if (args.size() == 4) {
+        const QDir icons(args[3]);
+        for (int size : IconSizes) {
+            const QString folder = QStringLiteral("hicolor/%1x%1/apps").arg(size);
+            const QString file = icons.filePath(folder + QStringLiteral("/quillora.png"));
+            const QImage picture = drawIcon(size);
+            ok = writeOrComplain(icons.mkpath(folder) && picture.save(file, "PNG"), file, picture) && ok;
+        }
+    }
     for (const MapRegion& r : mapRegions()) {
         const QString code = QLatin1String(r.code);
         const QImage flag = drawFlag(sources.filePath(QStringLiteral("flag-icon/svg/ca")), code, &error);

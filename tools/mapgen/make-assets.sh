@@ -1,6 +1,7 @@
 #!/bin/sh
-# Rebuilds the map, the map pointer, the flags and the window icon into assets/ from pinned
-# open data, and checks that the generator gives the same bytes twice.
+# Rebuilds the map, the map pointer, the flags and the window icon into assets/, and the
+# desktop icons into packaging/icons/, from pinned open data, and checks that the generator
+# gives the same bytes twice.
 # Run from anywhere: tools/mapgen/make-assets.sh
 set -eu
 
@@ -19,20 +20,24 @@ export QT_QPA_PLATFORM=offscreen
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$scratch}"
 
 # The generator refuses (and exits non-zero) when the map breaks one of its rules.
-"$gen" "$sources" "$scratch/first"
-"$gen" "$sources" "$scratch/second" 2>/dev/null
+"$gen" "$sources" "$scratch/first" "$scratch/first/icons"
+"$gen" "$sources" "$scratch/second" "$scratch/second/icons" 2>/dev/null
 if ! diff -r "$scratch/first" "$scratch/second" >/dev/null; then
     echo "make-assets: two runs gave different bytes" >&2
     diff -rq "$scratch/first" "$scratch/second" >&2 || true
     exit 1
 fi
 
-"$gen" "$sources" "$root/assets" 2>/dev/null
+"$gen" "$sources" "$root/assets" "$root/packaging/icons" 2>/dev/null
 for f in map.bmp pointer.ico icon.png $(cd "$scratch/first" && ls flags/*.gif); do
     if ! cmp -s "$scratch/first/$f" "$root/assets/$f"; then
         echo "make-assets: assets/$f differs from a fresh run" >&2
         exit 1
     fi
 done
+if ! diff -r "$scratch/first/icons" "$root/packaging/icons" >/dev/null; then
+    echo "make-assets: packaging/icons differs from a fresh run" >&2
+    exit 1
+fi
 "$build/tools/mapgen/quillora_mapgen_tests" --gtest_brief=1
-echo "make-assets: map, pointer, icon and 13 flags written to assets/ (deterministic)"
+echo "make-assets: map, pointer, icon and 13 flags written to assets/, desktop icons to packaging/icons/ (deterministic)"

@@ -5,6 +5,7 @@
 #include <QPainterPath>
 #include <QSvgRenderer>
 #include <algorithm>
+#include <cmath>
 #include <map>
 #include <vector>
 
@@ -241,17 +242,12 @@ QImage drawPointer()
     return p;
 }
 
-QImage drawIcon()
-{
-    QImage icon(64, 64, QImage::Format_ARGB32);
-    icon.fill(Qt::transparent);
-    QPainter painter(&icon);
-    painter.setRenderHint(QPainter::Antialiasing, true);
-    painter.setPen(QPen(QColor(40, 40, 120), 2));
-    painter.setBrush(QColor(102, 102, 255));
-    painter.drawRoundedRect(QRectF(2, 2, 60, 60), 10, 10);
+namespace {
 
-    // A stylised maple leaf, right half given and mirrored; y grows downwards.
+// A stylised maple leaf around (0, 0), about 1.9 wide and 1.85 high; y grows downwards.
+QPolygonF mapleLeaf()
+{
+    // The right half, mirrored for the left.
     static const QPointF half[] = {
         {0.00, -0.98}, {0.15, -0.66}, {0.30, -0.74}, {0.24, -0.18}, {0.55, -0.50}, {0.62, -0.36},
         {0.95, -0.44}, {0.83, -0.16}, {0.93, -0.09}, {0.56, 0.20}, {0.66, 0.34}, {0.07, 0.30},
@@ -262,12 +258,78 @@ QImage drawIcon()
         leaf << p;
     for (int i = int(std::size(half)) - 1; i >= 0; --i)
         leaf << QPointF(-half[i].x(), half[i].y());
+    return leaf;
+}
+
+const QColor iconBorder(40, 40, 120), iconTile(102, 102, 255), iconLeaf(214, 0, 0);
+
+// At 16 px a smooth outline only blurs, so the icon is set pixel by pixel: the tile's border
+// on whole pixels with cut corners, and a leaf with its three lobes and stem shaped by hand.
+QImage drawSmallIcon()
+{
+    static const char* rows[] = {
+        " BBBBBBBBBBBBBB ",
+        "BB............BB",
+        "B......RR......B",
+        "B..R..RRRR..R..B",
+        "B..RR.RRRR.RR..B",
+        "B.RRRRRRRRRRRR.B",
+        "B..RRRRRRRRRR..B",
+        "B....RRRRRR....B",
+        "B..RRRRRRRRRR..B",
+        "B...RRRRRRRR...B",
+        "B.....RRRR.....B",
+        "B......RR......B",
+        "B......RR......B",
+        "B..............B",
+        "BB............BB",
+        " BBBBBBBBBBBBBB ",
+    };
+    QImage icon(16, 16, QImage::Format_ARGB32);
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x) {
+            const char c = rows[y][x];
+            icon.setPixel(x, y, c == 'B' ? iconBorder.rgb() : c == '.' ? iconTile.rgb()
+                              : c == 'R' ? iconLeaf.rgb() : qRgba(0, 0, 0, 0));
+        }
+    return icon;
+}
+
+} // namespace
+
+QImage drawIcon(int size)
+{
+    if (size <= 16)
+        return drawSmallIcon();
+    QImage icon(size, size, QImage::Format_ARGB32);
+    icon.fill(Qt::transparent);
+    QPainter painter(&icon);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    // Line widths in whole pixels, and the tile's border centred on a pixel row when it is
+    // odd, so the border stays sharp at every size.
+    const double unit = size / 64.0;
+    const double border = std::max(1.0, std::round(2 * unit));
+    const double inset = std::round(2 * unit) + (int(border) % 2 ? 0.5 : 0);
+    painter.setPen(QPen(iconBorder, border));
+    if (size >= 128) {
+        // Large sizes are looked at closely: a gentle light from above gives the tile depth.
+        QLinearGradient light(0, 0, 0, size);
+        light.setColorAt(0, iconTile.lighter(118));
+        light.setColorAt(1, iconTile.darker(108));
+        painter.setBrush(light);
+    } else {
+        painter.setBrush(iconTile);
+    }
+    painter.drawRoundedRect(QRectF(inset, inset, size - 2 * inset, size - 2 * inset), 10 * unit, 10 * unit);
+
     QTransform toIcon;
-    toIcon.translate(32, 31);
-    toIcon.scale(27, 27);
-    painter.setPen(QPen(Qt::white, 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.setBrush(QColor(214, 0, 0));
-    painter.drawPolygon(toIcon.map(leaf));
+    toIcon.translate(size / 2.0, size * 31.0 / 64);
+    toIcon.scale(27 * unit, 27 * unit);
+    // The white ring keeps the leaf apart from the tile; it thins slower than the picture.
+    const double ring = size <= 32 ? 1.5 : 2.5 * std::sqrt(unit);
+    painter.setPen(QPen(Qt::white, ring, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setBrush(iconLeaf);
+    painter.drawPolygon(toIcon.map(mapleLeaf()));
     painter.end();
     return icon;
 }

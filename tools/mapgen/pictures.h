@@ -7,8 +7,10 @@
 // transparent pixels (alpha 0 or 255 only).
 QImage drawPointer();
 
-// The window icon, 64 x 64.
-QImage drawIcon();
+// The game's icon, drawn for each size rather than scaled: the window icon is the 64 px one,
+// and the desktop's icon theme gets 16, 32, 48, 64, 128 and 256 px.
+QImage drawIcon(int size);
+inline constexpr int IconSizes[] = {16, 32, 48, 64, 128, 256};
 
 // The flag of a region (svg-maps code), rendered whole on a neutral background:
 // 75 x 80, Nunavut 380 x 216. At most 256 colours, as an 8-bit indexed picture.

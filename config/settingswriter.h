@@ -1,0 +1,37 @@
+#pragma once
+// Writing the settings file "valdra.ini": the counterpart of the reader in settingsfile.h.
+// Widget-free.
+#include <QString>
+#include <QStringList>
+
+namespace settingsfile {
+
+// The nine settings the file carries, as text, exactly as the editor's boxes hold them.
+struct GameSettings {
+    QString QuizFile;
+    QString PicListFile;
+    QString QuizPicFile;
+    QString GameWidth;
+    QString GameHeight;
+    QString QuizTop;
+    QString QuizLeft;
+    QString TimeOption;
+    QString DoorOption;
+};
+
+// The lines of the file in their written order, each a label and its text; an empty setting
+// writes no line, so its default applies at the next start.
+QStringList settingsLines(const GameSettings& settings);
+
+// The settings file to write in `folder`: the one the reader would read there, whatever the
+// case of its name, so that saving never leaves the old file behind to be read again;
+// "Valdra.ini" where none exists yet.
+QString settingsFilePath(const QString& folder);
+
+// A number as its shortest decimal text, without exponent or needless point: 3, 12000, 2.5.
+// A single-precision value gives its own shortest text (1.6666666, not 1.6666666269302368).
+QString numberText(double value);
+QString numberText(float value);
+inline QString numberText(int value) { return QString::number(value); }
+
+} // namespace settingsfile

@@ -1,0 +1,116 @@
+#include "game/commandline.h"
+
+#include "game/playfolder.h"
+
+#include <cstdio>
+
+#ifndef QUILLORA_VERSION
+#define QUILLORA_VERSION "unknown"
+#endif
+
+namespace commandline {
+
+Options parse(const QStringList& args)
+{
+    Options options;
+    bool help = false, version = false, onlyFolders = false;
+    QStringList folders;
+    QString firstMistake;
+    for (qsizetype i = 1; i < args.size(); ++i) {
+        const QString& arg = args[i];
+        if (!onlyFolders && arg == QLatin1String("--")) {
+            onlyFolders = true;
+        } else if (!onlyFolders && (arg == QLatin1String("--help") || arg == QLatin1String("-h"))) {
+            help = true;
+        } else if (!onlyFolders && arg == QLatin1String("--version")) {
+            version = true;
+        } else if (!onlyFolders && arg == QLatin1String("--user-folder")) {
+            options.userFolder = true;
+        } else if (!onlyFolders && arg.size() > 1 && arg.startsWith(QLatin1Char('-'))) {
+            if (firstMistake.isEmpty())
+                firstMistake = QStringLiteral("unknown option '%1'").arg(arg);
+        } else if (arg.isEmpty()) {
+            if (firstMistake.isEmpty())
+                firstMistake = QStringLiteral("the folder name is empty");
+        } else {
+            folders << arg;
+        }
+    }
+    if (firstMistake.isEmpty() && folders.size() > 1)
+        firstMistake = QStringLiteral("more than one folder given ('%1', '%2')").arg(folders[0], folders[1]);
+    if (firstMistake.isEmpty() && options.userFolder && !folders.isEmpty())
+        firstMistake = QStringLiteral("--user-folder and a folder ('%1') cannot go together").arg(folders[0]);
+
+    if (!folders.isEmpty())
+        options.folder = folders[0];
+    if (help)
+        options.action = Action::Help;
+    else if (version)
+        options.action = Action::Version;
+    else if (!firstMistake.isEmpty()) {
+        options.action = Action::Error;
+        options.error = firstMistake;
+    }
+    return options;
+}
+
+QString playFolder(const Options& options)
+{
+    return options.userFolder ? playfolder::userFolder() : options.folder;
+}
+
+QStringList arguments(int argc, const char* const* argv)
+{
+    QStringList args;
+    for (int i = 0; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+    return args;
+}
+
+QString helpText()
+{
+    return QStringLiteral(
+        "Usage: quillora [FOLDER]\n"
+        "       quillora --user-folder\n"
+        "A quiz game about the geography of Canada.\n"
+        "\n"
+        "The game keeps its files (the question file Valdra.qtn, the high scores, the settings\n"
+        "file valdra.ini and the teacher's files) in its play folder:\n"
+        "  no folder        the current folder\n"
+        "  FOLDER           the folder named, made if it is missing\n"
+        "  --user-folder    your own play folder, $XDG_DATA_HOME/quillora\n"
+        "                   (~/.local/share/quillora when XDG_DATA_HOME is not set)\n"
+        "A play folder named either way that has no Valdra.qtn is given the default question\n"
+        "file. Files already there are never replaced.\n"
+        "\n"
+        "Options:\n"
+        "  --user-folder    play in your own play folder\n"
+        "  -h, --help       show this help and quit\n"
+        "  --version        show the version and quit\n");
+}
+
+QString versionText()
+{
+    return QStringLiteral("Quillora %1\n").arg(QLatin1String(QUILLORA_VERSION));
+}
+
+int printAnswer(const Options& options)
+{
+    switch (options.action) {
+    case Action::Help:
+        std::fputs(helpText().toLocal8Bit().constData(), stdout);
+        return 0;
+    case Action::Version:
+        std::fputs(versionText().toLocal8Bit().constData(), stdout);
+        return 0;
+    case Action::Error:
+        std::fputs(QStringLiteral("quillora: %1\nTry 'quillora --help' for more information.\n")
+                       .arg(options.error).toLocal8Bit().constData(), stderr);
+        return 2;
+    case Action::Play:
+        break;
+    }
+    return 0;
+}
+
+} // namespace commandline

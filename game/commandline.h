@@ -1,0 +1,35 @@
+#pragma once
+// The game's command line: where to play, or a short answer (help, version, a mistake) and
+// no window at all. Widget-free, so its rules are tested without a display.
+#include <QString>
+#include <QStringList>
+
+namespace commandline {
+
+enum class Action { Play, Help, Version, Error };
+
+struct Options {
+    Action action = Action::Play;
+    QString folder;          // the folder named on the command line; empty: none named
+    bool userFolder = false; // --user-folder: the player's own folder in the XDG data home
+    QString error;           // what was wrong, for Action::Error
+};
+
+// args as the program receives them, its own name first. --help and --version win over
+// anything else, so that they answer even next to an argument the game does not know.
+Options parse(const QStringList& args);
+
+QString helpText();
+QString versionText();
+
+// The folder to play in: the one named, the player's own, or empty for the current folder.
+QString playFolder(const Options& options);
+
+// The arguments as main() receives them, before any QCoreApplication exists.
+QStringList arguments(int argc, const char* const* argv);
+
+// Prints the answer for every action but Play (help and version to standard output, a mistake
+// to standard error) and returns the exit status: 0, or 2 for a mistake.
+int printAnswer(const Options& options);
+
+} // namespace commandline

@@ -1,8 +1,0 @@
-#include "game/form1.h"
-
-// Commands whose windows are still to come: the options dialog, the Picture Locator, the
-// settings editor, the file chooser, the about box and help. Until they land the menu entries
-// are there and do nothing.
-void Form1::mnuGameLength_Click() {}
-void Form1::mnuNewPictures_Click() {}
-void Form1::mnuSaveOptions_Click() {}

@@ -1,0 +1,431 @@
+#include "symbols/form2.h"
+
+#include "game/form1.h"
+#include "game/state.h"
+#include "symbols/form3.h"
+#include "symbols/symbollist.h"
+#include "ui/picture.h"
+#include "ui/platform.h"
+#include "ui/textfile.h"
+#include "ui/twips.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPointer>
+
+using ui::rectTw;
+
+const QString Form2::PicturePatterns = QStringLiteral("*.bmp;*.rle;*.ico;*.ccc;*.gif;*.jpg;*.png;*.jpeg");
+
+namespace {
+
+QPointer<Form2> g_form2;
+
+// A teacher's camera writes pictures of many million pixels; the game shows a symbol at a few
+// hundred at most, so thirteen of them are kept small enough to cost little memory.
+QPixmap fitForShow(const QPixmap& picture)
+{
+    constexpr int MaxSide = 1024;
+    if (picture.width() <= MaxSide && picture.height() <= MaxSide)
+        return picture;
+    return picture.scaled(MaxSide, MaxSide, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+}
+
+// Shows a long path shortened in the middle, so its file name stays in sight; the text itself
+// stays whole.
+class PathLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        p.setFont(font());
+        p.setPen(palette().color(QPalette::WindowText));
+        const QString shown = fontMetrics().elidedText(text(), Qt::ElideMiddle, width());
+        p.drawText(rect(), Qt::AlignLeft | Qt::AlignVCenter, shown);
+    }
+};
+
+// White captions with a thin dark edge, so they read on a light background picture as well as
+// on a dark one.
+class EdgedLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        p.setFont(font());
+        const int flags = int(alignment()) | (wordWrap() ? Qt::TextWordWrap : 0);
+        p.setPen(QColor(40, 40, 70));
+        for (int dx = -1; dx <= 1; ++dx)
+            for (int dy = -1; dy <= 1; ++dy)
+                if (dx || dy)
+                    p.drawText(rect().translated(dx, dy), flags, text());
+        p.setPen(Qt::white);
+        p.drawText(rect(), flags, text());
+    }
+};
+
+QLabel* makeLabel(QWidget* parent, const QString& caption, QRect geometry, double points, bool white)
+{
+    QLabel* label = white ? new EdgedLabel(caption, parent) : new QLabel(caption, parent);
+    label->setFont(ui::gameFont(points, true));
+    label->setTextFormat(Qt::PlainText);
+    label->setGeometry(geometry);
+    label->setAttribute(Qt::WA_TranslucentBackground);
+    return label;
+}
+
+ui::PictureButton* makeButton(QWidget* parent, const QString& caption, QRect geometry)
+{
+    auto* button = new ui::PictureButton(caption, parent);
+    QFont font = ui::gameFont(8.25, false);
+    // A touch narrower, so the longest caption keeps to one line in its small designed button.
+    font.setStretch(94);
+    button->setFont(font);
+    button->setGeometry(geometry);
+    return button;
+}
+
+} // namespace
+
+Form2* Form2::instance() { return g_form2; }
+
+Form2::Form2(QWidget* parent) : QWidget(parent)
+{
+    // In front of the main window when it has one, but never blocking it.
+    if (!parent && Form1::instance())
+        setParent(Form1::instance(), Qt::Dialog);
+    else
+        setWindowFlag(Qt::Window);
+    setAttribute(Qt::WA_DeleteOnClose);
+    g_form2 = this;
+
+    menuBar = new QMenuBar(this);
+    mnuExit = menuBar->addAction(QStringLiteral("E&xit to Game"), this, &Form2::mnuExit_Click);
+    const int menuHeight = menuBar->sizeHint().height();
+    const QSize clientSize = rectTw(0, 0, 10545, 6135).size();
+    setFixedSize(clientSize.width(), clientSize.height() + menuHeight);
+    menuBar->setGeometry(0, 0, width(), menuHeight);
+    client = new QWidget(this);
+    client->setGeometry(0, menuHeight, clientSize.width(), clientSize.height());
+
+    imgBackGround = new ui::PictureImage(client);
+    Label2 = makeLabel(client, QStringLiteral("  PICTURE LOCATOR"), rectTw(360, 240, 4095, 375), 18, true);
+    Drive1 = new ui::DriveList(client);
+    Drive1->setGeometry(rectTw(120, 840, 1575, 315));
+    Dir1 = new ui::DirList(client);
+    Dir1->setGeometry(rectTw(120, 1320, 1575, 1665));
+    filFile1 = new ui::FileList(client);
+    filFile1->setGeometry(rectTw(75, 3045, 1620, 2625));
+    filFile1->setPattern(PicturePatterns);
+    for (QWidget* w : {static_cast<QWidget*>(Drive1), static_cast<QWidget*>(Dir1), static_cast<QWidget*>(filFile1)})
+        w->setFont(ui::gameFont(8.25, false));
+
+    // The preview: a picture stretched inside a single border.
+    auto* border = new QFrame(client);
+    border->setGeometry(rectTw(1830, 840, 2850, 2535));
+    border->setFrameStyle(QFrame::Box | QFrame::Plain);
+    Image1 = new ui::PictureImage(client);
+    Image1->setGeometry(border->geometry().adjusted(1, 1, -1, -1));
+    lblPreviewNote = new QLabel(QStringLiteral("This file cannot be shown as a picture."), client);
+    lblPreviewNote->setFont(ui::gameFont(9.75, true));
+    lblPreviewNote->setGeometry(Image1->geometry().adjusted(12, 0, -12, 0));
+    lblPreviewNote->setAlignment(Qt::AlignCenter);
+    lblPreviewNote->setWordWrap(true);
+    lblPreviewNote->setAttribute(Qt::WA_TranslucentBackground);
+    lblPreviewNote->hide();
+
+    Label1 = new PathLabel(client);
+    Label1->setFont(ui::gameFont(8.25, true));
+    Label1->setGeometry(rectTw(1815, 4410, 2895, 255));
+    Label1->setAttribute(Qt::WA_TranslucentBackground);
+    cmdQuizWindow = makeButton(client, QStringLiteral("Use Picture for Quiz &Window"), rectTw(1770, 5160, 2880, 435));
+
+    Label5 = makeLabel(client, QStringLiteral("Province or Territory"), rectTw(5175, 465, 1815, 495), 9.75, true);
+    Label5->setWordWrap(true);
+    List2 = new QListWidget(client);
+    List2->setFont(ui::gameFont(9.75, false));
+    List2->setGeometry(rectTw(4935, 1080, 2040, 4380));
+
+    Line1 = new QFrame(client);
+    Line1->setFrameStyle(QFrame::VLine | QFrame::Plain);
+    Line1->setGeometry(rectTw(7050, 480, 60, 5115));
+    QPalette linePalette = Line1->palette();
+    linePalette.setColor(QPalette::WindowText, Qt::white);
+    Line1->setPalette(linePalette);
+
+    Label3 = makeLabel(client, QStringLiteral(" FILE LIST"), rectTw(7680, 360, 2415, 495), 18, true);
+    List1 = new QListWidget(client);
+    List1->setFont(ui::gameFont(8.25, false));
+    List1->setGeometry(rectTw(7200, 960, 3135, 2595));
+    // A long path is shortened in the middle (its tooltip holds it whole), so the region and
+    // the file name both stay in sight.
+    List1->setTextElideMode(Qt::ElideMiddle);
+    List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Label4 = makeLabel(client, QStringLiteral("Total Files:"), rectTw(7920, 3720, 1335, 255), 9.75, false);
+    txtFileTotal = new QLineEdit(client);
+    txtFileTotal->setFont(ui::gameFont(9.75, true));
+    txtFileTotal->setGeometry(rectTw(9480, 3720, 615, 360));
+    // The count follows the list; typing into it would only make it wrong.
+    txtFileTotal->setReadOnly(true);
+    cmdAdd = makeButton(client, QStringLiteral("&Add Item"), rectTw(7200, 4200, 855, 375));
+    cmdClearList = makeButton(client, QStringLiteral("&Clear List"), rectTw(8160, 4200, 975, 375));
+    cmdRemove = makeButton(client, QStringLiteral("&Remove Item"), rectTw(9240, 4200, 1095, 375));
+    cmdSave = makeButton(client, QStringLiteral("&Save List"), rectTw(7200, 4680, 1335, 375));
+    cmdLoad = makeButton(client, QStringLiteral("&Load List"), rectTw(9000, 4680, 1335, 375));
+    cmdUseList = makeButton(client, QStringLiteral("&Use File List in Game"), rectTw(7215, 5160, 3135, 435));
+
+    QWidget* order[] = {Drive1, Dir1, filFile1, List1, cmdAdd, cmdRemove, cmdClearList,
+                        cmdSave, cmdLoad, txtFileTotal, List2, cmdUseList, cmdQuizWindow};
+    for (std::size_t i = 0; i + 1 < std::size(order); ++i)
+        setTabOrder(order[i], order[i + 1]);
+
+    connect(Drive1, &ui::DriveList::changed, this, &Form2::Drive1_Change);
+    connect(Dir1, &ui::DirList::changed, this, &Form2::Dir1_Change);
+    connect(filFile1, &ui::FileList::fileClicked, this, &Form2::filFile1_Click);
+    connect(cmdUseList, &QPushButton::clicked, this, &Form2::cmdUseList_Click);
+    connect(cmdQuizWindow, &QPushButton::clicked, this, &Form2::cmdQuizWindow_Click);
+    connect(cmdLoad, &QPushButton::clicked, this, &Form2::cmdLoad_Click);
+    connect(cmdSave, &QPushButton::clicked, this, &Form2::Cmdsave_Click);
+    connect(cmdAdd, &QPushButton::clicked, this, &Form2::cmdAdd_Click);
+    connect(cmdRemove, &QPushButton::clicked, this, &Form2::cmdRemove_Click);
+    connect(cmdClearList, &QPushButton::clicked, this, &Form2::cmdClearList_Click);
+
+    ui::centreOver(this, parentWidget());
+    Form_Load();
+}
+
+Form2::~Form2()
+{
+    if (g_form2 == this)
+        g_form2 = nullptr;
+}
+
+void Form2::Form_Load()
+{
+    using namespace modValdra;
+    imgBackGround->setGeometry(client->rect());
+    imgBackGround->lower();
+    const QPixmap picture = Form1::instance() ? Form1::instance()->imgQuiz->picture() : QPixmap();
+    imgBackGround->setPicture(picture);
+    for (ui::PictureButton* b : {cmdLoad, cmdSave, cmdClearList, cmdAdd, cmdRemove, cmdQuizWindow, cmdUseList})
+        b->setPicture(picture);
+    for (ui::PictureButton* b : {cmdSave, cmdAdd, cmdRemove})
+        b->setDisabledPicture(picture);
+
+    setWindowTitle(ProgramTitle + QStringLiteral("--Picture Locator for Treasure Lists"));
+    List1->clear();
+    cmdAdd->setEnabled(false);
+    cmdRemove->setEnabled(false);
+    cmdSave->setEnabled(false);
+    List2->clear();
+    for (const modValdra::Region& region : RegionTable)
+        List2->addItem(QString::fromLatin1(region.name));
+
+    filFile1->setPath(Dir1->path());
+}
+
+void Form2::Drive1_Change() { Dir1->setPath(Drive1->drive()); }
+
+void Form2::Dir1_Change() { filFile1->setPath(Dir1->path()); }
+
+void Form2::filFile1_Click()
+{
+    const QString name = filFile1->fileName();
+    if (name.isEmpty())
+        return;
+    showPreview(ui::joinPath(filFile1->path(), name));
+}
+
+void Form2::showPreview(const QString& path)
+{
+    Label1->setText(path);
+    Label1->setToolTip(path);
+    const ui::LoadedPicture loaded = ui::loadPicture(path);
+    m_previewFailed = !loaded.ok;
+    Image1->setPicture(fitForShow(loaded.picture));
+    lblPreviewNote->setVisible(m_previewFailed);
+    cmdAdd->setEnabled(!m_previewFailed);
+}
+
+QStringList Form2::listItems() const
+{
+    QStringList items;
+    for (int i = 0; i < List1->count(); ++i)
+        items << List1->item(i)->text();
+    return items;
+}
+
+void Form2::addListItem(const QString& item)
+{
+    QStringList items = listItems();
+    const int at = symbollist::insertSorted(items, item);
+    List1->insertItem(at, item);
+    List1->item(at)->setToolTip(item);
+}
+
+void Form2::setListButtons(bool enabled)
+{
+    cmdRemove->setEnabled(enabled);
+    cmdSave->setEnabled(enabled);
+}
+
+void Form2::showTotal() { txtFileTotal->setText(QString::number(List1->count())); }
+
+void Form2::LoadSymbolList(QString& fileName)
+{
+    const symbollist::ListFile file = symbollist::readListFile(fileName);
+    if (!file.opened)
+        return;
+    for (const QString& item : file.items)
+        addListItem(item);
+    showTotal();
+    setListButtons(true);
+}
+
+void Form2::SaveSymbolList(QString& fileName)
+{
+    QString error;
+    if (!ui::writeTextFile(fileName, symbollist::listFileLines(listItems()), &error))
+        ui::platform().messageBox(this, ui::saveFailedMessage(QStringLiteral("The symbol list"), fileName, error),
+                                  modValdra::ProgramTitle);
+}
+
+void Form2::cmdLoad_Click()
+{
+    ui::FileDialogRequest request;
+    request.filter = QStringLiteral("Picture List files (*.lst)|*.lst|All files (*.*)|*.*");
+    request.filterIndex = 1;
+    request.fileName = QStringLiteral("*.lst");
+    QString fileName = ui::platform().openFileName(this, request);
+    // A cancelled dialog hands the pattern back: nothing to load.
+    if (fileName == request.fileName)
+        return;
+    LoadSymbolList(fileName);
+}
+
+void Form2::Cmdsave_Click()
+{
+    ui::FileDialogRequest request;
+    request.filter = QStringLiteral("*.lst");
+    request.filterIndex = 1;
+    request.fileName = QStringLiteral("*.lst");
+    request.defaultExt = QStringLiteral("LST");
+    QString fileName = ui::platform().saveFileName(this, request);
+    if (fileName == request.fileName)
+        return;
+    SaveSymbolList(fileName);
+}
+
+void Form2::cmdAdd_Click()
+{
+    const QListWidgetItem* region = List2->currentItem();
+    // A file that is no picture counts as no picture.
+    if (Label1->text().isEmpty() || m_previewFailed || !region || !region->isSelected()) {
+        ui::platform().messageBox(this, QStringLiteral("You must select a picture and a province/territory."),
+                                  modValdra::ProgramTitle);
+        return;
+    }
+    addListItem(symbollist::makeItem(region->text(), Label1->text()));
+    setListButtons(true);
+    showTotal();
+    if (List1->count() > 12)
+        ui::platform().messageBox(this, QStringLiteral("List should not exceed 13 items!"), modValdra::ProgramTitle);
+}
+
+void Form2::cmdRemove_Click()
+{
+    QListWidgetItem* item = List1->currentItem();
+    if (item && item->isSelected())
+        delete List1->takeItem(List1->row(item));
+    else
+        ui::platform().beep();
+    setListButtons(List1->count() > 0);
+    showTotal();
+}
+
+void Form2::cmdClearList_Click()
+{
+    List1->clear();
+    setListButtons(false);
+    txtFileTotal->setText(QStringLiteral("0"));
+}
+
+void Form2::refuseList(int item, const QString& why)
+{
+    List1->setCurrentRow(item);
+    ui::platform().messageBox(this, QStringLiteral("The list was not put into the game.\n\n") + why,
+                              modValdra::ProgramTitle);
+}
+
+void Form2::cmdUseList_Click()
+{
+    Form1* main = Form1::instance();
+    if (!main || !main->form3())
+        return;
+    // Every picture is read before any slot changes, so a bad item leaves the game as it was
+    // and a slot's tag never goes without its picture.
+    const QStringList items = listItems();
+    const symbollist::SlotPlan plan = symbollist::planCustomSlots(items);
+    if (plan.badItem >= 0) {
+        refuseList(plan.badItem, QStringLiteral("Item %1 does not hold a \";\" between the province or territory "
+                                                "and the picture:\n%2")
+                                     .arg(plan.badItem + 1)
+                                     .arg(items[plan.badItem]));
+        return;
+    }
+    QList<QPixmap> pictures;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    for (int i = 0; i < plan.lines.size(); ++i) {
+        const ui::LoadedPicture loaded = ui::loadPicture(plan.lines[i].picture);
+        if (!loaded.ok || loaded.picture.isNull())
+            break;
+        pictures << fitForShow(loaded.picture);
+    }
+    QApplication::restoreOverrideCursor();
+    if (pictures.size() < plan.lines.size()) {
+        const int i = int(pictures.size());
+        refuseList(i, QStringLiteral("The picture of item %1 could not be loaded:\n%2")
+                          .arg(i + 1)
+                          .arg(plan.lines[i].picture.isEmpty() ? items[i] : plan.lines[i].picture));
+        return;
+    }
+    for (int i = 0; i < plan.lines.size(); ++i) {
+        ui::PictureImage* slot = main->form3()->Image1[Form3::CustomSet + i];
+        slot->setPicture(pictures[i]);
+        slot->setTag(plan.lines[i].tag);
+    }
+    modValdra::SymbolSetChoice = Form3::CustomSet;
+}
+
+void Form2::cmdQuizWindow_Click()
+{
+    Form1* main = Form1::instance();
+    if (!main)
+        return;
+    const QString path = Label1->text();
+    // A file that is no picture (or has gone since) would only blank the quiz box.
+    const ui::LoadedPicture loaded = m_previewFailed ? ui::LoadedPicture{} : ui::loadPicture(path);
+    if (!loaded.ok) {
+        ui::platform().beep();
+        return;
+    }
+    main->setQuizPicture(fitForShow(loaded.picture));
+    modValdra::QuizPicFile = path;
+}
+
+void Form2::mnuExit_Click() { close(); }
+
+void Form2::closeEvent(QCloseEvent* event)
+{
+    QWidget::closeEvent(event);
+    ui::returnFocusTo(parentWidget());
+}

@@ -1,0 +1,162 @@
+// The settings file editor: what it shows, what it writes, and where.
+#include "support/filesizelimit.h"
+#include "support/gamefixture.h"
+
+#include "config/form7.h"
+#include "ui/twips.h"
+
+#include <QImage>
+
+using namespace modValdra;
+
+namespace {
+
+class EditorTest : public GameFixture {
+protected:
+    form7* open()
+    {
+        form->mnuSaveOptions_Click();
+        return form->existingSettingsEditor();
+    }
+
+    static QStringList boxes(form7* editor)
+    {
+        QStringList texts;
+        for (QLineEdit* box : editor->Text1)
+            texts << box->text();
+        return texts;
+    }
+
+    void save(form7* editor, bool yes = true)
+    {
+        script.yesNoAnswers = {yes};
+        editor->cmdSave->click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    QStringList fileLines(const QString& name = QStringLiteral("Valdra.ini")) const
+    {
+        return QString::fromLatin1(folder.read(name)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    }
+};
+
+TEST_F(EditorTest, AFileLessStartShowsTheRunningSettingsAndSavesSevenLines)
+{
+    writeQuestions(5);
+    start();
+    form7* editor = open();
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(editor->windowTitle(), QStringLiteral("Quillora--Iniatialization File Options"));
+    EXPECT_EQ(editor->size(), QSize(ui::px(6960), ui::px(5550)));
+    EXPECT_EQ(editor->imgBackGround->picture().cacheKey(), form->imgQuiz->picture().cacheKey());
+    const QString width = QString::number(form->widthTw());
+    const QString height = QString::number(form->heightTw());
+    EXPECT_EQ(boxes(editor), QStringList({"Valdra.qtn", "", "", "3", "12", width, height, "90", "5100", folder.path()}));
+
+    // Saved into the start folder, whatever folder was browsed since or typed in the last box.
+    QDir(folder.path()).mkdir(QStringLiteral("elsewhere"));
+    QDir::setCurrent(folder.file(QStringLiteral("elsewhere")));
+    editor->Text1[9]->setText(QStringLiteral("/tmp"));
+    save(editor);
+    QDir::setCurrent(folder.path());
+    EXPECT_TRUE(QDir(folder.file(QStringLiteral("elsewhere"))).isEmpty());
+    ASSERT_EQ(script.questions.size(), 1);
+    EXPECT_EQ(script.questions[0].text, QStringLiteral(" Are you certain this should become the default Quillora game settings?"));
+    EXPECT_EQ(script.questions[0].title, QStringLiteral("MsgBox Demonstration"));
+    EXPECT_EQ(folder.read(QStringLiteral("Valdra.ini")),
+              QStringLiteral("Quiz: Valdra.qtn\r\nGamewidth: %1\r\nGameheight: %2\r\nQuiztop: 5100\r\n"
+                             "Quizleft: 90\r\nDooroption: 12\r\nTimeoption: 3\r\n").arg(width, height).toLatin1());
+    EXPECT_EQ(form->existingSettingsEditor(), nullptr);
+}
+
+TEST_F(EditorTest, NoWritesNothingAndAnEmptiedBoxLeavesItsLineOut)
+{
+    writeQuestions(5);
+    start();
+    form7* editor = open();
+    editor->Text1[1]->setText(QStringLiteral("Birds.lst"));
+    editor->Text1[5]->clear();
+    editor->Text1[6]->clear();
+    save(editor, false);
+    EXPECT_EQ(form->existingSettingsEditor(), editor);
+    EXPECT_EQ(editor->Text1[1]->text(), QStringLiteral("Birds.lst"));
+    EXPECT_EQ(PicListFile, QString());
+    EXPECT_FALSE(QFile::exists(folder.file(QStringLiteral("Valdra.ini"))));
+
+    save(editor);
+    EXPECT_EQ(fileLines(), QStringList({"Quiz: Valdra.qtn", "PicList: Birds.lst", "Quiztop: 5100", "Quizleft: 90",
+                                        "Dooroption: 12", "Timeoption: 3"}));
+    EXPECT_EQ(PicListFile, QStringLiteral("Birds.lst"));  // shared at once, loaded at no time
+    EXPECT_EQ(SymbolSetChoice, 0);
+}
+
+TEST_F(EditorTest, AQuizPictureStartLeavesThePictureOutAndTheFileKeepsItsName)
+{
+    QImage picture(8, 8, QImage::Format_RGB32);
+    picture.fill(Qt::blue);
+    picture.save(folder.file(QStringLiteral("back.bmp")), "BMP");
+    folder.writeLines(QStringLiteral("valdra.ini"), {"QuizPic: back.bmp", "Timeoption: 10"});
+    writeQuestions(5);
+    start();
+    form7* editor = open();
+    EXPECT_EQ(editor->Text1[2]->text(), QString());
+    EXPECT_EQ(editor->Text1[3]->text(), QStringLiteral("10"));
+    save(editor);
+    EXPECT_FALSE(QFile::exists(folder.file(QStringLiteral("Valdra.ini"))));
+    const QStringList lines = fileLines(QStringLiteral("valdra.ini"));
+    EXPECT_EQ(lines.size(), 7);
+    EXPECT_EQ(lines.last(), QStringLiteral("Timeoption: 10"));
+}
+
+// What a teacher saves is what the next start plays.
+TEST_F(EditorTest, TheNextStartPlaysTheSavedSettings)
+{
+    writeQuestions(20);
+    start();
+    form7* editor = open();
+    const QStringList typed = {"5", "6", "13500", "9900", "300", "4200"};
+    for (int i = 0; i < typed.size(); ++i)
+        editor->Text1[3 + i]->setText(typed[i]);
+    save(editor);
+
+    form.reset();
+    resetState();
+    form = std::make_unique<Form1>();
+    start();
+    EXPECT_EQ(form->widthTw(), 13500);
+    EXPECT_EQ(form->heightTw(), 9900);
+    EXPECT_EQ(form->quizBoxTw(), QPoint(300, 4200));
+    script.clock = 36000;
+    form->btnBegin_Click();
+    EXPECT_EQ(EndTime, 36300);
+    form->Timer1_Timer();
+    EXPECT_EQ(form->lblTurnsLeft->text(), QStringLiteral("6"));
+    form->mnuEndGame_Click();
+    EXPECT_EQ(boxes(open()).mid(3, 6), typed);
+}
+
+// A full disk: the old file stays whole, the teacher is told which file and why, and the
+// editor stays open with what was typed.
+TEST_F(EditorTest, AFailedSaveKeepsTheOldFileAndSaysSo)
+{
+    folder.writeLines(QStringLiteral("valdra.ini"), {"Timeoption: 10"});
+    writeQuestions(5);
+    start();
+    const QByteArray before = folder.read(QStringLiteral("valdra.ini"));
+    form7* editor = open();
+    {
+        const FileSizeLimit diskFull(8);
+        save(editor);
+    }
+    EXPECT_EQ(folder.read(QStringLiteral("valdra.ini")), before);
+    ASSERT_EQ(script.messages.size(), 1);
+    EXPECT_TRUE(script.messages[0].text.startsWith(
+        QStringLiteral("The settings could not be saved to %1.\n\n").arg(folder.file(QStringLiteral("valdra.ini")))))
+        << script.messages[0].text.toStdString();
+    EXPECT_EQ(form->existingSettingsEditor(), editor);
+
+    save(editor);  // room again
+    EXPECT_EQ(fileLines(QStringLiteral("valdra.ini")).size(), 7);
+}
+
+} // namespace

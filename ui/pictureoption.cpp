@@ -1,0 +1,45 @@
+#include "ui/pictureoption.h"
+
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionButton>
+
+namespace ui {
+
+PictureOption::PictureOption(const QString& caption, QWidget* parent) : QRadioButton(caption, parent)
+{
+    setCursor(Qt::PointingHandCursor);
+}
+
+void PictureOption::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    if (!m_picture.isNull())
+        p.drawPixmap(rect(), m_picture);
+
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    // The circle at the left, centred in the strip's height.
+    const int size = style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, &option, this);
+    QStyleOptionButton indicator = option;
+    indicator.rect = QRect(1, (height() - size) / 2, size, size);
+    indicator.state &= ~QStyle::State_HasFocus;
+    style()->drawPrimitive(QStyle::PE_IndicatorRadioButton, &indicator, &p, this);
+
+    // The caption just after it, shown as it stands (a custom set's name may hold a "&"). Too
+    // long a caption is cut with "...", never drawn over the frame.
+    const QRect textRect = rect().adjusted(size + 4, 0, 0, 0);
+    const QString caption = fontMetrics().elidedText(text(), Qt::ElideRight, textRect.width());
+    p.setPen(isEnabled() ? palette().color(QPalette::WindowText) : palette().color(QPalette::Disabled, QPalette::WindowText));
+    p.setFont(font());
+    QRect drawn;
+    p.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, caption, &drawn);
+    if (hasFocus()) {
+        p.setPen(QPen(QColor(0, 0, 0, 140), 1, Qt::DotLine));
+        p.drawRect(drawn.adjusted(-2, 0, 1, 0));
+    }
+}
+
+bool PictureOption::hitButton(const QPoint& pos) const { return rect().contains(pos); }
+
+} // namespace ui

@@ -1,0 +1,24 @@
+#pragma once
+// An option button that shows a picture behind its caption, the way the game's dialogs dress
+// their buttons. The whole strip takes the click, not only the circle and the text.
+#include <QPixmap>
+#include <QRadioButton>
+
+namespace ui {
+
+class PictureOption : public QRadioButton {
+    Q_OBJECT
+public:
+    explicit PictureOption(const QString& caption = QString(), QWidget* parent = nullptr);
+    void setPicture(const QPixmap& picture) { m_picture = picture; update(); }
+    const QPixmap& picture() const { return m_picture; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    bool hitButton(const QPoint& pos) const override;
+
+private:
+    QPixmap m_picture;
+};
+
+} // namespace ui
