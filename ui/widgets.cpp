@@ -212,7 +212,8 @@ void MapPicture::mouseMoveEvent(QMouseEvent* event)
 {
     // The mouse takes over: a key press goes on from where it points.
     if (hasPointer()) {
-        m_keyPoint = event->position().toPoint();
+        // The pixel a press there reads (a high-density screen reports fractions).
+        m_keyPoint = QPoint(int(std::floor(event->position().x())), int(std::floor(event->position().y())));
         showKeyPointer(false);
     }
     QWidget::mouseMoveEvent(event);
