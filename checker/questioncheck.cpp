@@ -68,7 +68,13 @@ public:
                                                  .arg(next - start == 1 ? QStringLiteral("line") : QStringLiteral("lines")));
                     break;
                 }
-                if (next < m_limit) {
+                // Blank lines are a shift when what follows them is a question (or, in a file
+                // without question marks, when they alone break the count of whole blocks);
+                // otherwise they are a question left empty.
+                const qsizetype size = m_lines.size();
+                const bool shift = m_usesMarks ? looksLikeQuestion(next)
+                                               : (size - next) % BlockLines == 0 && (size - start) % BlockLines != 0;
+                if (next < m_limit && shift) {
                     const int extra = next - start;
                     m_report.problem(start + 1,
                         extra % BlockLines == 0
