@@ -4,6 +4,7 @@
 #include "checker/report.h"
 #include "checker/settingscheck.h"
 #include "checker/symbolcheck.h"
+#include "ui/textfile.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -31,7 +32,8 @@ const char* const Usage =
 // them from its start folder.
 FileReport checkFile(const QString& shownName, FileKind kind)
 {
-    const QFileInfo info(shownName);
+    // Found the way the game finds a file: Windows folders, any case.
+    const QFileInfo info(ui::resolveFileName(shownName));
     const QString previous = QDir::currentPath();
     if (!info.exists() || !QDir::setCurrent(info.absolutePath())) {
         FileReport report{shownName};
