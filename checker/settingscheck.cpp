@@ -66,17 +66,21 @@ public:
         for (int i = 0; i < m_lines.size(); ++i) {
             if (!checkLine(i)) {
                 stopAt(i);
-                return;
+                m_verdict.stopLine = i + 1;
+                break;
             }
         }
         m_report.note(0, QStringLiteral("the game starts with %1, %2, a game of %3 and %4 symbols")
-                             .arg(m_quiz.isEmpty() ? QStringLiteral("no question file")
-                                                   : QStringLiteral("the question file ") + quoted(m_quiz),
-                                  m_picList.isEmpty() ? QStringLiteral("no symbol list")
-                                                      : QStringLiteral("the symbol list ") + quoted(m_picList),
-                                  minutes(m_seconds))
-                             .arg(m_symbols));
+                             .arg(m_verdict.quizFile.isEmpty() ? QStringLiteral("no question file")
+                                                               : QStringLiteral("the question file ") + quoted(m_verdict.quizFile),
+                                  m_verdict.picListFile.isEmpty()
+                                      ? QStringLiteral("no symbol list")
+                                      : QStringLiteral("the symbol list ") + quoted(m_verdict.picListFile),
+                                  minutes(m_verdict.gameSeconds))
+                             .arg(m_verdict.symbolCount));
     }
+
+    const SettingsVerdict& verdict() const { return m_verdict; }
 
 private:
     void note(int i, const QString& text) { m_report.note(i + 1, text); }
@@ -104,7 +108,7 @@ private:
         switch (setting.key) {
         case Key::None: break;
         case Key::Quiz:
-            m_quiz = value;
+            m_verdict.quizFile = value;
             note(i, QStringLiteral("Quiz: the game loads the question file %1").arg(quoted(value)));
             if (value.isEmpty())
                 problem(i, QStringLiteral("no question file named: the game starts with no questions"));
@@ -113,7 +117,7 @@ private:
                                .arg(quoted(value), trailingBlanksHint(value)));
             break;
         case Key::PicList:
-            m_picList = value;
+            m_verdict.picListFile = value;
             if (value.isEmpty()) {
                 note(i, QStringLiteral("PicList: no symbol list"));
             } else {
@@ -172,11 +176,13 @@ private:
             if (!seconds.value) {
                 problem(i, QStringLiteral("%1 is not a game length the game offers (1, 3, 5 or 10 minutes): the game "
                                           "length stays %2")
-                               .arg(quoted(value), minutes(m_seconds)));
+                               .arg(quoted(value), minutes(m_verdict.gameSeconds)));
                 break;
             }
-            m_seconds = *seconds.value;
-            note(i, QStringLiteral("Timeoption: a game lasts %1 (%2 seconds)").arg(minutes(m_seconds)).arg(m_seconds));
+            m_verdict.gameSeconds = *seconds.value;
+            note(i, QStringLiteral("Timeoption: a game lasts %1 (%2 seconds)")
+                        .arg(minutes(m_verdict.gameSeconds))
+                        .arg(m_verdict.gameSeconds));
             break;
         }
         case Key::DoorOption: {
@@ -188,11 +194,11 @@ private:
             if (!count.value) {
                 problem(i, QStringLiteral("%1 is not a number of symbols the game offers (6 or 12): it stays %2")
                                .arg(quoted(value))
-                               .arg(m_symbols));
+                               .arg(m_verdict.symbolCount));
                 break;
             }
-            m_symbols = *count.value;
-            note(i, QStringLiteral("Dooroption: a game has %1 symbols").arg(m_symbols));
+            m_verdict.symbolCount = *count.value;
+            note(i, QStringLiteral("Dooroption: a game has %1 symbols").arg(m_verdict.symbolCount));
             break;
         }
         }
@@ -258,24 +264,22 @@ private:
         QString text = m_stop + QStringLiteral(": the game stops reading the settings here");
         if (!lost.isEmpty())
             text += QStringLiteral(", so it loses ") + lost.join(QStringLiteral(", "));
-        if (!m_picList.isEmpty())
-            text += QStringLiteral("; the symbol list %1 is loaded only when the first game starts").arg(quoted(m_picList));
+        if (!m_verdict.picListFile.isEmpty())
+            text += QStringLiteral("; the symbol list %1 is loaded only when the first game starts")
+                        .arg(quoted(m_verdict.picListFile));
         problem(i, text);
     }
 
     const QStringList& m_lines;
     FileReport& m_report;
     QString m_stop;
-    QString m_quiz = QStringLiteral("Valdra.qtn");
-    QString m_picList;
-    int m_seconds = 180;
-    int m_symbols = 12;
+    SettingsVerdict m_verdict;
     QMap<Key, int> m_seen;
 };
 
 } // namespace
 
-FileReport checkSettingsFile(const QString& fileName)
+FileReport checkSettingsFile(const QString& fileName, SettingsVerdict* verdict)
 {
     FileReport report{fileName};
     const RawFile raw = readRaw(fileName);
@@ -288,7 +292,11 @@ FileReport checkSettingsFile(const QString& fileName)
     if (!checkBytes(raw.bytes, report, &summary))
         return report;
     report.findings.prepend({0, Severity::Note, QStringLiteral("read as %1").arg(summary)});
-    SettingsChecker(ui::readTextFile(fileName).lines, report).run();
+    const QStringList lines = ui::readTextFile(fileName).lines;
+    SettingsChecker checker(lines, report);
+    checker.run();
+    if (verdict)
+        *verdict = checker.verdict();
     return report;
 }
 

@@ -1,6 +1,7 @@
 // The settings file checker, each case on a small valdra.ini written here.
 #include "checker/settingscheck.h"
 #include "findings.h"
+#include "support/gamefixture.h"
 
 #include <QImage>
 
@@ -94,5 +95,37 @@ INSTANTIATE_TEST_SUITE_P(Problems, SettingsCheckLines, ::testing::Values(
     LinesCase{"KeyGivenTwice", {QStringLiteral("Dooroption: 6"), QStringLiteral("Dooroption: 12")}, 2, Severity::Warning,
         "replaces line 1"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The checker's account of start-up is the game's: the same values, and a stop exactly where
+// the game's reading stops (then no symbol list is loaded at start-up).
+class SettingsCheckAgainstTheGame : public GameFixture, public ::testing::WithParamInterface<QStringList> {};
+
+TEST_P(SettingsCheckAgainstTheGame, StartUpTakesWhatTheCheckerSays)
+{
+    QImage picture(4, 4, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    picture.save(folder.file(QStringLiteral("pic.bmp")), "BMP");
+    folder.writeLines(QStringLiteral("mine.lst"), {QStringLiteral("Ontario; pic.bmp")});
+    folder.writeLines(QStringLiteral("valdra.ini"), GetParam());
+    checker::SettingsVerdict verdict;
+    checkSettingsFile(QStringLiteral("valdra.ini"), &verdict);
+    start();
+    using namespace modValdra;
+    EXPECT_EQ(QuizFile, verdict.quizFile);
+    EXPECT_EQ(PicListFile, verdict.picListFile);
+    EXPECT_EQ(GameSeconds, verdict.gameSeconds);
+    EXPECT_EQ(SymbolCount, verdict.symbolCount);
+    EXPECT_EQ(SymbolSetChoice == 26, verdict.stopLine == 0 && !verdict.picListFile.isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, SettingsCheckAgainstTheGame, ::testing::Values(
+    QStringList{QStringLiteral("Quiz: a.qtn"), QStringLiteral("PicList: mine.lst"), QStringLiteral("Timeoption: 10"),
+        QStringLiteral("Dooroption: 6.5")},
+    QStringList{QStringLiteral("PicList: mine.lst"), QStringLiteral("Timeoption: 1"), QStringLiteral("Dooroption: 1e9"),
+        QStringLiteral("Timeoption: 5")},
+    QStringList{QStringLiteral("PicList: mine.lst"), QStringLiteral("QuizPic: none.gif"), QStringLiteral("Quiz: b.qtn")},
+    QStringList{QStringLiteral("timeoption: 2.9999"), QStringLiteral("PICLIST: mine.lst"), QStringLiteral("Quiztop: 1e9"),
+        QStringLiteral("Dooroption: 6")},
+    QStringList{QStringLiteral("PicList: quiz: c.qtn"), QStringLiteral("Dooroption: 11.5"), QStringLiteral("Timeoption: 3")}));
 
 } // namespace
