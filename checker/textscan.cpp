@@ -105,6 +105,12 @@ bool checkBytes(const QByteArray& bytes, FileReport& report, QString* summary)
                                          "Windows-1252 (\"ANSI\")"));
         return false;
     }
+    // No text file holds a NUL byte; a picture or a word-processor document does.
+    if (nuls > 0) {
+        report.problem(lineOfByte(bytes, bytes.indexOf('\0')),
+            QStringLiteral("holds a NUL byte: this is no text file (a picture, or a document saved by a word processor?)"));
+        return false;
+    }
 
     // The encoding the game's own reader chose, found by comparing its text with each reading.
     const QString decoded = ui::decodeText(bytes);
@@ -137,20 +143,26 @@ bool checkBytes(const QByteArray& bytes, FileReport& report, QString* summary)
     }
 
     // Bytes that are no text: control characters, and the five that Windows-1252 leaves unused.
-    int lastLine = 0;
+    // One report a line, and only the first few lines of a file that is no text at all.
+    constexpr int MostLines = 10;
+    int line = 1, lastLine = 0, badLines = 0;
     for (qsizetype i = 0; i < bytes.size(); ++i) {
         const uchar b = uchar(bytes[i]);
-        const bool control = (b < 0x20 && b != '\t' && b != '\r' && b != '\n') || b == 0x7F;
-        const bool unused = !asUtf8 && (b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 || b == 0x9D);
-        if (!control && !unused)
+        if (b == '\n' || (b == '\r' && !(i + 1 < bytes.size() && bytes[i + 1] == '\n'))) {
+            ++line;
             continue;
-        const int line = lineOfByte(bytes, i);
-        if (line == lastLine)
+        }
+        const bool control = (b < 0x20 && b != '\t' && b != '\r') || b == 0x7F;
+        const bool unused = !asUtf8 && (b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 || b == 0x9D);
+        if ((!control && !unused) || line == lastLine)
             continue;
         lastLine = line;
-        report.problem(line, control ? QStringLiteral("holds the control character %1, which is no text").arg(hexByte(b))
-                                     : QStringLiteral("byte %1 is no character in Windows-1252").arg(hexByte(b)));
+        if (++badLines <= MostLines)
+            report.problem(line, control ? QStringLiteral("holds the control character %1, which is no text").arg(hexByte(b))
+                                         : QStringLiteral("byte %1 is no character in Windows-1252").arg(hexByte(b)));
     }
+    if (badLines > MostLines)
+        report.problem(0, QStringLiteral("%1 more lines hold bytes that are no text: is this a text file?").arg(badLines - MostLines));
 
     int crlf = 0, lf = 0, cr = 0;
     for (qsizetype i = 0; i < bytes.size(); ++i) {
