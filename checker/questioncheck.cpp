@@ -90,20 +90,27 @@ public:
                 }
             }
 
-            if (m_usesMarks && start > 0 && !looksLikeQuestion(start) && !blank(m_lines[start])) {
-                // An answer where a question belongs: the block before has lines too many.
+            if (m_usesMarks && !looksLikeQuestion(start) && !blank(m_lines[start])) {
+                // An answer where a question belongs: the block before has lines too many (or,
+                // at the top, the file starts with a title).
                 int next = start + 1;
                 while (next < std::min(start + BlockLines, m_limit) && !looksLikeQuestion(next))
                     ++next;
                 if (next < m_limit && next < start + BlockLines && looksLikeQuestion(next)) {
                     const int extra = next - start;
-                    m_report.problem(start + 1,
-                        QStringLiteral("%1 stands where a question belongs and looks like an answer: the question "
-                                       "before it has %2 too many, which shifts the question on line %3 and every later "
-                                       "question by %2%4")
-                            .arg(quoted(m_lines[start]), linesWord(extra))
-                            .arg(next + 1)
-                            .arg(extraHint(start)));
+                    if (start == 0)
+                        m_report.problem(1, QStringLiteral("%1 stands where the first question belongs and is no question: "
+                                                           "the file has %2 too many at its top (a title?), which shifts "
+                                                           "every question by %2")
+                                                .arg(quoted(m_lines[0]), linesWord(extra)));
+                    else
+                        m_report.problem(start + 1,
+                            QStringLiteral("%1 stands where a question belongs and looks like an answer: the question "
+                                           "before it has %2 too many, which shifts the question on line %3 and every later "
+                                           "question by %2%4")
+                                .arg(quoted(m_lines[start]), linesWord(extra))
+                                .arg(next + 1)
+                                .arg(extraHint(start)));
                     start = next;
                     continue;
                 }
@@ -133,8 +140,12 @@ public:
 
         if (m_lines.size() > ReadLimit)
             m_report.problem(ReadLimit + 1,
-                QStringLiteral("the game reads 100 questions at most: %1 (from here to the end) are never read")
-                    .arg(lineRange(ReadLimit + 1, int(m_lines.size()))));
+                QStringLiteral("the game reads 100 questions at most: %1 (from here to the end, %2) %3 never read")
+                    .arg(lineRange(ReadLimit + 1, int(m_lines.size())),
+                        m_lines.size() <= ReadLimit + BlockLines
+                            ? QStringLiteral("question 101")
+                            : QStringLiteral("questions 101 to %1").arg((m_lines.size() + BlockLines - 1) / BlockLines),
+                        m_lines.size() == ReadLimit + 1 ? QStringLiteral("is") : QStringLiteral("are")));
     }
 
 private:

@@ -84,6 +84,8 @@ INSTANTIATE_TEST_SUITE_P(Problems, QuestionCheckLines, ::testing::Values(
         "where the question on line 1 expects its fourth answer: that question is missing 1 line"},
     LinesCase{"ExtraLine", First + QStringList{QStringLiteral("Medicine Hat")} + Second + Third, 6, Severity::Problem,
         "looks like an answer: the question before it has 1 line too many"},
+    LinesCase{"TitleAtTheTop", QStringList{QStringLiteral("Geography of Canada")} + Clean, 1, Severity::Problem,
+        "the file has 1 line too many at its top (a title?)"},
     LinesCase{"SameAnswerTwice", block(QStringLiteral("What is the capital of Yukon?"), QStringLiteral("Whitehorse"),
         QStringLiteral("Dawson"), QStringLiteral("Whitehorse"), QStringLiteral("Faro")) + Second, 4, Severity::Problem,
         "same answer as line 2 (\"Whitehorse\"): picking either counts as correct"},
@@ -141,7 +143,7 @@ INSTANTIATE_TEST_SUITE_P(Problems, QuestionCheckBytes, ::testing::Values(
     BytesCase{"MixedLineEndings", crlf(First) + Second.join(QLatin1Char('\n')).toUtf8() + "\n", 0, Severity::Warning,
         "mixed line endings (5 CR LF, 5 LF, 0 CR)"},
     BytesCase{"MoreThanAHundredQuestions", hundredAndOneQuestions(), 501, Severity::Problem,
-        "lines 501 to 505 (from here to the end) are never read"}),
+        "lines 501 to 505 (from here to the end, question 101) are never read"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(QuestionCheck, SaysWhichEncodingAndLineEndingsTheGameReads)
