@@ -46,11 +46,6 @@ constexpr int SmallestWidth = 9600, SmallestHeight = 7200;
 
 bool fileExists(const QString& name) { return QFileInfo(ui::resolveFileName(name)).isFile(); }
 
-QString trailingBlanksHint(const QString& value)
-{
-    return value.endsWith(QLatin1Char(' ')) ? QStringLiteral(" (the blanks at the end of the name count)") : QString();
-}
-
 QString minutes(int seconds)
 {
     const int m = seconds / 60;
@@ -114,7 +109,7 @@ private:
                 problem(i, QStringLiteral("no question file named: the game starts with no questions"));
             else if (!fileExists(value))
                 problem(i, QStringLiteral("the question file %1 does not exist%2: the game starts with no questions")
-                               .arg(quoted(value), trailingBlanksHint(value)));
+                               .arg(quoted(value), missingFileHint(value)));
             break;
         case Key::PicList:
             m_verdict.picListFile = value;
@@ -124,14 +119,14 @@ private:
                 note(i, QStringLiteral("PicList: the game loads the symbol list %1").arg(quoted(value)));
                 if (!fileExists(value))
                     problem(i, QStringLiteral("the symbol list %1 does not exist%2: the custom set keeps its flags")
-                                   .arg(quoted(value), trailingBlanksHint(value)));
+                                   .arg(quoted(value), missingFileHint(value)));
             }
             break;
         case Key::QuizPic:
             if (!ui::loadPicture(value).ok) {
                 m_stop = fileExists(value) ? QStringLiteral("%1 is not a picture the game can load").arg(quoted(value))
                                            : QStringLiteral("the picture %1 does not exist%2")
-                                                 .arg(quoted(value), trailingBlanksHint(value));
+                                                 .arg(quoted(value), missingFileHint(value));
                 return false;
             }
             note(i, value.isEmpty() ? QStringLiteral("QuizPic: empty, so the question box and the buttons show no picture")

@@ -61,6 +61,17 @@ QString likelyRegion(const QString& name)
     for (const Alias& alias : Aliases)
         if (wanted == QLatin1String(alias.name))
             return QLatin1String(alias.region);
+    // "Province of Ontario", "The Yukon": a name with one region's name in it.
+    QString within;
+    for (const auto& region : modValdra::RegionTable) {
+        if (!wanted.contains(plain(QLatin1String(region.name))))
+            continue;
+        if (!within.isEmpty())
+            return QString();
+        within = QLatin1String(region.name);
+    }
+    if (!within.isEmpty())
+        return within;
     QString best;
     int bestDistance = 0;
     for (const auto& region : modValdra::RegionTable) {
@@ -141,8 +152,8 @@ FileReport checkSymbolList(const QString& fileName)
         if (!ui::loadPicture(line->picture).ok) {
             const bool exists = QFileInfo::exists(ui::resolveFileName(line->picture));
             report.problem(lineNo, (exists ? QStringLiteral("%1 is not a picture the game can load")
-                                           : QStringLiteral("the picture %1 does not exist"))
-                                           .arg(quoted(line->picture))
+                                           : QStringLiteral("the picture %1 does not exist%2"))
+                                           .arg(quoted(line->picture), exists ? QString() : missingFileHint(line->picture))
                                        + stop);
             stopped = true;
         }

@@ -228,6 +228,15 @@ int editDistance(const QString& a, const QString& b)
     return row[y.size()];
 }
 
+QString missingFileHint(const QString& name)
+{
+    if (name.endsWith(QLatin1Char(' ')))
+        return QStringLiteral(" (the blanks at the end of the name count)");
+    if (name.size() >= 2 && name[0].isLetter() && name[1] == QLatin1Char(':'))
+        return QStringLiteral(" (a Windows drive: name the file as it is found on this computer)");
+    return QString();
+}
+
 QString lineRange(int first, int last)
 {
     if (first == last)

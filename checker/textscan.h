@@ -32,6 +32,10 @@ QString quoted(const QString& text);
 // Letters to change, insert or delete to turn one text into the other, ignoring case.
 int editDistance(const QString& a, const QString& b);
 
+// Why a named file may not be found, for the message that says so: blanks at the end of the
+// name, or a Windows drive letter; empty when nothing stands out.
+QString missingFileHint(const QString& name);
+
 // "line 12" or "lines 12 to 15".
 QString lineRange(int first, int last);
 

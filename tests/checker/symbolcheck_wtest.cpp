@@ -75,6 +75,8 @@ INSTANTIATE_TEST_SUITE_P(Problems, SymbolCheckLines, ::testing::Values(
     LinesCase{"NoBlankAfterTheSemicolon", {QStringLiteral("Ontario;loon.bmp")}, 1, Severity::Warning, "no blank after"},
     LinesCase{"PictureMissing", {QStringLiteral("Quebec; lily.gif")}, 1, Severity::Problem,
         "the picture \"lily.gif\" does not exist: the game stops reading the list here"},
+    LinesCase{"PictureOnAWindowsDrive", {QStringLiteral("Quebec; C:\\Pictures\\lily.gif")}, 1, Severity::Problem,
+        "(a Windows drive: name the file as it is found on this computer)"},
     LinesCase{"NotAPicture", {QStringLiteral("Quebec; notes.gif")}, 1, Severity::Problem, "not a picture the game can load"},
     LinesCase{"NoPictureNamed", {QStringLiteral("Quebec;")}, 1, Severity::Problem, "no picture named"},
     LinesCase{"LinesAfterTheThirteenth", fourteenLines(), 14, Severity::Problem, "first 13 lines only: line 14 is ignored"}),
@@ -94,6 +96,7 @@ TEST(LikelyRegion, SuggestsTheNameATeacherMeant)
         {"P.E.I.", "Prince Edward Island"},
         {"Québec", "Quebec"},
         {"Brittish Colombia", "British Columbia"},
+        {"Province of Ontario", "Ontario"},
         {"Atlantis", ""},
         {"", ""},
     };
