@@ -174,14 +174,22 @@ private:
     {
         const int qLine = block.question + 1;
         const QString question = text(block.question);
-        // Two answers or more still make the question the game would ask with empty lines there.
+        // Two answers or more still make the question the game would ask with empty lines there,
+        // unless the file gives no way to tell that the lines before are in their places.
         if (cutShort)
-            m_report.findings.append({qLine, block.answerLines() >= 2 ? Severity::Warning : Severity::Problem,
+            m_report.findings.append({qLine, block.answerLines() >= 2 && (m_usesMarks || block.question == 0)
+                                                 ? Severity::Warning : Severity::Problem,
                 block.answerLines() == 0
                     ? QStringLiteral("the last question is cut short: the file ends before its answers")
                     : QStringLiteral("the last question is cut short: it has %1 of its 4 answer lines, and the game "
                                      "leaves the missing answers empty")
-                          .arg(block.answerLines())});
+                              .arg(block.answerLines())
+                          // Without question marks the place of a shift cannot be told, only that
+                          // the count of lines is off.
+                          + (!m_usesMarks && block.question > 0
+                                    ? QStringLiteral("; if no question was meant to be short, a line is missing or one "
+                                                     "too many further up, and the questions after it are shifted")
+                                    : QString())});
 
         // The game's own verdict on whether the question can be asked.
         if (!deck::isUsable(question, text(block.answers[0]))) {

@@ -100,6 +100,10 @@ INSTANTIATE_TEST_SUITE_P(Problems, QuestionCheckLines, ::testing::Values(
         16, Severity::Problem, "cut short: it has 1 of its 4 answer lines"},
     LinesCase{"LastQuestionCutShortToTwoAnswers", Clean + QStringList{QStringLiteral("Is this the end?"), QStringLiteral("Yes"),
         QStringLiteral("No")}, 16, Severity::Warning, "cut short: it has 2 of its 4"},
+    LinesCase{"ShiftWithoutQuestionMarks", {QStringLiteral("Capital of Alberta"), QStringLiteral("Edmonton"),
+        QStringLiteral("Calgary"), QStringLiteral("Banff"), QStringLiteral("Capital of Yukon"), QStringLiteral("Whitehorse"),
+        QStringLiteral("Dawson"), QStringLiteral("Faro"), QStringLiteral("Mayo")}, 6, Severity::Problem,
+        "a line is missing or one too many further up"},
     LinesCase{"BlankLineAtTheEnd", Clean + QStringList{QString()}, 16, Severity::Warning, "blank line at the end"}),
     [](const auto& info) { return std::string(info.param.name); });
 
