@@ -8,6 +8,7 @@
 #include "ui/textfile.h"
 
 #include <QHash>
+#include <vector>
 
 namespace checker {
 
@@ -138,6 +139,9 @@ public:
             start = end;
         }
 
+        if (!m_usesMarks && m_limit % BlockLines != 0)
+            placeShiftByLength();
+
         if (m_lines.size() > ReadLimit)
             m_report.problem(ReadLimit + 1,
                 QStringLiteral("the game reads 100 questions at most: %1 (from here to the end, %2) %3 never read")
@@ -149,6 +153,45 @@ public:
     }
 
 private:
+    // Without question marks, a question is most often the longest line of its block. Where
+    // that holds for the blocks before some block and fails for those after it, the lines are
+    // shifted from about there; only said when the count of lines shows a shift at all.
+    void placeShiftByLength()
+    {
+        const int blocks = m_limit / BlockLines;
+        std::vector<bool> longest(blocks);
+        for (int b = 0; b < blocks; ++b) {
+            const int q = b * BlockLines;
+            bool most = true;
+            for (int a = 1; a < BlockLines; ++a)
+                most = most && m_lines[q].size() > m_lines[q + a].size();
+            longest[b] = most;
+        }
+        constexpr int Fewest = 2;  // blocks on either side that must show the pattern
+        int bestBlock = -1, bestScore = -1;
+        for (int k = Fewest; k + Fewest <= blocks; ++k) {
+            int before = 0, after = 0;
+            for (int b = 0; b < k; ++b)
+                before += longest[b];
+            for (int b = k; b < blocks; ++b)
+                after += !longest[b];
+            // Four blocks in five on either side.
+            if (before * 5 >= k * 4 && after * 5 >= (blocks - k) * 4 && before + after > bestScore) {
+                bestScore = before + after;
+                bestBlock = k;
+            }
+        }
+        if (bestBlock < 0)
+            return;
+        // A missing line breaks the first block that fails, a line too many the block before it.
+        const int first = (bestBlock - 1) * BlockLines + 1, last = (bestBlock + 1) * BlockLines;
+        m_report.problem(first, QStringLiteral("the questions seem shifted from here on: a line is missing or one too many "
+                                               "between line %1 and line %2, since before it each question is the longest "
+                                               "line of its block and after it none is")
+                                    .arg(first)
+                                    .arg(last));
+    }
+
     bool looksLikeQuestion(int i) const
     {
         const QString t = m_lines[i].trimmed();

@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
 
 namespace checker {
 
@@ -144,7 +145,10 @@ int run(const QStringList& arguments, QTextStream& out, QTextStream& err)
         unreadable += !report.readable;
         problems += report.count(Severity::Problem) - !report.readable;
         warnings += report.count(Severity::Warning);
-        for (const Finding& finding : report.findings)
+        // In the order of the file's lines, what concerns the whole file first.
+        QList<Finding> findings = report.findings;
+        std::stable_sort(findings.begin(), findings.end(), [](const Finding& a, const Finding& b) { return a.line < b.line; });
+        for (const Finding& finding : findings)
             if (!quiet || finding.severity != Severity::Note)
                 out << formatFinding(report.file, finding) << "\n";
     }

@@ -150,6 +150,21 @@ INSTANTIATE_TEST_SUITE_P(Problems, QuestionCheckBytes, ::testing::Values(
         "lines 501 to 505 (from here to the end, question 101) are never read"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST_F(QuestionCheck, PlacesAShiftByTheLengthOfTheLinesWhereNoQuestionHasAMark)
+{
+    QStringList lines;
+    for (int i = 1; i <= 6; ++i)
+        lines += block(QStringLiteral("The capital of province %1").arg(i), QStringLiteral("Right %1").arg(i),
+            QStringLiteral("Wrong %1").arg(i), QStringLiteral("Wrong too %1").arg(i), QStringLiteral("Wrong also %1").arg(i));
+    lines.removeAt(13);  // the third question's last answer
+    folder.writeLines(QStringLiteral("test.qtn"), lines);
+    const FileReport report = checkQuestionFile(QStringLiteral("test.qtn"));
+    const QList<checker::Finding> problems = report.of(Severity::Problem);
+    ASSERT_EQ(problems.size(), 2) << complaints(report).join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(problems[1].line, 6);
+    EXPECT_TRUE(problems[1].text.contains(QStringLiteral("between line 6 and line 15"))) << problems[1].text.toStdString();
+}
+
 TEST_F(QuestionCheck, SaysWhichEncodingAndLineEndingsTheGameReads)
 {
     struct Case {
