@@ -52,7 +52,7 @@ public:
         for (int i = 0; i < m_limit; ++i)
             marks += looksLikeQuestion(i);
         const int blocks = (m_limit + BlockLines - 1) / BlockLines;
-        m_usesMarks = marks >= 2 && marks * 2 >= blocks;
+        m_usesMarks = marks >= 1 && marks * 2 >= blocks;
     }
 
     void run()
