@@ -4,6 +4,7 @@
 #include "game/state.h"
 #include "symbols/form3.h"
 #include "ui/twips.h"
+#include "ui/typeface.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -24,6 +25,7 @@ Form1* Form1::instance() { return g_instance; }
 Form1::Form1(QWidget* parent) : QWidget(parent)
 {
     g_instance = this;
+    ui::useGameTypeface();
     setAcceptDrops(true);
     setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
     buildMenus();
@@ -156,6 +158,8 @@ void Form1::buildControls()
     connect(btnBegin, &QPushButton::clicked, this, &Form1::btnBegin_Click);
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(Picture1, &ui::MapPicture::mouseDown, this, &Form1::Picture1_MouseDown);
+    // The question box is never covered by the controls built after it.
+    Frame2->raise();
 
     // The designed client area, 11880 x 8310 twips, below the menu bar.
     resize(QSize(ui::px(11880), ui::px(8310)) + innerChrome());

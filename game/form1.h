@@ -181,8 +181,12 @@ protected:
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // Gives the keyboard to where play goes on: the question's first answer, the map waiting for
+    // a placement, or the button that begins a game.
+    void placeKeyboardFocus();
     void buildControls();
     void buildMenus();
     QSize innerChrome() const;

@@ -37,6 +37,7 @@ void Form1::EndGame()
     cancelPendingPlacement();
     Frame2->hide();
     btnBegin->show();
+    btnBegin->setFocus(Qt::OtherFocusReason);
     Command1->setEnabled(true);
     lblmin->setText(QString());
     lblsec->setText(QString());

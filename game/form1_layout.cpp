@@ -93,6 +93,7 @@ void Form1::LayoutWindow()
     CrestImage->setGeometry(toPixels(c.CrestImage));
     for (int k = 0; k < 12; ++k)
         Crest[k]->setGeometry(toPixels(c.Crest[k]));
+    Frame2->raise();
 }
 
 void Form1::setQuizPicture(const QPixmap& picture)
@@ -128,6 +129,7 @@ void Form1::setQuizBoxTw(QPoint topLeft)
 {
     m_quizBoxTw = topLeft;
     Frame2->move(ui::px(topLeft.x()), ui::px(topLeft.y()));
+    Frame2->raise();
 }
 
 void Form1::cmdMove_Click(int Index)

@@ -94,5 +94,5 @@ void Form1::Image1_Click() {}
 void Form1::cancelPendingPlacement()
 {
     AwaitingLocation = 0;
-    Picture1->unsetCursor();
+    Picture1->clearPointer();
 }

@@ -109,6 +109,7 @@ void Form1::DisplayQuestion()
     lblQuestion->setCaption(QString(QChar(13)) + CurrentQuestion);
     lblQuestion->show();
     Frame2->show();
+    Frame2->raise();
     for (int i = 1; i <= 4; ++i) {
         if (!m_answerList[i].isEmpty()) {
             btnAnswer[i]->setText(asCaption(m_answerList[i]));
@@ -119,6 +120,7 @@ void Form1::DisplayQuestion()
     }
     CorrectAnswer = CurrentAnswers[1];
     lblMessage->setText(QStringLiteral("Select the best answer."));
+    placeKeyboardFocus();
 }
 
 void Form1::btnAnswer_Click(int Index)
@@ -136,7 +138,7 @@ void Form1::btnAnswer_Click(int Index)
         Score = Score + (SymbolCount > 0 ? 1500 / SymbolCount : 0);
         lblScore->setText(QString::number(Score));
         AwaitingLocation = 1;
-        Picture1->setCursor(QCursor(Image1->picture(), 16, 16));
+        Picture1->setPointer(Image1->picture(), QPoint(16, 16));
         DrawTargetSymbol();
     } else if (correct) {
         AwaitingAnswer = 1;
@@ -159,4 +161,5 @@ void Form1::btnAnswer_Click(int Index)
         DisplayQuestion();
     else if (AwaitingLocation == 0)
         NextQuestion();
+    placeKeyboardFocus();
 }

@@ -2,6 +2,7 @@
 
 #include "game/form1.h"
 #include "game/state.h"
+#include "ui/keyboard.h"
 #include "ui/twips.h"
 
 using ui::rectTw;
@@ -42,6 +43,7 @@ Form6::Form6(QWidget* parent) : QWidget(parent)
     Command1->setGeometry(rectTw(2790, 3825, 1215, 375));
     Command1->setDefault(true);
     connect(Command1, &QPushButton::clicked, this, &Form6::Command1_Click);
+    ui::closeOnEscape(this);
 
     Form_Load();
 }

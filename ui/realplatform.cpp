@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QThread>
@@ -45,6 +46,7 @@ void RealPlatform::messageBox(QWidget* parent, const QString& text, const QStrin
 {
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
+    fitTitle(&box);
     box.exec();
     returnFocusTo(parent ? parent->window() : nullptr);
 }
@@ -54,6 +56,7 @@ bool RealPlatform::askYesNo(QWidget* parent, const QString& text, const QString&
     QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Yes | QMessageBox::No, parent);
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::No);
+    fitTitle(&box);
     const bool yes = box.exec() == QMessageBox::Yes;
     returnFocusTo(parent ? parent->window() : nullptr);
     return yes;
@@ -68,6 +71,21 @@ QString RealPlatform::inputBox(QWidget* parent, const QString& prompt, const QSt
     const QString text = QInputDialog::getText(parent, title, shown, QLineEdit::Normal, QString(), &ok);
     returnFocusTo(parent ? parent->window() : nullptr);
     return ok ? text : QString();
+}
+
+void fitTitle(QMessageBox* box)
+{
+    // The window manager writes the title in its own font, beside its icon and buttons; a box
+    // only as wide as a short text would have it cut. Measure it generously in bold.
+    auto* grid = qobject_cast<QGridLayout*>(box->layout());
+    if (!grid)
+        return;
+    QFont font = QApplication::font();
+    font.setBold(true);
+    const int text = QFontMetrics(font).horizontalAdvance(box->windowTitle());
+    const int wanted = text * 6 / 5 + TitleDecorationAllowance;
+    grid->addItem(new QSpacerItem(wanted, 0, QSizePolicy::Minimum, QSizePolicy::Minimum), grid->rowCount(), 0, 1,
+                  grid->columnCount());
 }
 
 void RealPlatform::beep() { QApplication::beep(); }

@@ -2,6 +2,7 @@
 #include "ui/platform.h"
 
 #include <QElapsedTimer>
+#include <QMessageBox>
 #include <atomic>
 
 class QFileDialog;
@@ -29,6 +30,11 @@ private:
     QElapsedTimer m_monotonic;
     std::atomic<quint64> m_draws{0};
 };
+
+// Widens a message box so that the window manager can show its whole title: the icon and the
+// buttons of a title bar take about this many pixels beside the text.
+constexpr int TitleDecorationAllowance = 120;
+void fitTitle(QMessageBox* box);
 
 // Turns "Text (*.a)|*.a|All (*.*)|*.*" into Qt's ";;"-separated filter list.
 QStringList qtFilters(const QString& vbFilter);

@@ -1,5 +1,9 @@
 #include "ui/widgets.h"
 
+#include "ui/keyboard.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -60,9 +64,13 @@ void PictureButton::paintEvent(QPaintEvent*)
     p.setPen(down ? light : dark);
     p.drawLine(r.bottomLeft(), r.bottomRight());
     p.drawLine(r.topRight(), r.bottomRight());
-    if (hasFocus()) {
-        p.setPen(QPen(QColor(0, 0, 0, 120), 1, Qt::DotLine));
-        p.drawRect(r.adjusted(2, 2, -3, -3));
+    if (hasFocus() && keyboardInUse(this)) {
+        // A dotted line is lost on a busy picture: a dark frame with a light edge inside reads
+        // on any face.
+        p.setPen(QPen(QColor(0, 40, 120), 2));
+        p.drawRect(QRectF(r).adjusted(2, 2, -2, -2));
+        p.setPen(QPen(QColor(255, 255, 255, 220), 1));
+        p.drawRect(r.adjusted(4, 4, -5, -5));
     }
 
     const QColor ink = isEnabled() ? QColor(Qt::black) : QColor(110, 110, 110);
@@ -87,6 +95,38 @@ void PictureButton::paintEvent(QPaintEvent*)
     p.drawText(r.adjusted(4, 0, -4, 0).translated(shift), Qt::AlignCenter | Qt::TextShowMnemonic | Qt::TextWordWrap, text());
 }
 
+void PictureButton::keyPressEvent(QKeyEvent* event)
+{
+    noteKeyboardUse(this, true);
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !event->isAutoRepeat()) {
+        event->accept();
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
+}
+
+void PictureButton::mousePressEvent(QMouseEvent* event)
+{
+    noteKeyboardUse(this, false);
+    QPushButton::mousePressEvent(event);
+}
+
+namespace {
+
+// Whether `target` shows `picture` at a whole number of device pixels per picture pixel: then
+// smoothing would only blur it.
+bool wholeScale(const QPainter& p, const QRect& target, const QPixmap& picture)
+{
+    const qreal ratio = p.device()->devicePixelRatio();
+    const QSizeF device = QSizeF(target.size()) * ratio;
+    const QSizeF source = picture.size();
+    const qreal sx = device.width() / source.width(), sy = device.height() / source.height();
+    return sx >= 1 && sy >= 1 && std::abs(sx - std::round(sx)) < 1e-6 && std::abs(sy - std::round(sy)) < 1e-6;
+}
+
+} // namespace
+
 PictureImage::PictureImage(QWidget* parent) : QWidget(parent) {}
 
 void PictureImage::paintEvent(QPaintEvent*)
@@ -94,15 +134,14 @@ void PictureImage::paintEvent(QPaintEvent*)
     if (m_picture.isNull())
         return;
     QPainter p(this);
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
-    if (m_stretch) {
-        p.drawPixmap(rect(), m_picture);
-        return;
+    QRect target = rect();
+    if (!m_stretch) {
+        QSize size = m_picture.size();
+        size.scale(this->size(), Qt::KeepAspectRatio);
+        target = QRect(QPoint(), size);
+        target.moveCenter(rect().center());
     }
-    QSize size = m_picture.size();
-    size.scale(this->size(), Qt::KeepAspectRatio);
-    QRect target(QPoint(), size);
-    target.moveCenter(rect().center());
+    p.setRenderHint(QPainter::SmoothPixmapTransform, !wholeScale(p, target, m_picture));
     p.drawPixmap(target, m_picture);
 }
 
@@ -153,15 +192,122 @@ qint64 MapPicture::point(double x, double y) const
 void MapPicture::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
+    // Pixel for pixel on a high-density screen too: the regions keep their flat colours.
+    p.setRenderHint(QPainter::SmoothPixmapTransform, false);
     p.fillRect(rect(), palette().window());
     if (!m_picture.isNull())
         p.drawImage(0, 0, m_picture);
+    if (m_keyPointerShown && !m_pointer.isNull())
+        p.drawPixmap(m_keyPoint - m_hotSpot, m_pointer);
 }
 
 void MapPicture::mousePressEvent(QMouseEvent* event)
 {
+    noteKeyboardUse(this, false);
     const QPointF pos = event->position();
     emit mouseDown(int(event->button()), int(event->modifiers()), float(pos.x()), float(pos.y()));
+}
+
+void MapPicture::mouseMoveEvent(QMouseEvent* event)
+{
+    // The mouse takes over: a key press goes on from where it points.
+    if (hasPointer()) {
+        // The pixel a press there reads (a high-density screen reports fractions).
+        m_keyPoint = QPoint(int(std::floor(event->position().x())), int(std::floor(event->position().y())));
+        showKeyPointer(false);
+    }
+    QWidget::mouseMoveEvent(event);
+}
+
+void MapPicture::keyPressEvent(QKeyEvent* event)
+{
+    if (!hasPointer()) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    const int step = (event->modifiers() & Qt::ShiftModifier) ? 10 : 1;
+    QPoint move;
+    switch (event->key()) {
+    case Qt::Key_Left: move = QPoint(-step, 0); break;
+    case Qt::Key_Right: move = QPoint(step, 0); break;
+    case Qt::Key_Up: move = QPoint(0, -step); break;
+    case Qt::Key_Down: move = QPoint(0, step); break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        event->accept();
+        if (event->isAutoRepeat())
+            return;
+        noteKeyboardUse(this, true);
+        // The press of a mouse whose pointer stands there.
+        emit mouseDown(int(Qt::LeftButton), int(event->modifiers()), float(m_keyPoint.x()), float(m_keyPoint.y()));
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    noteKeyboardUse(this, true);
+    // The hot spot stays over the map, as the mouse's does while it presses the map.
+    m_keyPoint = QPoint(std::clamp(m_keyPoint.x() + move.x(), 0, width() - 1),
+                        std::clamp(m_keyPoint.y() + move.y(), 0, height() - 1));
+    showKeyPointer(true);
+    update();
+}
+
+void MapPicture::setPointer(const QPixmap& picture, QPoint hotSpot)
+{
+    m_pointer = picture;
+    m_hotSpot = hotSpot;
+    if (!rect().contains(m_keyPoint))
+        m_keyPoint = rect().center();
+    setCursor(pointerCursor(picture, hotSpot, devicePixelRatioF()));
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    // A keyboard player sees at once where Enter would place the symbol.
+    showKeyPointer(keyboardInUse(this));
+}
+
+void MapPicture::clearPointer()
+{
+    showKeyPointer(false);
+    m_pointer = QPixmap();
+    setMouseTracking(false);
+    setFocusPolicy(Qt::NoFocus);
+    unsetCursor();
+}
+
+void MapPicture::showKeyPointer(bool shown)
+{
+    if (shown == m_keyPointerShown)
+        return;
+    m_keyPointerShown = shown;
+    // One pointer on the map: the mouse's hides while the keyboard's is drawn.
+    if (shown)
+        setCursor(Qt::BlankCursor);
+    else if (hasPointer())
+        setCursor(pointerCursor(m_pointer, m_hotSpot, devicePixelRatioF()));
+    update();
+}
+
+QCursor pointerCursor(const QPixmap& picture, QPoint hotSpot, qreal ratio)
+{
+    if (picture.isNull() || ratio <= 0)
+        return QCursor(picture, hotSpot.x(), hotSpot.y());
+    const QSize logical = picture.deviceIndependentSize().toSize();
+    const QSize device = (QSizeF(logical) * ratio).toSize();
+    const bool whole = std::abs(ratio - std::round(ratio)) < 1e-6;
+    QPixmap scaled = picture.scaled(device, Qt::IgnoreAspectRatio, whole ? Qt::FastTransformation : Qt::SmoothTransformation);
+    scaled.setDevicePixelRatio(ratio);
+    const QPoint spot = cursorHotSpotInDevicePixels() ? (QPointF(hotSpot) * ratio).toPoint() : hotSpot;
+    return QCursor(scaled, spot.x(), spot.y());
+}
+
+bool cursorHotSpotInDevicePixels()
+{
+    // The X11 plug-in hands the hot spot to the server as it stands, in the picture's own
+    // pixels; elsewhere Qt reads it in logical pixels.
+    return QGuiApplication::platformName() == QLatin1String("xcb");
 }
 
 } // namespace ui

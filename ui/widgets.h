@@ -2,6 +2,7 @@
 // Picture controls the windows need and Qt lacks: a button whose face is a picture, an image
 // that stretches its picture and carries a tag, and a label whose caption may hold a carriage
 // return.
+#include <QCursor>
 #include <QImage>
 #include <QLabel>
 #include <QPixmap>
@@ -23,6 +24,9 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // Enter and Return press the focused button, as Space does.
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
 
 private:
     QPixmap m_picture;
@@ -70,7 +74,9 @@ private:
 };
 
 // The map: shows its picture at 1:1, reports presses in picture pixels and reads the colour of
-// a pixel.
+// a pixel. While a pointer is set, the keyboard can play it too: the arrow keys move the pointer
+// (ten pixels with Shift) and Enter or Space press the map where its hot spot stands, exactly
+// as the mouse would there.
 class MapPicture : public QWidget {
     Q_OBJECT
 public:
@@ -83,16 +89,41 @@ public:
     // The colour at (x, y) as 0xRRGGBB, or NoColour outside the picture.
     qint64 point(double x, double y) const;
 
+    // The custom pointer over the map, with its hot spot in the picture's own pixels.
+    void setPointer(const QPixmap& picture, QPoint hotSpot);
+    void clearPointer();
+    bool hasPointer() const { return !m_pointer.isNull(); }
+    // Where a key press would press the map, and whether the pointer is drawn there (it is
+    // once the keyboard moves it, until the mouse takes over again).
+    QPoint keyPoint() const { return m_keyPoint; }
+    bool keyPointerShown() const { return m_keyPointerShown; }
+
 signals:
     void mouseDown(int button, int shift, float x, float y);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void showKeyPointer(bool shown);
+
     QImage m_picture;
+    QPixmap m_pointer;
+    QPoint m_hotSpot;
+    QPoint m_keyPoint{-1, -1};
+    bool m_keyPointerShown = false;
 };
+
+// The pointer picture as a mouse pointer on a screen of the given device pixel ratio: the
+// picture scaled with the ratio, so that its tip and its hot spot stay where they are in
+// logical pixels. Whole ratios scale pixel for pixel, so the picture stays sharp.
+QCursor pointerCursor(const QPixmap& picture, QPoint hotSpot, qreal ratio);
+// Whether the window system reads a cursor's hot spot in the pixels of its scaled picture
+// rather than in logical pixels.
+bool cursorHotSpotInDevicePixels();
 
 // Places a secondary window over the middle of another, so it opens in sight even where no
 // window manager places it.

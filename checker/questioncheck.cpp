@@ -1,0 +1,347 @@
+#include "checker/questioncheck.h"
+
+#include "checker/textfit.h"
+#include "checker/textscan.h"
+#include "game/deck.h"
+#include "game/questionbank.h"
+#include "game/state.h"
+#include "ui/textfile.h"
+
+#include <QHash>
+#include <vector>
+
+namespace checker {
+
+namespace {
+
+constexpr int BlockLines = 5;
+constexpr int ReadLimit = modValdra::MaxQuestions * BlockLines;
+
+bool blank(const QString& line) { return line.trimmed().isEmpty(); }
+
+QString ordinal(int n)
+{
+    static const char* const names[] = {"", "first", "second", "third", "fourth"};
+    return n >= 1 && n <= 4 ? QString::fromLatin1(names[n]) : QString::number(n);
+}
+
+QString linesWord(int n) { return n == 1 ? QStringLiteral("1 line") : QStringLiteral("%1 lines").arg(n); }
+
+// A question block as its author meant it: where its question stands and its answer lines,
+// by 0-based line index (-1 for an answer line the file does not have).
+struct Block {
+    int question = 0;
+    int answers[4] = {-1, -1, -1, -1};
+    int answerLines() const
+    {
+        int n = 0;
+        for (int a : answers)
+            n += a >= 0;
+        return n;
+    }
+};
+
+class QuestionChecker {
+public:
+    QuestionChecker(const QStringList& lines, FileReport& report) : m_lines(lines), m_report(report)
+    {
+        m_limit = int(std::min<qsizetype>(lines.size(), ReadLimit));
+        // In a file whose questions end in "?", a question mark tells a question from an answer;
+        // that is what finds a block shifted by a missing or an extra line.
+        int marks = 0;
+        for (int i = 0; i < m_limit; ++i)
+            marks += looksLikeQuestion(i);
+        const int blocks = (m_limit + BlockLines - 1) / BlockLines;
+        m_usesMarks = marks >= 1 && marks * 2 >= blocks;
+    }
+
+    void run()
+    {
+        int start = 0;
+        while (start < m_limit) {
+            if (blank(m_lines[start])) {
+                int next = start;
+                while (next < m_limit && blank(m_lines[next]))
+                    ++next;
+                if (next >= m_limit && next == m_lines.size()) {
+                    m_report.warn(start + 1, QStringLiteral("blank %1 at the end of the file: the game reads them as a "
+                                                            "question with no text, which it never asks; delete them")
+                                                 .arg(next - start == 1 ? QStringLiteral("line") : QStringLiteral("lines")));
+                    break;
+                }
+                // Blank lines are a shift when what follows them is a question (or, in a file
+                // without question marks, when they alone break the count of whole blocks);
+                // otherwise they are a question left empty.
+                const qsizetype size = m_lines.size();
+                const bool shift = m_usesMarks ? looksLikeQuestion(next)
+                                               : (size - next) % BlockLines == 0 && (size - start) % BlockLines != 0;
+                if (next < m_limit && shift) {
+                    const int extra = next - start;
+                    m_report.problem(start + 1,
+                        extra % BlockLines == 0
+                            ? QStringLiteral("blank lines where a question belongs: the game reads them as questions with no "
+                                             "text, which it never asks")
+                            : QStringLiteral("blank %1 where a question belongs: it shifts the question on line %2 and every "
+                                             "later question by %3; delete it")
+                                  .arg(extra == 1 ? QStringLiteral("line") : QStringLiteral("lines"))
+                                  .arg(next + 1)
+                                  .arg(linesWord(extra % BlockLines)));
+                    start = next;
+                    continue;
+                }
+            }
+
+            if (m_usesMarks && !looksLikeQuestion(start) && !blank(m_lines[start])) {
+                // An answer where a question belongs: the block before has lines too many (or,
+                // at the top, the file starts with a title).
+                int next = start + 1;
+                while (next < std::min(start + BlockLines, m_limit) && !looksLikeQuestion(next))
+                    ++next;
+                if (next < m_limit && next < start + BlockLines && looksLikeQuestion(next)) {
+                    const int extra = next - start;
+                    if (start == 0)
+                        m_report.problem(1, QStringLiteral("%1 stands where the first question belongs and is no question: "
+                                                           "the file has %2 too many at its top (a title?), which shifts "
+                                                           "every question by %2")
+                                                .arg(quoted(m_lines[0]), linesWord(extra)));
+                    else
+                        m_report.problem(start + 1,
+                            QStringLiteral("%1 stands where a question belongs and looks like an answer: the question "
+                                           "before it has %2 too many, which shifts the question on line %3 and every later "
+                                           "question by %2%4")
+                                .arg(quoted(m_lines[start]), linesWord(extra))
+                                .arg(next + 1)
+                                .arg(extraHint(start)));
+                    start = next;
+                    continue;
+                }
+            }
+
+            Block block;
+            block.question = start;
+            int end = std::min(start + BlockLines, m_limit);
+            for (int i = start + 1; i < end; ++i) {
+                // A question in an answer's place: this block is missing lines.
+                if (m_usesMarks && looksLikeQuestion(i) && looksLikeQuestion(start)) {
+                    const int missing = BlockLines - (i - start);
+                    m_report.problem(i + 1,
+                        QStringLiteral("this question stands where the question on line %1 expects its %2 answer: that "
+                                       "question is missing %3, which shifts this and every later question by %3")
+                            .arg(start + 1)
+                            .arg(ordinal(i - start))
+                            .arg(linesWord(missing)));
+                    end = i;
+                    break;
+                }
+                block.answers[i - start - 1] = i;
+            }
+            checkBlock(block, end - start < BlockLines && end == m_lines.size());
+            start = end;
+        }
+
+        if (!m_usesMarks && m_limit % BlockLines != 0)
+            placeShiftByLength();
+
+        if (m_lines.size() > ReadLimit)
+            m_report.problem(ReadLimit + 1,
+                QStringLiteral("the game reads 100 questions at most: %1 (from here to the end, %2) %3 never read")
+                    .arg(lineRange(ReadLimit + 1, int(m_lines.size())),
+                        m_lines.size() <= ReadLimit + BlockLines
+                            ? QStringLiteral("question 101")
+                            : QStringLiteral("questions 101 to %1").arg((m_lines.size() + BlockLines - 1) / BlockLines),
+                        m_lines.size() == ReadLimit + 1 ? QStringLiteral("is") : QStringLiteral("are")));
+    }
+
+private:
+    // Without question marks, a question is most often the longest line of its block. Where
+    // that holds for the blocks before some block and fails for those after it, the lines are
+    // shifted from about there; only said when the count of lines shows a shift at all.
+    void placeShiftByLength()
+    {
+        const int blocks = m_limit / BlockLines;
+        std::vector<bool> longest(blocks);
+        for (int b = 0; b < blocks; ++b) {
+            const int q = b * BlockLines;
+            bool most = true;
+            for (int a = 1; a < BlockLines; ++a)
+                most = most && m_lines[q].size() > m_lines[q + a].size();
+            longest[b] = most;
+        }
+        constexpr int Fewest = 2;  // blocks on either side that must show the pattern
+        int bestBlock = -1, bestScore = -1;
+        for (int k = Fewest; k + Fewest <= blocks; ++k) {
+            int before = 0, after = 0;
+            for (int b = 0; b < k; ++b)
+                before += longest[b];
+            for (int b = k; b < blocks; ++b)
+                after += !longest[b];
+            // Four blocks in five on either side.
+            if (before * 5 >= k * 4 && after * 5 >= (blocks - k) * 4 && before + after > bestScore) {
+                bestScore = before + after;
+                bestBlock = k;
+            }
+        }
+        if (bestBlock < 0)
+            return;
+        // A missing line breaks the first block that fails, a line too many the block before it.
+        const int first = (bestBlock - 1) * BlockLines + 1, last = (bestBlock + 1) * BlockLines;
+        m_report.problem(first, QStringLiteral("the questions seem shifted from here on: a line is missing or one too many "
+                                               "between line %1 and line %2, since before it each question is the longest "
+                                               "line of its block and after it none is")
+                                    .arg(first)
+                                    .arg(last));
+    }
+
+    bool looksLikeQuestion(int i) const
+    {
+        const QString t = m_lines[i].trimmed();
+        return t.endsWith(QLatin1Char('?'));
+    }
+
+    // An empty answer line followed by more answers usually is the line too many.
+    QString extraHint(int start) const
+    {
+        for (int i = std::max(1, start - 4); i < start; ++i) {
+            if (!blank(m_lines[i]))
+                continue;
+            for (int j = i + 1; j < start; ++j)
+                if (!blank(m_lines[j]))
+                    return QStringLiteral(" (perhaps the blank line %1)").arg(i + 1);
+        }
+        return QString();
+    }
+
+    QString text(int index) const { return index >= 0 ? m_lines[index] : QString(); }
+
+    void checkBlock(const Block& block, bool cutShort)
+    {
+        const int qLine = block.question + 1;
+        const QString question = text(block.question);
+        // Two answers or more still make the question the game would ask with empty lines there,
+        // unless the file gives no way to tell that the lines before are in their places.
+        if (cutShort)
+            m_report.findings.append({qLine, block.answerLines() >= 2 && (m_usesMarks || block.question == 0)
+                                                 ? Severity::Warning : Severity::Problem,
+                block.answerLines() == 0
+                    ? QStringLiteral("the last question is cut short: the file ends before its answers")
+                    : QStringLiteral("the last question is cut short: it has %1 of its 4 answer lines, and the game "
+                                     "leaves the missing answers empty")
+                              .arg(block.answerLines())
+                          // Without question marks the place of a shift cannot be told, only that
+                          // the count of lines is off.
+                          + (!m_usesMarks && block.question > 0
+                                    ? QStringLiteral("; if no question was meant to be short, a line is missing or one "
+                                                     "too many further up, and the questions after it are shifted")
+                                    : QString())});
+
+        // The game's own verdict on whether the question can be asked.
+        if (!deck::isUsable(question, text(block.answers[0]))) {
+            if (question.size() < 5)
+                m_report.problem(qLine, question.isEmpty()
+                                            ? QStringLiteral("the question is empty: the game never asks it")
+                                            : QStringLiteral("the question %1 has fewer than 5 characters: the game never "
+                                                             "asks it")
+                                                  .arg(quoted(question)));
+            else
+                m_report.problem(block.answers[0] >= 0 ? block.answers[0] + 1 : qLine,
+                    QStringLiteral("the correct answer is empty: the game never asks this question"));
+        }
+
+        if (!blank(question)) {
+            const QString key = question.simplified().toCaseFolded();
+            const auto seen = m_questions.constFind(key);
+            if (seen != m_questions.constEnd())
+                m_report.problem(qLine, QStringLiteral("the same question as line %1").arg(*seen));
+            else
+                m_questions.insert(key, qLine);
+
+            const TextFit fit = questionFit(question);
+            if (!fit.fits)
+                m_report.problem(qLine, fitMessage(QStringLiteral("the question box"), fit));
+        }
+
+        for (int a = 0; a < 4; ++a) {
+            const QString answer = text(block.answers[a]);
+            if (blank(answer))
+                continue;
+            for (int b = 0; b < a; ++b) {
+                const QString other = text(block.answers[b]);
+                if (!blank(other) && answer.simplified().compare(other.simplified(), Qt::CaseInsensitive) == 0) {
+                    m_report.problem(block.answers[a] + 1,
+                        QStringLiteral("the same answer as line %1 (%2)%3")
+                            .arg(block.answers[b] + 1)
+                            .arg(quoted(answer.simplified()))
+                            .arg(b == 0 && answer == other ? QStringLiteral(": picking either counts as correct")
+                                                           : QString()));
+                    break;
+                }
+            }
+            const TextFit fit = answerFit(answer);
+            if (!fit.fits)
+                m_report.problem(block.answers[a] + 1, fitMessage(QStringLiteral("an answer button"), fit));
+        }
+    }
+
+    static QString fitMessage(const QString& place, const TextFit& fit)
+    {
+        if (fit.wordTooWide)
+            return QStringLiteral("too long for %1: a word in it is wider than the button or box, and the game cuts it off")
+                .arg(place);
+        return QStringLiteral("too long for %1: it needs %2 lines and %1 shows %3, so the game cuts it off")
+            .arg(place)
+            .arg(fit.linesNeeded)
+            .arg(fit.linesRoom);
+    }
+
+    const QStringList& m_lines;
+    FileReport& m_report;
+    int m_limit = 0;
+    bool m_usesMarks = false;
+    QHash<QString, int> m_questions;
+};
+
+} // namespace
+
+FileReport checkQuestionFile(const QString& fileName)
+{
+    FileReport report{fileName};
+    const RawFile raw = readRaw(fileName);
+    if (!raw.opened) {
+        report.readable = false;
+        report.problem(0, QStringLiteral("cannot be read: %1").arg(raw.error));
+        return report;
+    }
+    QString summary;
+    if (!checkBytes(raw.bytes, report, &summary))
+        return report;
+
+    // The game's own loader decides how many questions there are and which can be asked.
+    const questionbank::LoadOutcome outcome = questionbank::loadQuestionBank(fileName);
+    if (outcome == questionbank::LoadOutcome::NotOpened) {
+        report.readable = false;
+        report.problem(0, QStringLiteral("cannot be read"));
+        return report;
+    }
+    if (outcome == questionbank::LoadOutcome::EmptyFile) {
+        report.problem(0, QStringLiteral("the file is empty: the game loads no questions from it"));
+        return report;
+    }
+    const int count = modValdra::QuestionCount;
+    int usable = 0;
+    for (int q = 1; q <= count; ++q)
+        usable += deck::isUsable(modValdra::QuestionText[q], modValdra::AnswerText[q][1]);
+    report.findings.prepend({0, Severity::Note,
+        QStringLiteral("read as %1; %2 %3, %4 of which the game can ask")
+            .arg(summary)
+            .arg(count)
+            .arg(count == 1 ? QStringLiteral("question") : QStringLiteral("questions"))
+            .arg(usable)});
+    if (usable == 0)
+        report.problem(0, QStringLiteral("holds no question the game can ask: a game with this file ends at once"));
+
+    const ui::TextFile file = ui::readTextFile(fileName);
+    QuestionChecker(file.lines, report).run();
+    return report;
+}
+
+} // namespace checker

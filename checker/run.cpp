@@ -1,0 +1,171 @@
+#include "checker/run.h"
+
+#include "checker/questioncheck.h"
+#include "checker/report.h"
+#include "checker/settingscheck.h"
+#include "checker/symbolcheck.h"
+#include "ui/textfile.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <algorithm>
+
+namespace checker {
+
+namespace {
+
+const char* const Usage =
+    "Usage: quillora-check [--quiet] FILE|FOLDER...\n"
+    "\n"
+    "Checks Quillora's files as the game reads them: question files (.qtn, .dat), symbol\n"
+    "lists (.lst) and settings files (valdra.ini). A folder stands for every such file in it.\n"
+    "Each problem is shown as FILE:LINE: problem, followed by a summary line. Names in a\n"
+    "symbol list or a settings file are looked up from the folder the file is in, as the game\n"
+    "looks them up from the folder it starts in.\n"
+    "\n"
+    "  --quiet   show the problems only\n"
+    "  --help    show this help\n"
+    "\n"
+    "Exit status: 0 when no file has a problem that changes what the game does, 1 when one\n"
+    "has, 2 when a file cannot be read.\n";
+
+// Checks one file from its own folder, so the names in it are found the way the game finds
+// them from its start folder.
+FileReport checkFile(const QString& shownName, FileKind kind)
+{
+    // Found the way the game finds a file: Windows folders, any case.
+    const QFileInfo info(ui::resolveFileName(shownName));
+    const QString previous = QDir::currentPath();
+    if (!info.exists() || !QDir::setCurrent(info.absolutePath())) {
+        FileReport report{shownName};
+        report.readable = false;
+        report.problem(0, QStringLiteral("cannot be read: no such file"));
+        return report;
+    }
+    FileReport report;
+    switch (kind) {
+    case FileKind::Questions: report = checkQuestionFile(info.fileName()); break;
+    case FileKind::SymbolList: report = checkSymbolList(info.fileName()); break;
+    case FileKind::Settings: report = checkSettingsFile(info.fileName()); break;
+    case FileKind::Unknown: break;
+    }
+    QDir::setCurrent(previous);
+    report.file = shownName;
+    return report;
+}
+
+QString plural(int n, const char* one, const char* many)
+{
+    return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
+}
+
+} // namespace
+
+FileKind kindOf(const QString& fileName)
+{
+    const QString suffix = QFileInfo(fileName).suffix().toLower();
+    if (suffix == QLatin1String("qtn") || suffix == QLatin1String("dat"))
+        return FileKind::Questions;
+    if (suffix == QLatin1String("lst"))
+        return FileKind::SymbolList;
+    if (suffix == QLatin1String("ini"))
+        return FileKind::Settings;
+    return FileKind::Unknown;
+}
+
+QStringList filesInFolder(const QString& folder)
+{
+    const QDir dir(folder);
+    QStringList files;
+    const QStringList names = dir.entryList(QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase);
+    for (const QString& name : names) {
+        const FileKind kind = kindOf(name);
+        if (kind == FileKind::Questions || kind == FileKind::SymbolList
+            || (kind == FileKind::Settings && name.compare(QLatin1String("valdra.ini"), Qt::CaseInsensitive) == 0))
+            files << QDir::cleanPath(dir.filePath(name));
+    }
+    return files;
+}
+
+int run(const QStringList& arguments, QTextStream& out, QTextStream& err)
+{
+    bool quiet = false;
+    bool optionsEnd = false;
+    QStringList names;
+    for (const QString& argument : arguments) {
+        if (!optionsEnd && argument == QLatin1String("--help")) {
+            out << Usage;
+            return AllClear;
+        }
+        if (!optionsEnd && argument == QLatin1String("--quiet")) {
+            quiet = true;
+        } else if (!optionsEnd && argument == QLatin1String("--")) {
+            optionsEnd = true;
+        } else if (!optionsEnd && argument.startsWith(QLatin1Char('-')) && argument.size() > 1) {
+            err << "quillora-check: unknown option " << argument << "\n" << Usage;
+            return Unreadable;
+        } else {
+            names << argument;
+        }
+    }
+    if (names.isEmpty()) {
+        err << "quillora-check: no file or folder named\n" << Usage;
+        return Unreadable;
+    }
+
+    QList<FileReport> reports;
+    for (const QString& name : names) {
+        const QFileInfo info(name);
+        if (info.isDir()) {
+            const QStringList files = filesInFolder(name);
+            if (files.isEmpty()) {
+                FileReport report{name};
+                report.warn(0, QStringLiteral("no question file, symbol list or valdra.ini in this folder"));
+                reports << report;
+            }
+            for (const QString& file : files)
+                reports << checkFile(file, kindOf(file));
+            continue;
+        }
+        const FileKind kind = kindOf(name);
+        if (kind == FileKind::Unknown && info.exists()) {
+            FileReport report{name};
+            report.readable = false;
+            report.problem(0, QStringLiteral("not a question file (.qtn, .dat), symbol list (.lst) or settings file "
+                                             "(.ini), so not checked"));
+            reports << report;
+            continue;
+        }
+        reports << checkFile(name, kind == FileKind::Unknown ? FileKind::Questions : kind);
+    }
+
+    int files = 0, problems = 0, warnings = 0, unreadable = 0;
+    for (const FileReport& report : reports) {
+        files += report.readable;
+        unreadable += !report.readable;
+        problems += report.count(Severity::Problem) - !report.readable;
+        warnings += report.count(Severity::Warning);
+        // In the order of the file's lines, what concerns the whole file first.
+        QList<Finding> findings = report.findings;
+        std::stable_sort(findings.begin(), findings.end(), [](const Finding& a, const Finding& b) { return a.line < b.line; });
+        for (const Finding& finding : findings)
+            if (!quiet || finding.severity != Severity::Note)
+                out << formatFinding(report.file, finding) << "\n";
+    }
+    if (!quiet) {
+        QString summary = QStringLiteral("%1 checked: ").arg(plural(files, "file", "files"));
+        if (problems == 0 && warnings == 0)
+            summary += QStringLiteral("no problems");
+        else
+            summary += plural(problems, "problem", "problems") + QStringLiteral(", ") + plural(warnings, "warning", "warnings");
+        if (unreadable)
+            summary += QStringLiteral(", %1 not read").arg(plural(unreadable, "file", "files"));
+        out << summary << ".\n";
+    }
+    out.flush();
+    if (unreadable)
+        return Unreadable;
+    return problems ? ProblemsFound : AllClear;
+}
+
+} // namespace checker

@@ -1,0 +1,298 @@
+#include "checker/settingscheck.h"
+
+#include "checker/textscan.h"
+#include "config/settingsfile.h"
+#include "ui/picture.h"
+#include "ui/textfile.h"
+
+#include <QFileInfo>
+#include <QMap>
+#include <array>
+
+namespace checker {
+
+namespace {
+
+using settingsfile::Key;
+
+struct KeyInfo {
+    Key key;
+    const char* upper;  // as the reader looks for it
+    const char* name;   // as the settings editor writes it
+};
+
+constexpr std::array<KeyInfo, 9> Keys{{
+    {Key::Quiz, "QUIZ:", "Quiz"},
+    {Key::PicList, "PICLIST:", "PicList"},
+    {Key::QuizPic, "QUIZPIC:", "QuizPic"},
+    {Key::GameWidth, "GAMEWIDTH:", "Gamewidth"},
+    {Key::GameHeight, "GAMEHEIGHT:", "Gameheight"},
+    {Key::QuizTop, "QUIZTOP:", "Quiztop"},
+    {Key::QuizLeft, "QUIZLEFT:", "Quizleft"},
+    {Key::TimeOption, "TIMEOPTION:", "Timeoption"},
+    {Key::DoorOption, "DOOROPTION:", "Dooroption"},
+}};
+
+const KeyInfo& info(Key key)
+{
+    for (const KeyInfo& k : Keys)
+        if (k.key == key)
+            return k;
+    return Keys[0];
+}
+
+// The smallest window the game lays out, in twips; a smaller size is widened to it.
+constexpr int SmallestWidth = 9600, SmallestHeight = 7200;
+
+bool fileExists(const QString& name) { return QFileInfo(ui::resolveFileName(name)).isFile(); }
+
+QString minutes(int seconds)
+{
+    const int m = seconds / 60;
+    return m == 1 ? QStringLiteral("1 minute") : QStringLiteral("%1 minutes").arg(m);
+}
+
+class SettingsChecker {
+public:
+    SettingsChecker(const QStringList& lines, FileReport& report) : m_lines(lines), m_report(report) {}
+
+    void run()
+    {
+        for (int i = 0; i < m_lines.size(); ++i) {
+            if (!checkLine(i)) {
+                stopAt(i);
+                m_verdict.stopLine = i + 1;
+                break;
+            }
+        }
+        m_report.note(0, QStringLiteral("the game starts with %1, %2, a game of %3 and %4 symbols")
+                             .arg(m_verdict.quizFile.isEmpty() ? QStringLiteral("no question file")
+                                                               : QStringLiteral("the question file ") + quoted(m_verdict.quizFile),
+                                  m_verdict.picListFile.isEmpty()
+                                      ? QStringLiteral("no symbol list")
+                                      : QStringLiteral("the symbol list ") + quoted(m_verdict.picListFile),
+                                  minutes(m_verdict.gameSeconds))
+                             .arg(m_verdict.symbolCount));
+    }
+
+    const SettingsVerdict& verdict() const { return m_verdict; }
+
+private:
+    void note(int i, const QString& text) { m_report.note(i + 1, text); }
+    void problem(int i, const QString& text) { m_report.problem(i + 1, text); }
+
+    // False where the game's reader stops.
+    bool checkLine(int i)
+    {
+        const QString& line = m_lines[i];
+        const settingsfile::SettingLine setting = settingsfile::classifyLine(line);
+        if (setting.key == Key::None) {
+            checkIgnored(i);
+            return true;
+        }
+        const KeyInfo& key = info(setting.key);
+        checkLeadingKey(i, key);
+        // A key given twice: the later line wins.
+        const auto earlier = m_seen.constFind(setting.key);
+        if (earlier != m_seen.constEnd() && applies(setting))
+            m_report.warn(i + 1, QStringLiteral("%1 again: this line replaces line %2").arg(QLatin1String(key.name)).arg(*earlier + 1));
+        if (applies(setting))
+            m_seen.insert(setting.key, i);
+
+        const QString& value = setting.value;
+        switch (setting.key) {
+        case Key::None: break;
+        case Key::Quiz:
+            m_verdict.quizFile = value;
+            note(i, QStringLiteral("Quiz: the game loads the question file %1").arg(quoted(value)));
+            if (value.isEmpty())
+                problem(i, QStringLiteral("no question file named: the game starts with no questions"));
+            else if (!fileExists(value))
+                problem(i, QStringLiteral("the question file %1 does not exist%2: the game starts with no questions")
+                               .arg(quoted(value), missingFileHint(value)));
+            break;
+        case Key::PicList:
+            m_verdict.picListFile = value;
+            if (value.isEmpty()) {
+                note(i, QStringLiteral("PicList: no symbol list"));
+            } else {
+                note(i, QStringLiteral("PicList: the game loads the symbol list %1").arg(quoted(value)));
+                if (!fileExists(value))
+                    problem(i, QStringLiteral("the symbol list %1 does not exist%2: the custom set keeps its flags")
+                                   .arg(quoted(value), missingFileHint(value)));
+            }
+            break;
+        case Key::QuizPic:
+            if (!ui::loadPicture(value).ok) {
+                m_stop = fileExists(value) ? QStringLiteral("%1 is not a picture the game can load").arg(quoted(value))
+                                           : QStringLiteral("the picture %1 does not exist%2")
+                                                 .arg(quoted(value), missingFileHint(value));
+                return false;
+            }
+            note(i, value.isEmpty() ? QStringLiteral("QuizPic: empty, so the question box and the buttons show no picture")
+                                    : QStringLiteral("QuizPic: the question box and the buttons wear the picture %1")
+                                          .arg(quoted(value)));
+            break;
+        case Key::GameWidth:
+        case Key::GameHeight: {
+            const std::optional<int> size = settingsfile::windowSize(value);
+            const bool width = setting.key == Key::GameWidth;
+            if (!size) {
+                m_stop = QStringLiteral("%1 is not a window %2 the window system takes").arg(quoted(value),
+                                                                                              width ? QStringLiteral("width") : QStringLiteral("height"));
+                return false;
+            }
+            note(i, QStringLiteral("%1: the window is %2 twips %3").arg(QLatin1String(key.name)).arg(*size).arg(width ? QStringLiteral("wide") : QStringLiteral("high")));
+            const int smallest = width ? SmallestWidth : SmallestHeight;
+            if (*size < smallest)
+                m_report.warn(i + 1, QStringLiteral("%1 twips is below the smallest window: the game makes it %2")
+                                         .arg(*size)
+                                         .arg(smallest));
+            break;
+        }
+        case Key::QuizTop:
+        case Key::QuizLeft: {
+            const std::optional<int> place = settingsfile::windowPosition(value);
+            if (!place) {
+                m_stop = QStringLiteral("%1 is not a place the window system takes").arg(quoted(value));
+                return false;
+            }
+            note(i, QStringLiteral("%1: the question box's %2 is at %3 twips")
+                        .arg(QLatin1String(key.name), setting.key == Key::QuizTop ? QStringLiteral("top") : QStringLiteral("left"))
+                        .arg(*place));
+            break;
+        }
+        case Key::TimeOption: {
+            const settingsfile::Choice seconds = settingsfile::gameSeconds(value);
+            if (seconds.error) {
+                m_stop = QStringLiteral("%1 minutes is more than the game can count").arg(quoted(value));
+                return false;
+            }
+            if (!seconds.value) {
+                problem(i, QStringLiteral("%1 is not a game length the game offers (1, 3, 5 or 10 minutes): the game "
+                                          "length stays %2")
+                               .arg(quoted(value), minutes(m_verdict.gameSeconds)));
+                break;
+            }
+            m_verdict.gameSeconds = *seconds.value;
+            note(i, QStringLiteral("Timeoption: a game lasts %1 (%2 seconds)")
+                        .arg(minutes(m_verdict.gameSeconds))
+                        .arg(m_verdict.gameSeconds));
+            break;
+        }
+        case Key::DoorOption: {
+            const settingsfile::Choice count = settingsfile::symbolCount(value);
+            if (count.error) {
+                m_stop = QStringLiteral("%1 is more symbols than the game can count").arg(quoted(value));
+                return false;
+            }
+            if (!count.value) {
+                problem(i, QStringLiteral("%1 is not a number of symbols the game offers (6 or 12): it stays %2")
+                               .arg(quoted(value))
+                               .arg(m_verdict.symbolCount));
+                break;
+            }
+            m_verdict.symbolCount = *count.value;
+            note(i, QStringLiteral("Dooroption: a game has %1 symbols").arg(m_verdict.symbolCount));
+            break;
+        }
+        }
+        return true;
+    }
+
+    // Whether the reader takes the line's value (rather than skipping it or stopping).
+    static bool applies(const settingsfile::SettingLine& setting)
+    {
+        switch (setting.key) {
+        case Key::QuizPic: return ui::loadPicture(setting.value).ok;
+        case Key::GameWidth:
+        case Key::GameHeight: return settingsfile::windowSize(setting.value).has_value();
+        case Key::QuizTop:
+        case Key::QuizLeft: return settingsfile::windowPosition(setting.value).has_value();
+        case Key::TimeOption: return settingsfile::gameSeconds(setting.value).value.has_value();
+        case Key::DoorOption: return settingsfile::symbolCount(setting.value).value.has_value();
+        default: return true;
+        }
+    }
+
+    // A line without a key the reader knows; a misspelt key is the likely cause.
+    void checkIgnored(int i)
+    {
+        const QString& line = m_lines[i];
+        if (line.trimmed().isEmpty())
+            return;
+        const qsizetype colon = line.indexOf(QLatin1Char(':'));
+        const QString word = line.left(colon < 0 ? line.size() : colon).trimmed().toUpper();
+        for (const KeyInfo& k : Keys) {
+            const QString name = QString::fromLatin1(k.upper).chopped(1);
+            if (!word.isEmpty() && editDistance(word, name) <= 2) {
+                problem(i, QStringLiteral("%1 is no setting the game knows, so it ignores this line; did you mean \"%2:\"?")
+                               .arg(quoted(line.left(colon < 0 ? line.size() : colon).trimmed()), QLatin1String(k.name)));
+                return;
+            }
+        }
+        m_report.warn(i + 1, QStringLiteral("holds no setting key: the game ignores this line"));
+    }
+
+    // The key a line starts with is not always the one the reader finds first.
+    void checkLeadingKey(int i, const KeyInfo& found)
+    {
+        const QString& line = m_lines[i];
+        const QString word = line.left(line.indexOf(QLatin1Char(':')) + 1).trimmed().toUpper();
+        if (word == QLatin1String(found.upper))
+            return;
+        for (const KeyInfo& k : Keys)
+            if (word == QLatin1String(k.upper))
+                problem(i, QStringLiteral("the line starts with \"%1:\" but also holds \"%2\", which the game looks for "
+                                          "first: it reads the line as %3")
+                               .arg(QLatin1String(k.name), QLatin1String(found.upper), QLatin1String(found.name)));
+    }
+
+    void stopAt(int i)
+    {
+        QStringList lost;
+        for (int j = i + 1; j < m_lines.size(); ++j) {
+            const Key key = settingsfile::classifyLine(m_lines[j]).key;
+            if (key != Key::None)
+                lost << QStringLiteral("%1 (line %2)").arg(QLatin1String(info(key).name)).arg(j + 1);
+        }
+        QString text = m_stop + QStringLiteral(": the game stops reading the settings here");
+        if (!lost.isEmpty())
+            text += QStringLiteral(", so it loses ") + lost.join(QStringLiteral(", "));
+        if (!m_verdict.picListFile.isEmpty())
+            text += QStringLiteral("; the symbol list %1 is loaded only when the first game starts")
+                        .arg(quoted(m_verdict.picListFile));
+        problem(i, text);
+    }
+
+    const QStringList& m_lines;
+    FileReport& m_report;
+    QString m_stop;
+    SettingsVerdict m_verdict;
+    QMap<Key, int> m_seen;
+};
+
+} // namespace
+
+FileReport checkSettingsFile(const QString& fileName, SettingsVerdict* verdict)
+{
+    FileReport report{fileName};
+    const RawFile raw = readRaw(fileName);
+    if (!raw.opened) {
+        report.readable = false;
+        report.problem(0, QStringLiteral("cannot be read: %1").arg(raw.error));
+        return report;
+    }
+    QString summary;
+    if (!checkBytes(raw.bytes, report, &summary))
+        return report;
+    report.findings.prepend({0, Severity::Note, QStringLiteral("read as %1").arg(summary)});
+    const QStringList lines = ui::readTextFile(fileName).lines;
+    SettingsChecker checker(lines, report);
+    checker.run();
+    if (verdict)
+        *verdict = checker.verdict();
+    return report;
+}
+
+} // namespace checker

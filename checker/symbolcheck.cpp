@@ -1,0 +1,177 @@
+#include "checker/symbolcheck.h"
+
+#include "checker/textscan.h"
+#include "game/state.h"
+#include "symbols/symbollist.h"
+#include "ui/picture.h"
+#include "ui/textfile.h"
+
+#include <QFileInfo>
+
+namespace checker {
+
+namespace {
+
+constexpr int ListLines = 13;
+
+// Lower case, no accents, no dots and no blanks: "P.E.I." and "pei", "Québec" and "Quebec",
+// "North West Territories" and "Northwest Territories" all look the same.
+QString plain(const QString& text)
+{
+    QString out;
+    for (QChar c : text.normalized(QString::NormalizationForm_D))
+        if (c.isLetterOrNumber())
+            out += c.toCaseFolded();
+    return out;
+}
+
+struct Alias {
+    const char* name;
+    const char* region;
+};
+
+// Names and abbreviations teachers write for the regions the game spells otherwise.
+constexpr Alias Aliases[] = {
+    {"newfoundlandandlabrador", "Newfoundland"}, {"newfoundlandlabrador", "Newfoundland"},
+    {"labrador", "Newfoundland"}, {"nl", "Newfoundland"}, {"nf", "Newfoundland"}, {"nfld", "Newfoundland"},
+    {"pei", "Prince Edward Island"}, {"pe", "Prince Edward Island"}, {"nwt", "Northwest Territories"},
+    {"nt", "Northwest Territories"}, {"yukonterritory", "Yukon"}, {"yt", "Yukon"}, {"bc", "British Columbia"},
+    {"ab", "Alberta"}, {"sk", "Saskatchewan"}, {"mb", "Manitoba"}, {"on", "Ontario"}, {"qc", "Quebec"},
+    {"pq", "Quebec"}, {"nb", "New Brunswick"}, {"ns", "Nova Scotia"}, {"nu", "Nunavut"},
+};
+
+bool isRegion(const QString& tag)
+{
+    for (const auto& region : modValdra::RegionTable)
+        if (tag == QLatin1String(region.name))
+            return true;
+    return false;
+}
+
+} // namespace
+
+QString likelyRegion(const QString& name)
+{
+    const QString wanted = plain(name);
+    if (wanted.isEmpty())
+        return QString();
+    for (const auto& region : modValdra::RegionTable)
+        if (plain(QLatin1String(region.name)) == wanted)
+            return QLatin1String(region.name);
+    for (const Alias& alias : Aliases)
+        if (wanted == QLatin1String(alias.name))
+            return QLatin1String(alias.region);
+    // "Province of Ontario", "The Yukon": a name with one region's name in it.
+    QString within;
+    for (const auto& region : modValdra::RegionTable) {
+        if (!wanted.contains(plain(QLatin1String(region.name))))
+            continue;
+        if (!within.isEmpty())
+            return QString();
+        within = QLatin1String(region.name);
+    }
+    if (!within.isEmpty())
+        return within;
+    QString best;
+    int bestDistance = 0;
+    for (const auto& region : modValdra::RegionTable) {
+        const QString candidate = plain(QLatin1String(region.name));
+        const int distance = editDistance(wanted, candidate);
+        // A slip or two, more for the long names, but never most of the name.
+        if (distance <= std::max(2, int(candidate.size()) / 4) && (best.isEmpty() || distance < bestDistance)) {
+            best = QLatin1String(region.name);
+            bestDistance = distance;
+        }
+    }
+    return best;
+}
+
+FileReport checkSymbolList(const QString& fileName)
+{
+    FileReport report{fileName};
+    const RawFile raw = readRaw(fileName);
+    if (!raw.opened) {
+        report.readable = false;
+        report.problem(0, QStringLiteral("cannot be read: %1").arg(raw.error));
+        return report;
+    }
+    QString summary;
+    if (!checkBytes(raw.bytes, report, &summary))
+        return report;
+
+    const QStringList lines = ui::readTextFile(fileName).lines;
+    const int used = int(std::min<qsizetype>(lines.size(), ListLines));
+    report.findings.prepend({0, Severity::Note,
+        QStringLiteral("read as %1; the game takes %2 of its %3 lines into the custom set")
+            .arg(summary)
+            .arg(used)
+            .arg(lines.size())});
+    if (lines.isEmpty())
+        report.warn(0, QStringLiteral("the list is empty: the custom set keeps its flags"));
+
+    bool stopped = false;
+    for (int i = 0; i < used; ++i) {
+        const int lineNo = i + 1;
+        const auto line = symbollist::splitSymbolLine(lines[i]);
+        // Where the game stops reading, the rest of the list and the choice of the custom set
+        // are lost.
+        const QString stop = stopped ? QString()
+                                     : QStringLiteral(": the game stops reading the list here, so %1 and the choice of "
+                                                      "the custom set are lost")
+                                           .arg(lineNo < used ? QStringLiteral("this line, ") + lineRange(lineNo + 1, used)
+                                                              : QStringLiteral("this line"));
+        if (!line) {
+            report.problem(lineNo, (lines[i].trimmed().isEmpty() ? QStringLiteral("blank line")
+                                                                 : QStringLiteral("no \"; \" between the region and the picture"))
+                                       + stop);
+            stopped = true;
+            continue;
+        }
+
+        if (!isRegion(line->tag)) {
+            const QString guess = likelyRegion(line->tag);
+            QString text = line->tag.isEmpty()
+                               ? QStringLiteral("no region name before the \";\": the symbol can never be placed on the map")
+                               : QStringLiteral("%1 is not one of the 13 region names, so the symbol can never be placed "
+                                                "on the map")
+                                     .arg(quoted(line->tag));
+            if (!guess.isEmpty())
+                text += QStringLiteral("; did you mean \"%1\"?").arg(guess);
+            report.problem(lineNo, text);
+        }
+        const QString afterSemicolon = lines[i].mid(lines[i].indexOf(QLatin1Char(';')) + 1);
+        if (!afterSemicolon.startsWith(QLatin1Char(' ')) && !line->picture.isEmpty())
+            report.warn(lineNo, QStringLiteral("no blank after the \";\": the game reads it, but the list is written "
+                                               "\"Region; picture\""));
+
+        if (line->picture.isEmpty()) {
+            report.problem(lineNo, QStringLiteral("no picture named after the \";\": the symbol shows no picture"));
+            continue;
+        }
+        // The game's own loader: what it refuses stops the list.
+        if (!ui::loadPicture(line->picture).ok) {
+            const bool exists = QFileInfo::exists(ui::resolveFileName(line->picture));
+            report.problem(lineNo, (exists ? QStringLiteral("%1 is not a picture the game can load")
+                                           : QStringLiteral("the picture %1 does not exist%2"))
+                                           .arg(quoted(line->picture), exists ? QString() : missingFileHint(line->picture))
+                                       + stop);
+            stopped = true;
+        }
+    }
+
+    if (lines.size() > ListLines) {
+        bool allBlank = true;
+        for (qsizetype i = ListLines; i < lines.size(); ++i)
+            allBlank = allBlank && lines[i].trimmed().isEmpty();
+        const QString text = QStringLiteral("the game uses the first 13 lines only: %1 %2 ignored")
+                                 .arg(lineRange(ListLines + 1, int(lines.size())))
+                                 .arg(lines.size() > ListLines + 1 ? QStringLiteral("are") : QStringLiteral("is"));
+        if (allBlank)
+            report.warn(ListLines + 1, text);
+        else
+            report.problem(ListLines + 1, text);
+    }
+    return report;
+}
+
+} // namespace checker

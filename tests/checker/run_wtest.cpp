@@ -1,0 +1,98 @@
+// The quillora-check command line: what it prints and the exit status for each outcome.
+#include "checker/run.h"
+#include "support/testfolder.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using checker::run;
+
+struct Outcome {
+    int status;
+    QString out;
+    QString err;
+};
+
+Outcome check(const QStringList& arguments)
+{
+    Outcome o;
+    QTextStream out(&o.out), err(&o.err);
+    o.status = run(arguments, out, err);
+    return o;
+}
+
+class CheckCommand : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        folder.writeLines(QStringLiteral("good.qtn"), {QStringLiteral("What is the capital of Yukon?"),
+            QStringLiteral("Whitehorse"), QStringLiteral("Dawson"), QStringLiteral("Faro"), QStringLiteral("Mayo")});
+        folder.writeLines(QStringLiteral("short.qtn"), {QStringLiteral("Why?"), QStringLiteral("Because"),
+            QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("What is the capital of Nunavut?"),
+            QStringLiteral("Iqaluit"), QStringLiteral("Arviat"), QStringLiteral("Igloolik"), QStringLiteral("Alert")});
+    }
+    TestFolder folder;
+};
+
+TEST_F(CheckCommand, ExitStatusForEachOutcome)
+{
+    EXPECT_EQ(check({QStringLiteral("good.qtn")}).status, 0);
+    EXPECT_EQ(check({QStringLiteral("good.qtn"), QStringLiteral("short.qtn")}).status, 1);
+    // A file that cannot be read outweighs the problems of the others.
+    EXPECT_EQ(check({QStringLiteral("short.qtn"), QStringLiteral("gone.qtn")}).status, 2);
+    EXPECT_EQ(check({QStringLiteral("--frobnicate"), QStringLiteral("good.qtn")}).status, 2);
+    EXPECT_EQ(check({}).status, 2);
+    // A warning alone does not change what the game does.
+    folder.write(QStringLiteral("trailing.qtn"), "What is the capital of Yukon?\r\nWhitehorse\r\nA\r\nB\r\nC\r\n\r\n");
+    EXPECT_EQ(check({QStringLiteral("trailing.qtn")}).status, 0);
+}
+
+TEST_F(CheckCommand, PrintsFileLineProblemThenASummary)
+{
+    const Outcome o = check({QStringLiteral("short.qtn"), QStringLiteral("good.qtn")});
+    const QStringList lines = o.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 4) << o.out.toStdString();
+    EXPECT_TRUE(lines[0].startsWith(QStringLiteral("short.qtn: note: read as ASCII"))) << lines[0].toStdString();
+    EXPECT_TRUE(lines[1].startsWith(QStringLiteral("short.qtn:1: the question \"Why?\" has fewer than 5 characters")));
+    EXPECT_TRUE(lines[2].startsWith(QStringLiteral("good.qtn: note: ")));
+    EXPECT_EQ(lines[3], QStringLiteral("2 files checked: 1 problem, 0 warnings."));
+
+    EXPECT_EQ(check({QStringLiteral("good.qtn")}).out.split(QLatin1Char('\n'), Qt::SkipEmptyParts).last(),
+        QStringLiteral("1 file checked: no problems."));
+    EXPECT_TRUE(check({QStringLiteral("gone.qtn")}).out.contains(QStringLiteral("gone.qtn: cannot be read: no such file")));
+}
+
+TEST_F(CheckCommand, QuietShowsTheProblemsOnly)
+{
+    EXPECT_EQ(check({QStringLiteral("--quiet"), QStringLiteral("short.qtn"), QStringLiteral("good.qtn")}).out,
+        QStringLiteral("short.qtn:1: the question \"Why?\" has fewer than 5 characters: the game never asks it\n"));
+    EXPECT_TRUE(check({QStringLiteral("--quiet"), QStringLiteral("good.qtn")}).out.isEmpty());
+}
+
+TEST_F(CheckCommand, HelpShowsUsageAndSucceeds)
+{
+    const Outcome o = check({QStringLiteral("--help")});
+    EXPECT_EQ(o.status, 0);
+    EXPECT_TRUE(o.out.startsWith(QStringLiteral("Usage: quillora-check [--quiet] FILE|FOLDER...")));
+}
+
+TEST_F(CheckCommand, AFolderStandsForItsQuestionFilesListsAndSettingsFile)
+{
+    folder.write(QStringLiteral("sub/ONE.QTN"), "x");
+    folder.write(QStringLiteral("sub/two.Dat"), "x");
+    folder.write(QStringLiteral("sub/three.lst"), "x");
+    folder.write(QStringLiteral("sub/Valdra.INI"), "x");
+    folder.write(QStringLiteral("sub/other.ini"), "x");
+    folder.write(QStringLiteral("sub/notes.txt"), "x");
+    EXPECT_EQ(checker::filesInFolder(QStringLiteral("sub")),
+        (QStringList{QStringLiteral("sub/ONE.QTN"), QStringLiteral("sub/three.lst"), QStringLiteral("sub/two.Dat"),
+            QStringLiteral("sub/Valdra.INI")}));
+    // Names in a file are looked up from its own folder, as the game looks them up from its
+    // start folder.
+    folder.write(QStringLiteral("sub/valdra.ini"), "Quiz: ONE.QTN\r\n");
+    const Outcome o = check({QStringLiteral("--quiet"), QStringLiteral("sub/valdra.ini")});
+    EXPECT_FALSE(o.out.contains(QStringLiteral("does not exist"))) << o.out.toStdString();
+}
+
+} // namespace

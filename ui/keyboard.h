@@ -1,0 +1,17 @@
+#pragma once
+// Small pieces for playing from the keyboard, shared by every window.
+class QWidget;
+
+namespace ui {
+
+// Lets Esc close the window, as a player expects of a secondary window. Call it once, from the
+// window's constructor; a child that wants Esc for itself (an open list) still gets it first.
+void closeOnEscape(QWidget* window);
+
+// Whether the player is working the window of `widget` from the keyboard. Focus marks show only
+// then, so a mouse player never takes a focused answer for a suggested one. Tab sets it (Qt
+// does), a key that plays sets it, a mouse press on a game control clears it.
+bool keyboardInUse(const QWidget* widget);
+void noteKeyboardUse(QWidget* widget, bool inUse);
+
+} // namespace ui
