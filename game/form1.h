@@ -19,6 +19,9 @@
 
 class QMenuBar;
 class QAction;
+class Form5;
+class frmAbout;
+class HelpWindow;
 
 class Form1 : public QWidget {
     Q_OBJECT
@@ -107,6 +110,13 @@ public:
     void mnuAbout_Click();
     void mnuValdraHelp_Click();
 
+    // The load commands' wait (symbols/form1_chooser.cpp): n seconds, the windows kept live.
+    void WaitSeconds(qint16 n);
+    // The file chooser, the about box and the help window while they exist.
+    Form5* existingForm5() const;
+    frmAbout* existingAbout() const;
+    HelpWindow* existingHelp() const;
+
     // The picture store and the high-score window (created on demand).
     Form3* form3() const { return m_form3; }
     Form6* form6();
@@ -183,6 +193,9 @@ private:
 
     QPointer<Form3> m_form3;
     QPointer<Form6> m_form6;
+    QPointer<Form5> m_form5;
+    QPointer<frmAbout> m_frmAbout;
+    QPointer<HelpWindow> m_helpWindow;
     QPointer<Form4> m_form4;
     QPointer<form7> m_form7;
     // Counts games, so a handler that waited on a modal box can tell that its game is over.

@@ -3,6 +3,8 @@
 #include "game/form6.h"
 #include "game/state.h"
 #include "symbols/form3.h"
+#include "symbols/form5.h"
+#include "symbols/frmabout.h"
 
 #include <QApplication>
 #include <QDir>
@@ -25,9 +27,12 @@ void Form1::Form_Load()
 
 void Form1::ShutDown()
 {
-    // The file chooser and the about box join this list as they land.
+    // The windows unloaded before the end: the options dialog, the file chooser, the high scores
+    // and the about box, then the settings editor.
     delete m_form4;
+    delete m_form5;
     delete m_form6;
+    delete m_frmAbout;
     delete m_form7;
     shutDownRequested = true;
     QCoreApplication::exit(0);

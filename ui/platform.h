@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+class QDialog;
 class QWidget;
 
 namespace ui {
@@ -40,6 +41,11 @@ public:
     virtual float random() = 0;
     // Let the window system handle what is pending, once.
     virtual void processEvents() = 0;
+    // Let the window system handle events as they come for up to `milliseconds`, sleeping
+    // while none are pending: a wait that keeps the windows live without burning a core.
+    virtual void waitForEvents(int milliseconds);
+    // Shows a modal dialog and returns once it has closed, with its result.
+    virtual int runModal(QDialog* dialog);
     // The date and time now, to tell how old a file is (a lock left by a game that died).
     virtual QDateTime currentDateTime() = 0;
     // A short wait that handles no events (for another game to release the high-score file).

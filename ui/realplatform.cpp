@@ -4,6 +4,9 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDialog>
+#include <QEventLoop>
+#include <QTimer>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -13,6 +16,7 @@
 #include <QThread>
 #include <QTime>
 #include <QUrl>
+#include <algorithm>
 #include <chrono>
 #include <random>
 
@@ -170,6 +174,25 @@ float RealPlatform::random()
 
 void RealPlatform::processEvents() { QCoreApplication::processEvents(); }
 
+void Platform::waitForEvents(int milliseconds)
+{
+    // A nested event loop sleeps in the window system's wait until an event or the timer comes.
+    QEventLoop loop;
+    QTimer timer;
+    timer.setSingleShot(true);
+    timer.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
+    timer.start(std::max(milliseconds, 0));
+    loop.exec();
+}
+
+int Platform::runModal(QDialog* dialog)
+{
+    QWidget* owner = dialog->parentWidget();
+    const int result = dialog->exec();
+    returnFocusTo(owner ? owner->window() : nullptr);
+    return result;
+}
 QDateTime RealPlatform::currentDateTime() { return QDateTime::currentDateTimeUtc(); }
 
 void RealPlatform::sleep(int milliseconds) { QThread::msleep(ulong(qMax(0, milliseconds))); }

@@ -1,5 +1,7 @@
 #include "ui/scriptedplatform.h"
 
+#include <QDialog>
+#include <QPointer>
 #include <QTimeZone>
 
 namespace ui {
@@ -76,6 +78,34 @@ void ScriptedPlatform::sleep(int milliseconds)
 {
     sleptMilliseconds += milliseconds;
     clock += milliseconds / 1000.0;
+}
+
+} // namespace ui
+
+namespace ui {
+
+void ScriptedPlatform::waitForEvents(int milliseconds)
+{
+    waits << milliseconds;
+    ++eventPasses;
+    if (onProcessEvents)
+        onProcessEvents();
+    clock += milliseconds / 1000.0;
+}
+
+int ScriptedPlatform::runModal(QDialog* dialog)
+{
+    modalTitles << dialog->windowTitle();
+    QPointer<QDialog> open(dialog);
+    dialog->setResult(0);
+    dialog->show();
+    if (whileModalOpen)
+        whileModalOpen(dialog);
+    if (!open)
+        return 0;
+    if (open->isVisible())
+        open->close();
+    return open ? open->result() : 0;
 }
 
 } // namespace ui

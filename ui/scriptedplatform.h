@@ -26,6 +26,12 @@ public:
     double timeOfDay() override { return clock; }
     float random() override;
     void processEvents() override;
+    // Records the wait, runs onProcessEvents as the events that come meanwhile, then moves the
+    // clock on by the time waited.
+    void waitForEvents(int milliseconds) override;
+    // Shows the dialog, runs whileModalOpen (the test's clicks), then closes it as its close
+    // box would if it is still open. Never blocks.
+    int runModal(QDialog* dialog) override;
     // The date runs with `clock`, and a sleep only moves `clock` on.
     QDateTime currentDateTime() override;
     void sleep(int milliseconds) override;
@@ -39,6 +45,7 @@ public:
     // Runs while a message box is "open", before it closes (e.g. to let the clock tick).
     std::function<void(const Message&)> whileMessageOpen;
     std::function<void()> onProcessEvents;
+    std::function<void(QDialog*)> whileModalOpen;
     // Runs while the input box is "open", before the text is taken.
     std::function<void(const QString& prompt)> whileInputOpen;
 
@@ -52,6 +59,8 @@ public:
     int beeps = 0;
     int randomDraws = 0;
     int eventPasses = 0;
+    QList<int> waits;           // milliseconds asked of each waitForEvents
+    QStringList modalTitles;    // captions of the modal dialogs shown, in order
     int sleptMilliseconds = 0;
 };
 
