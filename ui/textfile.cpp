@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QStringDecoder>
 
 #include <cerrno>
 #include <dirent.h>
@@ -63,6 +64,14 @@ bool isValidUtf8(const QByteArray& bytes)
     return true;
 }
 
+// Unlike QString::fromUtf8, keeps a BOM character at the start: the file's own BOM is gone by
+// then, and a second one is part of the text.
+QString fromWholeUtf8(const QByteArray& bytes)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    return decoder.decode(bytes);
+}
+
 int cp1252Byte(char16_t c)
 {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
@@ -78,7 +87,7 @@ int cp1252Byte(char16_t c)
 QString decodeText(const QByteArray& bytes)
 {
     if (bytes.startsWith(kBom))
-        return QString::fromUtf8(bytes.mid(3));
+        return fromWholeUtf8(bytes.mid(3));
     bool ascii = true;
     for (char b : bytes)
         if (uchar(b) >= 0x80) {
@@ -88,7 +97,7 @@ QString decodeText(const QByteArray& bytes)
     if (ascii)
         return QString::fromLatin1(bytes);
     if (isValidUtf8(bytes))
-        return QString::fromUtf8(bytes);
+        return fromWholeUtf8(bytes);
     QString text;
     text.reserve(bytes.size());
     for (char b : bytes) {

@@ -125,7 +125,8 @@ TEST(TextFile, WhatIsWrittenReadsBackAsWritten)
         QString::fromUtf8("Ã‰ric"),          // its Windows-1252 bytes are valid UTF-8
         QString::fromUtf8("Ã©tÃ©"),
         QString::fromUtf8("ï»¿Lomé"),          // its Windows-1252 bytes begin like a BOM
-        QString::fromUtf8("\uFEFFIqaluit ᐃᖃᓗᐃᑦ"), // a text that begins with the BOM character
+        QChar(0xFEFF) + QString::fromUtf8("Iqaluit ᐃᖃᓗᐃᑦ"),  // begins with the BOM character
+        QChar(0xFEFF) + QString::fromUtf8("Lomé"),
         QString::fromUtf8("Trois-Rivières"),
         QString::fromUtf8("Lomé"),
     };
