@@ -23,10 +23,10 @@ constexpr char16_t kCp1252High[32] = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-// Whole, shortest-form UTF-8 up to U+10FFFF without surrogates. Decided on the whole text at
-// once: a sequence cut off by the end of the text makes it invalid.
 const QByteArray kBom = QByteArrayLiteral("\xEF\xBB\xBF");
 
+// Whole, shortest-form UTF-8 up to U+10FFFF without surrogates. Decided on the whole text at
+// once: a sequence cut off by the end of the text makes it invalid.
 bool isValidUtf8(const QByteArray& bytes)
 {
     const auto* p = reinterpret_cast<const uchar*>(bytes.constData());
