@@ -9,7 +9,9 @@ dpkg-query -W -f='${Status}' libbenchmark-dev 2>/dev/null | grep -q "install ok 
   SUDO=""; [ "$(id -u)" -eq 0 ] || SUDO="sudo"
   $SUDO apt-get update -qq && DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq libbenchmark-dev
 }
-cmake -S "$ROOT" -B "$ROOT/build-bench" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUILLORA_BENCH=ON -DQUILLORA_TESTS=OFF
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+cmake -S "$ROOT" -B "$ROOT/build-bench" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUILLORA_BENCH=ON -DQUILLORA_TESTS=OFF "${launcher[@]}"
 cmake --build "$ROOT/build-bench" --target quillora_bench window_bench quillora_window_probe bare_window_probe
 "$ROOT/build-bench/bench/quillora_bench" --benchmark_min_time=0.2
 echo

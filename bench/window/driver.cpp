@@ -123,9 +123,9 @@ int main(int argc, char** argv)
     for (const Row& row : rows) {
         const double g = median(game[row.key]), b = median(bare[row.key]);
         if (b > 0)
-            std::printf("%-36s %12.2f %12.2f %8.2f\n", row.what, g, b, g / b);
+            std::printf("%-36s %12.3f %12.3f %8.2f\n", row.what, g, b, g / b);
         else
-            std::printf("%-36s %12.2f %12.2f %8s\n", row.what, g, b, "-");
+            std::printf("%-36s %12.3f %12.3f %8s\n", row.what, g, b, "-");
     }
     return 0;
 }
