@@ -2,6 +2,7 @@
 #include "ui/textfile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -173,4 +174,20 @@ TEST(TextFile, ASaveRemovesOnlyItsOwnStaleTemporaryFiles)
     QStringList left = QDir(folder.path()).entryList(QDir::Files | QDir::Hidden);
     left.sort();
     EXPECT_EQ(left, expected);
+}
+
+TEST(TextFile, ASaveKeepsTheFilesPermissionsAndItsLink)
+{
+    TestFolder folder;
+    folder.write(QStringLiteral("lists/Valdra.scr"), "old\r\n");
+    ASSERT_TRUE(QFile::setPermissions(folder.file(QStringLiteral("lists/Valdra.scr")),
+                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
+    ASSERT_TRUE(QFile::link(QStringLiteral("lists/Valdra.scr"), folder.file(QStringLiteral("Valdra.scr"))));
+    ASSERT_TRUE(ui::writeTextFile(QStringLiteral("Valdra.scr"), {QStringLiteral("new")}));
+    EXPECT_TRUE(QFileInfo(folder.file(QStringLiteral("Valdra.scr"))).isSymLink());
+    EXPECT_EQ(folder.read(QStringLiteral("lists/Valdra.scr")), QByteArray("new\r\n"));
+    const QFile::Permissions modeBits(0x7077);  // owner, group and others; not "user"
+    EXPECT_EQ(QFile::permissions(folder.file(QStringLiteral("lists/Valdra.scr"))) & modeBits,
+              QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
+    EXPECT_EQ(QDir(folder.file(QStringLiteral("lists"))).entryList(QDir::Files | QDir::Hidden).size(), 1);
 }
