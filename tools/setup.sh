@@ -4,7 +4,7 @@
 set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 PACKAGES=(cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev fonts-liberation
-          fonts-dejavu-core
+          fonts-dejavu-core clang libclang-rt-14-dev
           desktop-file-utils appstream dpkg-dev file)
 missing=()
 for p in "${PACKAGES[@]}"; do

@@ -3,10 +3,15 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QRandomGenerator>
 #include <QStringDecoder>
+
 #include <cerrno>
-#include <system_error>
+#include <dirent.h>
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace ui {
 
@@ -18,11 +23,53 @@ constexpr char16_t kCp1252High[32] = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
+const QByteArray kBom = QByteArrayLiteral("\xEF\xBB\xBF");
+
+// Whole, shortest-form UTF-8 up to U+10FFFF without surrogates. Decided on the whole text at
+// once: a sequence cut off by the end of the text makes it invalid.
 bool isValidUtf8(const QByteArray& bytes)
 {
-    QStringDecoder decoder(QStringDecoder::Utf8);
-    (void)decoder.decode(bytes).operator QString();
-    return !decoder.hasError();
+    const auto* p = reinterpret_cast<const uchar*>(bytes.constData());
+    const qsizetype n = bytes.size();
+    qsizetype i = 0;
+    while (i < n) {
+        const uchar lead = p[i];
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        }
+        int length;
+        char32_t code, least;
+        if (lead >= 0xC2 && lead <= 0xDF) {
+            length = 2, code = lead & 0x1F, least = 0x80;
+        } else if ((lead & 0xF0) == 0xE0) {
+            length = 3, code = lead & 0x0F, least = 0x800;
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            length = 4, code = lead & 0x07, least = 0x10000;
+        } else {
+            return false;
+        }
+        if (n - i < length)
+            return false;
+        for (int k = 1; k < length; ++k) {
+            const uchar next = p[i + k];
+            if ((next & 0xC0) != 0x80)
+                return false;
+            code = (code << 6) | (next & 0x3F);
+        }
+        if (code < least || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+            return false;
+        i += length;
+    }
+    return true;
+}
+
+// Unlike QString::fromUtf8, keeps a BOM character at the start: the file's own BOM is gone by
+// then, and a second one is part of the text.
+QString fromWholeUtf8(const QByteArray& bytes)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    return decoder.decode(bytes);
 }
 
 int cp1252Byte(char16_t c)
@@ -39,8 +86,8 @@ int cp1252Byte(char16_t c)
 
 QString decodeText(const QByteArray& bytes)
 {
-    if (bytes.startsWith("\xEF\xBB\xBF"))
-        return QString::fromUtf8(bytes.mid(3));
+    if (bytes.startsWith(kBom))
+        return fromWholeUtf8(bytes.mid(3));
     bool ascii = true;
     for (char b : bytes)
         if (uchar(b) >= 0x80) {
@@ -50,7 +97,7 @@ QString decodeText(const QByteArray& bytes)
     if (ascii)
         return QString::fromLatin1(bytes);
     if (isValidUtf8(bytes))
-        return QString::fromUtf8(bytes);
+        return fromWholeUtf8(bytes);
     QString text;
     text.reserve(bytes.size());
     for (char b : bytes) {
@@ -64,12 +111,23 @@ QByteArray encodeText(const QString& text)
 {
     QByteArray out;
     out.reserve(text.size());
+    bool high = false;
     for (QChar c : text) {
         const int b = cp1252Byte(c.unicode());
-        if (b < 0)
-            return text.toUtf8();
+        if (b < 0) {
+            // Valid UTF-8 with something beyond ASCII reads back as UTF-8 by itself; only a
+            // text that begins with the BOM character needs a BOM of its own in front.
+            const QByteArray utf8 = text.toUtf8();
+            return utf8.startsWith(kBom) ? kBom + utf8 : utf8;
+        }
+        high = high || b >= 0x80;
         out += char(b);
     }
+    // Windows-1252 bytes that also form valid UTF-8 ("Ã‰ric"), or that begin like a BOM ("ï»¿"),
+    // would read back as another text. Written as UTF-8 behind a BOM they read back as written,
+    // here and in Windows editors, which take the BOM as the sign of UTF-8.
+    if (out.startsWith(kBom) || (high && isValidUtf8(out)))
+        return kBom + text.toUtf8();
     return out;
 }
 
@@ -99,36 +157,151 @@ TextFile readTextFile(const QString& fileName)
     return result;
 }
 
+namespace {
+
+// A save writes a temporary file beside the real one and renames it over it. The temporary's
+// name is the game's own, ".<name>.quillora-save-<pid>-<6 letters or digits>", so that one left
+// by a killed save can be told from anyone else's file and removed at the next save.
+constexpr int kTempLetters = 6;
+
+QByteArray tempPrefix(const QByteArray& name)
+{
+    // Keep the temporary's name within the 255 bytes a folder entry may have.
+    return '.' + name.left(200) + ".quillora-save-";
+}
+
+// Whether an entry is a temporary of ours whose save can no longer be running.
+bool staleTemporary(const QByteArray& entry, const QByteArray& prefix)
+{
+    if (!entry.startsWith(prefix))
+        return false;
+    const QByteArray rest = entry.mid(prefix.size());
+    const qsizetype dash = rest.indexOf('-');
+    if (dash <= 0 || rest.size() - dash - 1 != kTempLetters)
+        return false;
+    for (qsizetype i = 0; i < rest.size(); ++i) {
+        const char c = rest[i];
+        const bool digit = c >= '0' && c <= '9';
+        const bool letter = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+        if (i < dash ? !digit : i > dash && !digit && !letter)
+            return false;
+    }
+    bool ok = false;
+    const pid_t pid = pid_t(rest.left(dash).toLong(&ok));
+    if (!ok || pid <= 0)
+        return false;
+    // Saves run one at a time in a process, so one of our own pid is from an earlier process
+    // that had it; another pid's save may still be running unless that process is gone.
+    return pid == getpid() || (kill(pid, 0) == -1 && errno == ESRCH);
+}
+
+void removeStaleTemporaries(const QByteArray& folder, const QByteArray& prefix)
+{
+    DIR* dir = opendir(folder.constData());
+    if (!dir)
+        return;
+    while (const dirent* entry = readdir(dir)) {
+        const QByteArray name(entry->d_name);
+        if (!staleTemporary(name, prefix))
+            continue;
+        const QByteArray path = folder + '/' + name;
+        struct stat st;
+        if (lstat(path.constData(), &st) == 0 && S_ISREG(st.st_mode))
+            unlink(path.constData());
+    }
+    closedir(dir);
+}
+
+bool writeAll(int fd, const QByteArray& bytes)
+{
+    const char* p = bytes.constData();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t n = ::write(fd, p, size_t(left));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return false;
+        if (n == 0) {
+            errno = ENOSPC;
+            return false;
+        }
+        p += n;
+        left -= n;
+    }
+    return true;
+}
+
+} // namespace
+
 bool writeTextFile(const QString& fileName, const QStringList& lines, QString* error)
 {
+    // A line break inside a line would split it on reading and shift every line after it.
     QString text;
-    for (const QString& line : lines)
+    for (QString line : lines) {
+        line.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
         text += line + QStringLiteral("\r\n");
-    QSaveFile file(resolveFileName(fileName));
-    const auto fail = [&] {
+    }
+    const QByteArray bytes = encodeText(text);
+
+    const auto fail = [&](int code) {
         if (error)
-            *error = file.errorString();
+            *error = qt_error_string(code);
         return false;
     };
-    if (!file.open(QIODevice::WriteOnly))
-        return fail();
-    const QByteArray bytes = encodeText(text);
-    // A write cut short (a full disk, a file size limit) is reported late, vaguely or not at
-    // all: flush now, check the size on disk before the old file is given up, and take the
-    // reason from the system itself.
-    errno = 0;
-    const bool flushed = file.write(bytes) == bytes.size() && file.flush();
-    if (!flushed || file.size() != bytes.size()) {
-        const int code = errno;
-        if (error)
-            *error = code != 0 ? QString::fromStdString(std::generic_category().message(code))
-                     : !flushed ? file.errorString()
-                                : QStringLiteral("Only part of the file could be written.");
-        file.cancelWriting();
-        return false;
+    QString path = resolveFileName(fileName);
+    if (path.isEmpty())
+        return fail(ENOENT);
+    // A link stays a link: what it points to is replaced.
+    const QFileInfo link(path);
+    if (link.isSymLink())
+        path = link.exists() ? link.canonicalFilePath() : link.symLinkTarget();
+    const QFileInfo info(path);
+    if (info.exists() && (info.isDir() || !info.isWritable()))
+        return fail(info.isDir() ? EISDIR : EACCES);
+    const QByteArray folder = QFile::encodeName(info.absolutePath());
+    const QByteArray target = QFile::encodeName(info.absoluteFilePath());
+    const QByteArray prefix = tempPrefix(QFile::encodeName(info.fileName()));
+    removeStaleTemporaries(folder, prefix);
+
+    static const char letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    QByteArray temp;
+    int fd = -1;
+    for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
+        temp = folder + '/' + prefix + QByteArray::number(getpid()) + '-';
+        for (int i = 0; i < kTempLetters; ++i)
+            temp += letters[QRandomGenerator::global()->bounded(int(sizeof letters) - 1)];
+        fd = ::open(temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST)
+            return fail(errno);
     }
-    if (!file.commit())
-        return fail();
+    if (fd < 0)
+        return fail(EEXIST);
+
+    // Every write, the flush to the disk and the close must succeed before the rename: a full
+    // disk may only say so at any of them, and the old file must stay whole then.
+    struct stat old;
+    const bool written = writeAll(fd, bytes)
+        && (stat(target.constData(), &old) != 0 || fchmod(fd, old.st_mode & 07777) == 0)
+        && (fsync(fd) == 0 || errno == EINVAL || errno == ENOTSUP);
+    const int writeError = errno;
+    const bool closed = ::close(fd) == 0;
+    const int closeError = errno;
+    if (!written || !closed) {
+        unlink(temp.constData());
+        return fail(written ? closeError : writeError);
+    }
+    if (rename(temp.constData(), target.constData()) != 0) {
+        const int renameError = errno;
+        unlink(temp.constData());
+        return fail(renameError);
+    }
+    // Make the rename itself last; a folder that cannot be synced changes nothing.
+    const int dirFd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dirFd >= 0) {
+        fsync(dirFd);
+        ::close(dirFd);
+    }
     return true;
 }
 

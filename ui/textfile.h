@@ -8,7 +8,9 @@
 namespace ui {
 
 QString decodeText(const QByteArray& bytes);
-// Windows-1252 when every character fits, UTF-8 otherwise, so no typed name is lost.
+// Windows-1252 when every character fits, UTF-8 otherwise, so no typed name is lost; UTF-8
+// behind a BOM where the Windows-1252 bytes would read back as another text. decodeText gives
+// back the text encodeText was given.
 QByteArray encodeText(const QString& text);
 
 struct TextFile {
@@ -18,8 +20,10 @@ struct TextFile {
 };
 
 TextFile readTextFile(const QString& fileName);
-// Replaces the file atomically; false (and the old file whole) on any failure, with the
-// system's reason in *error when asked for.
+// Replaces the file atomically; false (and the old file whole) on any failure, a full disk
+// included, with the system's reason in *error when asked for. A line break inside a line is
+// written as a space, so the lines after it stay in place. The temporary file is named
+// ".<name>.quillora-save-<pid>-<id>"; one left by a killed save goes at the next save.
 bool writeTextFile(const QString& fileName, const QStringList& lines, QString* error = nullptr);
 
 // The one wording of a failed save, so no save fails in silence and all read alike:

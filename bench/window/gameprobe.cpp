@@ -1,0 +1,71 @@
+// The game's main window, started as the program starts it, in a fresh play folder holding the
+// default question file. Dialogs answer at once so that nothing waits for a person.
+#include "probe.h"
+
+#include "game/form1.h"
+#include "game/state.h"
+#include "ui/platform.h"
+#include "ui/realplatform.h"
+#include "ui/widgets.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+class NoDialogs final : public ui::Platform {
+public:
+    void messageBox(QWidget*, const QString&, const QString&) override {}
+    bool askYesNo(QWidget*, const QString&, const QString&) override { return false; }
+    QString inputBox(QWidget*, const QString&, const QString&) override { return QStringLiteral("Bench"); }
+    void beep() override {}
+    QString openFileName(QWidget*, const ui::FileDialogRequest&) override { return {}; }
+    QString saveFileName(QWidget*, const ui::FileDialogRequest&) override { return {}; }
+    void showHelp(const QString&) override {}
+    double timeOfDay() override { return m_real.timeOfDay(); }
+    float random() override { return m_real.random(); }
+    void processEvents() override { m_real.processEvents(); }
+
+private:
+    ui::RealPlatform m_real;
+};
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QTemporaryDir play;
+    QFile::copy(QStringLiteral(QUILLORA_SOURCE_DIR "/assets/data/Valdra.qtn"), play.filePath(QStringLiteral("Valdra.qtn")));
+    QDir::setCurrent(play.path());
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quillora"));
+    NoDialogs platform;
+    ui::setPlatform(&platform);
+    Form1 form;
+    form.Form_Load();
+    form.show();
+    form.activateWindow();
+
+    ProbeSteps steps;
+    steps.window = &form;
+    steps.startGame = [&] { form.btnBegin_Click(); };
+    // Answer right, so the next click on the map places the symbol and brings the next question.
+    steps.prepareClick = [&] {
+        if (modValdra::ClockRunning != 1)
+            form.btnBegin_Click();
+        for (int i = 1; i <= 4; ++i)
+            if (form.btnAnswer[i]->isVisible()
+                && form.btnAnswer[i]->text().replace(QStringLiteral("&&"), QStringLiteral("&")) == modValdra::CorrectAnswer) {
+                form.btnAnswer_Click(i);
+                break;
+            }
+    };
+    steps.click = [&] {
+        QTest::mouseClick(form.Picture1, Qt::LeftButton, {}, form.Picture1->rect().center());
+    };
+    return runProbe(steps);
+}
