@@ -1,5 +1,6 @@
 // A save killed at any moment leaves the old file or the new one, never a mix, an empty file or
 // none, and the next save clears away what the killed one left.
+#include "config/settingswriter.h"
 #include "game/highscores.h"
 #include "support/testfolder.h"  // QString in failure messages
 #include "ui/textfile.h"
@@ -65,16 +66,21 @@ Saver highScores()
             }};
 }
 
-// The settings lines as the settings editor writes them.
+// The settings lines as the settings editor writes them, through its own writer.
 QStringList settingsLines(int version)
 {
-    if (version == 0)
-        return {QStringLiteral("Quiz: Valdra.qtn"), QStringLiteral("Gamewidth: 9600"), QStringLiteral("Gameheight: 7200"),
-                QStringLiteral("Dooroption: 12"), QStringLiteral("Timeoption: 3")};
-    return {QString::fromUtf8("Quiz: Géographie.qtn"), QStringLiteral("PicList: birds.lst"),
-            QStringLiteral("QuizPic: parchment.jpg"), QStringLiteral("Gamewidth: 12000"),
-            QStringLiteral("Gameheight: 9000"), QStringLiteral("Quiztop: 5100"), QStringLiteral("Quizleft: 90"),
-            QStringLiteral("Dooroption: 6"), QStringLiteral("Timeoption: 5")};
+    settingsfile::GameSettings s;
+    s.QuizFile = QStringLiteral("Valdra.qtn");
+    s.GameWidth = QStringLiteral("9600");
+    s.GameHeight = QStringLiteral("7200");
+    s.DoorOption = QStringLiteral("12");
+    s.TimeOption = QStringLiteral("3");
+    if (version == 1) {
+        s = {QString::fromUtf8("Géographie.qtn"), QStringLiteral("birds.lst"), QStringLiteral("parchment.jpg"),
+             QStringLiteral("12000"), QStringLiteral("9000"), QStringLiteral("5100"), QStringLiteral("90"),
+             QStringLiteral("5"), QStringLiteral("6")};
+    }
+    return settingsfile::settingsLines(s);
 }
 
 Saver settings()
