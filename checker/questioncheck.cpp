@@ -305,14 +305,9 @@ private:
 FileReport checkQuestionFile(const QString& fileName)
 {
     FileReport report{fileName};
-    const RawFile raw = readRaw(fileName);
-    if (!raw.opened) {
-        report.readable = false;
-        report.problem(0, QStringLiteral("cannot be read: %1").arg(raw.error));
-        return report;
-    }
+    RawFile raw;
     QString summary;
-    if (!checkBytes(raw.bytes, report, &summary))
+    if (!readForCheck(fileName, report, raw, &summary))
         return report;
 
     // The game's own loader decides how many questions there are and which can be asked.

@@ -277,14 +277,9 @@ private:
 FileReport checkSettingsFile(const QString& fileName, SettingsVerdict* verdict)
 {
     FileReport report{fileName};
-    const RawFile raw = readRaw(fileName);
-    if (!raw.opened) {
-        report.readable = false;
-        report.problem(0, QStringLiteral("cannot be read: %1").arg(raw.error));
-        return report;
-    }
+    RawFile raw;
     QString summary;
-    if (!checkBytes(raw.bytes, report, &summary))
+    if (!readForCheck(fileName, report, raw, &summary))
         return report;
     report.findings.prepend({0, Severity::Note, QStringLiteral("read as %1").arg(summary)});
     const QStringList lines = ui::readTextFile(fileName).lines;

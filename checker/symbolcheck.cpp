@@ -89,14 +89,9 @@ QString likelyRegion(const QString& name)
 FileReport checkSymbolList(const QString& fileName)
 {
     FileReport report{fileName};
-    const RawFile raw = readRaw(fileName);
-    if (!raw.opened) {
-        report.readable = false;
-        report.problem(0, QStringLiteral("cannot be read: %1").arg(raw.error));
-        return report;
-    }
+    RawFile raw;
     QString summary;
-    if (!checkBytes(raw.bytes, report, &summary))
+    if (!readForCheck(fileName, report, raw, &summary))
         return report;
 
     const QStringList lines = ui::readTextFile(fileName).lines;

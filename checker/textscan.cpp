@@ -84,6 +84,17 @@ RawFile readRaw(const QString& fileName)
     return raw;
 }
 
+bool readForCheck(const QString& fileName, FileReport& report, RawFile& raw, QString* summary)
+{
+    raw = readRaw(fileName);
+    if (!raw.opened) {
+        report.readable = false;
+        report.problem(0, QStringLiteral("cannot be read: %1").arg(raw.error));
+        return false;
+    }
+    return checkBytes(raw.bytes, report, summary);
+}
+
 int lineOfByte(const QByteArray& bytes, qsizetype offset)
 {
     int line = 1;

@@ -23,6 +23,10 @@ RawFile readRaw(const QString& fileName);
 // caller then checks no further. *summary gets e.g. "Windows-1252, CR LF line endings".
 bool checkBytes(const QByteArray& bytes, FileReport& report, QString* summary);
 
+// readRaw and checkBytes together, as every check of a file begins: false when the file cannot
+// be read (reported, and the report marked unreadable) or is beyond use as text.
+bool readForCheck(const QString& fileName, FileReport& report, RawFile& raw, QString* summary);
+
 // The line, as the game counts them (CR LF, CR or LF end a line), that holds byte `offset`.
 int lineOfByte(const QByteArray& bytes, qsizetype offset);
 

@@ -37,4 +37,13 @@ inline ::testing::AssertionResult onlyComplaint(const FileReport& report, int li
                                          << "\", got:\n  " << all.join(QStringLiteral("\n  ")).toStdString();
 }
 
+// One table row: the lines of a small file, and the one complaint the checker must make of it.
+struct LinesCase {
+    const char* name;
+    QStringList lines;
+    int line;
+    Severity severity;
+    const char* words;
+};
+
 } // namespace checkertest

@@ -49,14 +49,6 @@ TEST_F(QuestionCheck, ACleanFileGetsNoComplaintAndSaysWhatTheGameReads)
         << report.findings[0].text.toStdString();
 }
 
-struct LinesCase {
-    const char* name;
-    QStringList lines;
-    int line;
-    Severity severity;
-    const char* words;
-};
-
 class QuestionCheckLines : public QuestionCheck, public ::testing::WithParamInterface<LinesCase> {};
 
 TEST_P(QuestionCheckLines, NamesTheProblemOnItsLine)

@@ -52,14 +52,6 @@ TEST_F(SettingsCheck, ACleanFileGetsNoComplaintAndSaysWhatEachLineSets)
         EXPECT_TRUE(notes.contains(e)) << e.toStdString() << "\nin:\n" << notes.join(QLatin1Char('\n')).toStdString();
 }
 
-struct LinesCase {
-    const char* name;
-    QStringList lines;
-    int line;
-    Severity severity;
-    const char* words;
-};
-
 class SettingsCheckLines : public SettingsCheck, public ::testing::WithParamInterface<LinesCase> {};
 
 TEST_P(SettingsCheckLines, NamesTheProblemOnItsLine)

@@ -37,14 +37,6 @@ TEST_F(SymbolCheck, ACleanListGetsNoComplaint)
     EXPECT_TRUE(report.findings[0].text.contains(QStringLiteral("takes 3 of its 3 lines")));
 }
 
-struct LinesCase {
-    const char* name;
-    QStringList lines;
-    int line;
-    Severity severity;
-    const char* words;
-};
-
 class SymbolCheckLines : public SymbolCheck, public ::testing::WithParamInterface<LinesCase> {};
 
 TEST_P(SymbolCheckLines, NamesTheProblemOnItsLine)
