@@ -1,10 +1,12 @@
 #include "ui/textfile.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QStringDecoder>
+#include <QSysInfo>
 
 #include <cerrno>
 #include <dirent.h>
@@ -160,14 +162,23 @@ TextFile readTextFile(const QString& fileName)
 namespace {
 
 // A save writes a temporary file beside the real one and renames it over it. The temporary's
-// name is the game's own, ".<name>.quillora-save-<pid>-<6 letters or digits>", so that one left
-// by a killed save can be told from anyone else's file and removed at the next save.
+// name is the game's own, ".<name>.quillora-save-<host>-<pid>-<6 letters or digits>", so that
+// one left by a killed save can be told from anyone else's file and removed at the next save.
+// The host is part of it because a pid says nothing about a save that another machine runs in
+// the same shared folder: only this machine's own leftovers are ever removed.
 constexpr int kTempLetters = 6;
+
+QByteArray hostTag()
+{
+    static const QByteArray tag =
+        QCryptographicHash::hash(QSysInfo::machineHostName().toUtf8(), QCryptographicHash::Md5).toHex().left(8);
+    return tag;
+}
 
 QByteArray tempPrefix(const QByteArray& name)
 {
     // Keep the temporary's name within the 255 bytes a folder entry may have.
-    return '.' + name.left(200) + ".quillora-save-";
+    return '.' + name.left(200) + ".quillora-save-" + hostTag() + '-';
 }
 
 // Whether an entry is a temporary of ours whose save can no longer be running.
@@ -233,6 +244,11 @@ bool writeAll(int fd, const QByteArray& bytes)
 }
 
 } // namespace
+
+QString temporaryPrefix(const QString& fileName)
+{
+    return QFile::decodeName(tempPrefix(QFile::encodeName(QFileInfo(fileName).fileName())));
+}
 
 bool writeTextFile(const QString& fileName, const QStringList& lines, QString* error)
 {

@@ -23,8 +23,11 @@ TextFile readTextFile(const QString& fileName);
 // Replaces the file atomically; false (and the old file whole) on any failure, a full disk
 // included, with the system's reason in *error when asked for. A line break inside a line is
 // written as a space, so the lines after it stay in place. The temporary file is named
-// ".<name>.quillora-save-<pid>-<id>"; one left by a killed save goes at the next save.
+// temporaryPrefix(fileName) + "<pid>-<id>"; one that a killed save on this machine left goes
+// at the next save.
 bool writeTextFile(const QString& fileName, const QStringList& lines, QString* error = nullptr);
+// ".<name>.quillora-save-<host>-": how this machine's temporaries of a file begin.
+QString temporaryPrefix(const QString& fileName);
 
 // The one wording of a failed save, so no save fails in silence and all read alike:
 // what (e.g. "The high scores"), the file and the system's reason.

@@ -176,11 +176,16 @@ TEST(TextFile, ASaveRemovesOnlyItsOwnStaleTemporaryFiles)
     if (ended == 0)
         _exit(0);
     waitpid(ended, nullptr, 0);
-    const QString stale = QStringLiteral(".Valdra.scr.quillora-save-%1-a1B2c3").arg(ended);
+    const QString ours = ui::temporaryPrefix(QStringLiteral("Valdra.scr"));
+    ASSERT_TRUE(ours.startsWith(QStringLiteral(".Valdra.scr.quillora-save-")));
+    const QString stale = ours + QStringLiteral("%1-a1B2c3").arg(ended);
+    const QString elsewhere = ours.startsWith(QStringLiteral(".Valdra.scr.quillora-save-00000000-"))
+        ? QStringLiteral(".Valdra.scr.quillora-save-11111111-") : QStringLiteral(".Valdra.scr.quillora-save-00000000-");
     const QStringList others{
-        QStringLiteral(".Valdra.scr.quillora-save-1-a1B2c3"),                  // a save still running
-        QStringLiteral(".Other.scr.quillora-save-%1-a1B2c3").arg(ended),      // another file's
-        QStringLiteral(".Valdra.scr.quillora-save-%1-a1B2c3.keep").arg(ended), // not our pattern
+        ours + QStringLiteral("1-a1B2c3"),                                      // a save still running
+        elsewhere + QStringLiteral("%1-a1B2c3").arg(ended),                     // another machine's
+        ui::temporaryPrefix(QStringLiteral("Other.scr")) + QStringLiteral("%1-a1B2c3").arg(ended), // another file's
+        stale + QStringLiteral(".keep"),                                        // not our pattern
         QStringLiteral("Valdra.scr.a1B2c3"),
         QStringLiteral("Valdra.scr.backup"),
     };
