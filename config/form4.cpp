@@ -30,12 +30,9 @@ QFrame* makeFrame(QWidget* parent, QRect geometry, ui::PictureImage*& background
 // and wraps when the frame is narrow, down to the first option.
 QLabel* makeHeading(QFrame* frame, const QString& caption, int left, int top, int firstOptionTop)
 {
-    auto* label = new QLabel(caption, frame);
-    label->setFont(headingFont());
-    label->setTextFormat(Qt::PlainText);
+    QLabel* label = ui::plainLabel(new QLabel(caption, frame), headingFont());
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label->setWordWrap(true);
-    label->setAttribute(Qt::WA_TranslucentBackground);
     const int widthTw = ui::twips(frame->width()) - 2 * left;
     label->setGeometry(rectTw(left, top, widthTw, firstOptionTop - top));
     return label;

@@ -58,10 +58,7 @@ form7::form7(QWidget* parent) : QWidget(parent)
         Text1[i]->setFont(ui::gameFont(8.25, false));
         Text1[i]->setGeometry(rectTw(d.left, d.top, BoxWidth, BoxHeight));
 
-        auto* label = new QLabel(QString::fromLatin1(d.caption), this);
-        label->setFont(ui::gameFont(8.25, true));
-        label->setTextFormat(Qt::PlainText);
-        label->setAttribute(Qt::WA_TranslucentBackground);
+        QLabel* label = ui::plainLabel(new QLabel(QString::fromLatin1(d.caption), this), ui::gameFont(8.25, true));
         label->setBuddy(Text1[i]);
         if (i == 9) {
             // The folder's label stands apart, left-aligned, and wraps in its narrow place.

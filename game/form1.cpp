@@ -45,11 +45,8 @@ namespace {
 
 QLabel* makeLabel(QWidget* parent, const QString& caption, QRect geometry)
 {
-    auto* label = new QLabel(caption, parent);
-    label->setFont(ui::gameFont());
-    label->setTextFormat(Qt::PlainText);
+    QLabel* label = ui::plainLabel(new QLabel(caption, parent), ui::gameFont());
     label->setGeometry(geometry);
-    label->setAttribute(Qt::WA_TranslucentBackground);
     return label;
 }
 

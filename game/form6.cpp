@@ -11,12 +11,9 @@ namespace {
 
 QLabel* makeRowLabel(QWidget* parent, QRect geometry, Qt::Alignment alignment)
 {
-    auto* label = new QLabel(parent);
-    label->setFont(ui::gameFont());
-    label->setTextFormat(Qt::PlainText);  // a name is shown as typed, never as markup
+    QLabel* label = ui::plainLabel(new QLabel(QString(), parent), ui::gameFont());  // a name shows as typed
     label->setAlignment(alignment | Qt::AlignVCenter);
     label->setGeometry(geometry);
-    label->setAttribute(Qt::WA_TranslucentBackground);
     return label;
 }
 

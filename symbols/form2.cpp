@@ -76,10 +76,8 @@ protected:
 QLabel* makeLabel(QWidget* parent, const QString& caption, QRect geometry, double points, bool white)
 {
     QLabel* label = white ? new EdgedLabel(caption, parent) : new QLabel(caption, parent);
-    label->setFont(ui::gameFont(points, true));
-    label->setTextFormat(Qt::PlainText);
+    ui::plainLabel(label, ui::gameFont(points, true));
     label->setGeometry(geometry);
-    label->setAttribute(Qt::WA_TranslucentBackground);
     return label;
 }
 
@@ -135,12 +133,11 @@ Form2::Form2(QWidget* parent) : QWidget(parent)
     border->setFrameStyle(QFrame::Box | QFrame::Plain);
     Image1 = new ui::PictureImage(client);
     Image1->setGeometry(border->geometry().adjusted(1, 1, -1, -1));
-    lblPreviewNote = new QLabel(QStringLiteral("This file cannot be shown as a picture."), client);
-    lblPreviewNote->setFont(ui::gameFont(9.75, true));
+    lblPreviewNote = ui::plainLabel(new QLabel(QStringLiteral("This file cannot be shown as a picture."), client),
+                                    ui::gameFont(9.75, true));
     lblPreviewNote->setGeometry(Image1->geometry().adjusted(12, 0, -12, 0));
     lblPreviewNote->setAlignment(Qt::AlignCenter);
     lblPreviewNote->setWordWrap(true);
-    lblPreviewNote->setAttribute(Qt::WA_TranslucentBackground);
     lblPreviewNote->hide();
 
     Label1 = new PathLabel(client);

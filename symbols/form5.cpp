@@ -50,9 +50,7 @@ Form5::Form5(QWidget* parent) : QDialog(parent ? parent : Form1::instance())
     Dir1 = new ui::DirList(this);
     File1 = new ui::FileList(this);
     Label1 = new PathLabel(QStringLiteral(" filename"), this);
-    Label1->setFont(ui::gameFont(8.25, false));
-    Label1->setTextFormat(Qt::PlainText);
-    Label1->setAttribute(Qt::WA_TranslucentBackground);
+    ui::plainLabel(Label1, ui::gameFont(8.25, false));
     Command1 = new ui::PictureButton(QStringLiteral("OK"), this);
     Command1->setDefault(true);
     layoutControls();

@@ -12,13 +12,10 @@ namespace {
 
 QLabel* makeAboutLabel(QWidget* parent, const QString& text, QRect geometry)
 {
-    auto* label = new QLabel(text, parent);
-    label->setFont(ui::gameFont(8.25, false));
-    label->setTextFormat(Qt::PlainText);
+    QLabel* label = ui::plainLabel(new QLabel(text, parent), ui::gameFont(8.25, false));
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label->setWordWrap(true);
     label->setGeometry(geometry);
-    label->setAttribute(Qt::WA_TranslucentBackground);
     QPalette pal = label->palette();
     pal.setColor(QPalette::WindowText, QColor(0, 100, 0));  // dark green
     label->setPalette(pal);

@@ -22,6 +22,14 @@ QFont gameFont(double pointSize, bool bold)
     return font;
 }
 
+QLabel* plainLabel(QLabel* label, const QFont& font)
+{
+    label->setFont(font);
+    label->setTextFormat(Qt::PlainText);
+    label->setAttribute(Qt::WA_TranslucentBackground);
+    return label;
+}
+
 void centreOver(QWidget* window, const QWidget* over)
 {
     if (!over)

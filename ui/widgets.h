@@ -136,4 +136,8 @@ void returnFocusTo(QWidget* window);
 // The bold sans-serif of the game's texts, at a point size.
 QFont gameFont(double pointSize = 9.75, bool bold = true);
 
+// Dresses a caption of the windows: transparent over their pictures, in the font, and always
+// plain text, so a name or a path from a file can never render as markup. Returns the label.
+QLabel* plainLabel(QLabel* label, const QFont& font);
+
 } // namespace ui
