@@ -378,6 +378,7 @@ void QuestionEditor::buildWindow()
         fields[size_t(f)] = box;
         connect(box, &QLineEdit::textEdited, this, [this, f](const QString& text) { fieldEdited(f, text); });
         connect(box, &QLineEdit::editingFinished, this, [this] { ++m_typingRun; });
+        box->installEventFilter(this);
     }
     rightLayout->addLayout(form);
     auto* findingsTitle = new QLabel(tr("What the game will make of this question:"), right);
@@ -406,6 +407,21 @@ void QuestionEditor::buildWindow()
 
     fileLabel = new QLabel(this);
     statusBar()->addPermanentWidget(fileLabel);
+}
+
+bool QuestionEditor::eventFilter(QObject* watched, QEvent* event)
+{
+    // A field's own undo would step round the editor's: leave Ctrl+Z and its kin to the window.
+    if (event->type() == QEvent::ShortcutOverride) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        const QKeySequence pressed(key->keyCombination());
+        if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo)
+            || pressed == QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z) || pressed == QKeySequence(Qt::CTRL | Qt::Key_Y)) {
+            event->ignore();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 bool QuestionEditor::isModified() const { return !undoStack->isClean(); }
@@ -481,7 +497,8 @@ void QuestionEditor::showFindings()
 void QuestionEditor::showCount()
 {
     const int n = int(m_questions.size());
-    QString text = tr("%n question(s) (the game reads the first 100)", nullptr, n);
+    QString text = n == 1 ? tr("1 question (the game reads the first 100)")
+                          : tr("%1 questions (the game reads the first 100)").arg(n);
     if (n > GameReadsAtMost) {
         text = QStringLiteral("\u26A0 ") + text + QStringLiteral(": ")
             + tr("questions %1 to %2 are never asked").arg(GameReadsAtMost + 1).arg(n);
@@ -603,7 +620,10 @@ void QuestionEditor::pasteCells(const QString& text)
     for (int i = 0; i < cells.questions.size(); ++i)
         after.insert(at + i, cells.questions[i]);
     changeList(after, at, tr("paste"));
-    statusBar()->showMessage(tr("%n question(s) added from the pasted cells.", nullptr, int(cells.questions.size())), 5000);
+    const int added = int(cells.questions.size());
+    statusBar()->showMessage(added == 1 ? tr("1 question added from the pasted cells.")
+                                        : tr("%1 questions added from the pasted cells.").arg(added),
+        5000);
 }
 
 bool QuestionEditor::findNext(const QString& text)
@@ -728,10 +748,12 @@ bool QuestionEditor::importCsvFile(const QString& fileName)
     const QString separator = imported.separator == QLatin1Char('\t') ? tr("tabs")
         : imported.separator == QLatin1Char(';')                      ? tr("semicolons")
                                                                       : tr("commas");
-    const QString summary = tr("%n question(s) imported from %1 (%2, cells separated by %3%4).", nullptr,
-        int(imported.questions.size()))
+    const int count = int(imported.questions.size());
+    const QString summary = (count == 1 ? tr("1 question imported from %1 (%2, cells separated by %3%4).")
+                                        : tr("%5 questions imported from %1 (%2, cells separated by %3%4)."))
                                 .arg(info.fileName(), imported.encoding, separator,
-                                    imported.header ? tr(", first row taken as column titles") : QString());
+                                    imported.header ? tr(", first row taken as column titles") : QString(),
+                                    QString::number(count));
     if (imported.problems.isEmpty()) {
         statusBar()->showMessage(summary, 8000);
         return true;

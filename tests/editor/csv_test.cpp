@@ -27,7 +27,7 @@ TEST(Csv, DetectsTheSeparatorAndReadsQuotedCellsAsSpreadsheetsWriteThem)
          "Capital of Manitoba?,Winnipeg,Regina,Brandon,Calgary\r\n",
          ','},
         {"semicolon with commas unquoted in the text",
-         "Which is larger, Ontario or Quebec?;Quebec;Ontario;Both equal;\nCapital of Manitoba?;Winnipeg;Regina;Brandon;Calgary\n",
+         "Which is larger, Ontario or Quebec?;Quebec;Ontario;Both \"equal\";\nCapital of Manitoba?;Winnipeg;Regina;Brandon;Calgary\n",
          ';'},
         {"tab", "Which is larger, Ontario or Quebec?\tQuebec\tOntario\tBoth \"equal\"\t\nCapital of Manitoba?\tWinnipeg\tRegina\tBrandon\tCalgary",
          '\t'},
