@@ -456,8 +456,11 @@ void QuestionEditor::showCurrent()
     const bool any = m_row >= 0 && m_row < m_questions.size();
     for (int f = 0; f < FieldCount; ++f) {
         const QString text = any ? m_questions[m_row].field(f) : QString();
-        if (fields[size_t(f)]->text() != text)
+        if (fields[size_t(f)]->text() != text) {
             fields[size_t(f)]->setText(text);
+            // A long question shows from its beginning.
+            fields[size_t(f)]->setCursorPosition(0);
+        }
         fields[size_t(f)]->setEnabled(any);
     }
     for (QAction* a : {actDuplicate, actDelete, actUp, actDown})
