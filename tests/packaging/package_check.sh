@@ -42,7 +42,7 @@ dpkg-deb -x "$deb" "$unpacked"
 file "$unpacked/usr/bin/quillora" | grep -q ', stripped' || fail "quillora is not stripped"
 # Debian's own package checker: any error or warning fails; the informational tags are shown.
 if command -v lintian >/dev/null; then
-  tags=$(lintian --info --display-info --tag-display-limit 0 "$deb" 2>&1) || true
+  tags=$(lintian --display-info --tag-display-limit 0 "$deb" 2>&1) || true
   [ -n "$tags" ] && echo "$tags"
   grep -qE '^[EW]: ' <<<"$tags" && fail "lintian reports errors or warnings on $deb"
 else
