@@ -12,7 +12,11 @@ void Form1::mnuEditQuestions_Click()
 {
     // One editor at a time, on the question file in play.
     if (!m_questionEditor) {
-        m_questionEditor = new editor::QuestionEditor(this);
+        // A window of its own, not one held above the game: the teacher plays what was written
+        // with the game in front. It goes with the main window.
+        m_questionEditor = new editor::QuestionEditor;
+        const QPointer<editor::QuestionEditor> editorWindow = m_questionEditor;
+        connect(this, &QObject::destroyed, [editorWindow] { delete editorWindow.data(); });
         m_questionEditor->startOn(QuizFile);
         connect(m_questionEditor, &editor::QuestionEditor::playRequested, this, &Form1::playQuestionFile);
     }
