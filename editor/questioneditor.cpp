@@ -211,6 +211,7 @@ QuestionEditor::QuestionEditor(QWidget* parent) : QMainWindow(parent, Qt::Window
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(title());
+    setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
     undoStack = new QUndoStack(this);
     m_model = new QuestionListModel(m_questions, m_checked, this);
     buildWindow();
