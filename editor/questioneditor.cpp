@@ -138,7 +138,10 @@ QIcon markIcon(Mark mark)
         p.drawLine(QPointF(22, 10), QPointF(10, 22));
         break;
     }
-    return QIcon(pixmap);
+    // The same mark on a selected row: a greyed one would lose its colour cue.
+    QIcon icon(pixmap);
+    icon.addPixmap(pixmap, QIcon::Selected);
+    return icon;
 }
 
 QString markName(Mark mark)
