@@ -327,3 +327,24 @@ TEST_F(QuestionEditorTest, PreviewShowsTheQuestionAsTheGamesBoxDoes)
 }
 
 } // namespace
+
+namespace {
+
+// The checker's findings land on the question and the field they are about.
+TEST(QuestionFindings, EachFindingLandsOnItsQuestionAndField)
+{
+    editor::Questions questions(3);
+    for (int i = 0; i < 3; ++i)
+        questions[i] = {QStringLiteral("Question number %1?").arg(i + 1), {QStringLiteral("Right"), QStringLiteral("Wrong A"), QStringLiteral("Wrong B"), QStringLiteral("Wrong C")}};
+    questions[1].answers[3] = QStringLiteral("Wrong\x01C");
+    questions[2].answers[2] = QStringLiteral("right");
+    const editor::Checked checked = editor::checkQuestions(questions);
+    EXPECT_EQ(checked.marks, QList<Mark>({Mark::Fine, Mark::Problem, Mark::Problem}));
+    ASSERT_EQ(checked.perQuestion[1].size(), 1);
+    EXPECT_EQ(editor::fieldOfLine(checked.perQuestion[1][0].line), 4);
+    EXPECT_TRUE(checked.perQuestion[1][0].text.contains(QStringLiteral("control character")));
+    ASSERT_EQ(checked.perQuestion[2].size(), 1);
+    EXPECT_EQ(editor::fieldOfLine(checked.perQuestion[2][0].line), 3);
+}
+
+} // namespace
