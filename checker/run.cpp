@@ -6,6 +6,7 @@
 #include "checker/symbolcheck.h"
 #include "ui/textfile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>
@@ -39,7 +40,12 @@ FileReport checkFile(const QString& shownName, FileKind kind)
     if (!info.exists() || !QDir::setCurrent(info.absolutePath())) {
         FileReport report{shownName};
         report.readable = false;
-        report.problem(0, QStringLiteral("cannot be read: no such file"));
+        // A name whose bytes the system's encoding cannot read comes here with replacement
+        // characters in it, and no file has that name.
+        const bool undecodable = !info.exists() && shownName.contains(QChar::ReplacementCharacter);
+        report.problem(0, undecodable ? QCoreApplication::translate("checker", "cannot be read: its name is not valid "
+                                                                               "in this system's encoding")
+                                      : QStringLiteral("cannot be read: no such file"));
         return report;
     }
     FileReport report;

@@ -1,5 +1,8 @@
 #include "game/commandline.h"
 
+#include <QCoreApplication>
+#include <QFile>
+
 #include "game/playfolder.h"
 
 #include <cstdio>
@@ -57,6 +60,33 @@ Options parse(const QStringList& args)
 QString playFolder(const Options& options)
 {
     return options.userFolder ? playfolder::userFolder() : options.folder;
+}
+
+QString undecodableArgument(int argc, const char* const* argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray bytes(argv[i]);
+        if (QFile::encodeName(QFile::decodeName(bytes)) == bytes)
+            continue;
+        QString shown;
+        for (char c : bytes) {
+            const auto u = static_cast<unsigned char>(c);
+            if (u >= 0x20 && u < 0x7f)
+                shown += QLatin1Char(c);
+            else
+                shown += QString::asprintf("\\x%02X", unsigned(u));
+        }
+        return shown;
+    }
+    return {};
+}
+
+QString undecodableFolderMessage(const QString& shown)
+{
+    return QCoreApplication::translate("commandline",
+                                       "The name %1 is not valid in this system's encoding, so the game cannot play "
+                                       "in that folder. Rename the folder, or name another one.")
+        .arg(shown);
 }
 
 QStringList arguments(int argc, const char* const* argv)

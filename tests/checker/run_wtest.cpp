@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 using checker::run;
@@ -93,6 +97,19 @@ TEST_F(CheckCommand, AFolderStandsForItsQuestionFilesListsAndSettingsFile)
     folder.write(QStringLiteral("sub/valdra.ini"), "Quiz: ONE.QTN\r\n");
     const Outcome o = check({QStringLiteral("--quiet"), QStringLiteral("sub/valdra.ini")});
     EXPECT_FALSE(o.out.contains(QStringLiteral("does not exist"))) << o.out.toStdString();
+}
+
+TEST_F(CheckCommand, AFileWhoseNameIsNotValidInTheSystemsEncodingIsListedAndSaysWhy)
+{
+    ::mkdir("sub", 0755);
+    const int fd = ::open("sub/bad\xff\xfe.qtn", O_WRONLY | O_CREAT, 0644);
+    ASSERT_GE(fd, 0);
+    ::close(fd);
+    const QStringList files = checker::filesInFolder(QStringLiteral("sub"));
+    ASSERT_EQ(files.size(), 1);
+    const Outcome o = check({QStringLiteral("--quiet"), QStringLiteral("sub")});
+    EXPECT_EQ(o.status, checker::Unreadable);
+    EXPECT_TRUE(o.out.contains(QStringLiteral("its name is not valid in this system's encoding"))) << o.out.toStdString();
 }
 
 } // namespace
