@@ -1,5 +1,7 @@
 #include "game/commandline.h"
 
+#include "files/filenames.h"
+
 #include <QCoreApplication>
 #include <QFile>
 
@@ -64,20 +66,9 @@ QString playFolder(const Options& options)
 
 QString undecodableArgument(int argc, const char* const* argv)
 {
-    for (int i = 1; i < argc; ++i) {
-        const QByteArray bytes(argv[i]);
-        if (QFile::encodeName(QFile::decodeName(bytes)) == bytes)
-            continue;
-        QString shown;
-        for (char c : bytes) {
-            const auto u = static_cast<unsigned char>(c);
-            if (u >= 0x20 && u < 0x7f)
-                shown += QLatin1Char(c);
-            else
-                shown += QString::asprintf("\\x%02X", unsigned(u));
-        }
-        return shown;
-    }
+    for (int i = 1; i < argc; ++i)
+        if (!files::decodable(QByteArray(argv[i])))
+            return files::shownName(QByteArray(argv[i]));
     return {};
 }
 

@@ -280,6 +280,8 @@ bool writeTextFile(const QString& fileName, const QStringList& lines, QString* e
         return fail(EISDIR);
     if (info.exists() && ::access(target.constData(), W_OK) != 0)
         return fail(errno);
+    if (info.exists() && !info.isWritable())
+        return fail(EACCES);  // marked read-only, though the superuser could write it
     const QByteArray prefix = tempPrefix(QFile::encodeName(info.fileName()));
     removeStaleTemporaries(folder, prefix);
 

@@ -105,11 +105,11 @@ TEST_F(CheckCommand, AFileWhoseNameIsNotValidInTheSystemsEncodingIsListedAndSays
     const int fd = ::open("sub/bad\xff\xfe.qtn", O_WRONLY | O_CREAT, 0644);
     ASSERT_GE(fd, 0);
     ::close(fd);
-    const QStringList files = checker::filesInFolder(QStringLiteral("sub"));
-    ASSERT_EQ(files.size(), 1);
     const Outcome o = check({QStringLiteral("--quiet"), QStringLiteral("sub")});
+    ::unlink("sub/bad\xff\xfe.qtn");  // the temporary folder could not remove it
     EXPECT_EQ(o.status, checker::Unreadable);
-    EXPECT_TRUE(o.out.contains(QStringLiteral("its name is not valid in this system's encoding"))) << o.out.toStdString();
+    EXPECT_EQ(o.out, QStringLiteral("sub/bad\\xFF\\xFE.qtn: cannot be read: its name is not valid in this system's "
+                                    "encoding\n"));
 }
 
 } // namespace

@@ -62,7 +62,7 @@ protected:
     // game waits.
     void lockHeld()
     {
-        const auto beat = [this, n = 0]() mutable {
+        auto beat = [this, n = 0]() mutable {
             folder.write(QStringLiteral("Valdra.scr.lock"),
                          "host pc-12\npid 4711\ntoken 77\nbeat " + QByteArray::number(++n) + "\n");
         };
