@@ -5,7 +5,7 @@
 #include "game/deck.h"
 #include "game/questionbank.h"
 #include "game/state.h"
-#include "ui/textfile.h"
+#include "files/textfile.h"
 
 #include <QHash>
 #include <vector>

@@ -4,7 +4,7 @@
 #include "checker/report.h"
 #include "checker/settingscheck.h"
 #include "checker/symbolcheck.h"
-#include "ui/textfile.h"
+#include "files/textfile.h"
 
 #include <QDir>
 #include <QFileInfo>

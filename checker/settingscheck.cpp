@@ -3,7 +3,7 @@
 #include "checker/textscan.h"
 #include "config/settingsfile.h"
 #include "ui/picture.h"
-#include "ui/textfile.h"
+#include "files/textfile.h"
 
 #include <QFileInfo>
 #include <QMap>

@@ -4,7 +4,7 @@
 #include "game/state.h"
 #include "symbols/symbollist.h"
 #include "ui/picture.h"
-#include "ui/textfile.h"
+#include "files/textfile.h"
 
 #include <QFileInfo>
 

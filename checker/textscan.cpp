@@ -1,6 +1,6 @@
 #include "checker/textscan.h"
 
-#include "ui/textfile.h"
+#include "files/textfile.h"
 
 #include <QFile>
 #include <QFileInfo>

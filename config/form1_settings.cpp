@@ -3,7 +3,7 @@
 #include "config/settingsfile.h"
 #include "game/state.h"
 #include "ui/picture.h"
-#include "ui/textfile.h"
+#include "files/textfile.h"
 
 void Form1::ReadSettingsFile()
 {

@@ -1,6 +1,6 @@
 #include "config/settingswriter.h"
 
-#include "ui/textfile.h"
+#include "files/textfile.h"
 
 #include <QDir>
 #include <QFileInfo>

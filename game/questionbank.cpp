@@ -1,7 +1,7 @@
 #include "game/questionbank.h"
 
 #include "game/state.h"
-#include "ui/textfile.h"
+#include "files/textfile.h"
 
 namespace questionbank {
 

@@ -3,7 +3,7 @@
 #include "game/state.h"
 #include "symbols/symbollist.h"
 #include "ui/picture.h"
-#include "ui/textfile.h"
+#include "files/textfile.h"
 
 #include <QApplication>
 #include <QScopeGuard>

@@ -6,7 +6,7 @@
 #include "symbols/symbollist.h"
 #include "ui/picture.h"
 #include "ui/platform.h"
-#include "ui/textfile.h"
+#include "files/textfile.h"
 #include "ui/twips.h"
 
 #include <QApplication>

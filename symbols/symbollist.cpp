@@ -1,6 +1,6 @@
 #include "symbols/symbollist.h"
 
-#include "ui/textfile.h"
+#include "files/textfile.h"
 
 #include <algorithm>
 

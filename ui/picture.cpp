@@ -1,6 +1,6 @@
 #include "ui/picture.h"
 
-#include "ui/textfile.h"
+#include "files/textfile.h"
 
 #include <QImageReader>
 

@@ -3,7 +3,7 @@
 #include "fuzzsupport.h"
 #include "game/questionbank.h"
 #include "game/state.h"
-#include "ui/textfile.h"
+#include "files/textfile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

@@ -3,7 +3,7 @@
 // without folders or a dot.
 #include "fuzzsupport.h"
 #include "symbols/symbollist.h"
-#include "ui/textfile.h"
+#include "files/textfile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

@@ -4,7 +4,7 @@
 
 #include "symbols/form2.h"
 #include "ui/realplatform.h"
-#include "ui/textfile.h"
+#include "files/textfile.h"
 
 #include <QFileDialog>
 #include <QImage>

@@ -1,4 +1,4 @@
-#include "ui/textfile.h"
+#include "files/textfile.h"
 
 #include <QCryptographicHash>
 #include <QDir>
