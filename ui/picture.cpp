@@ -6,11 +6,13 @@
 
 namespace ui {
 
-LoadedPicture loadPicture(const QString& name)
+LoadedPicture loadPicture(const QString& name) { return loadPicture(name, QString()); }
+
+LoadedPicture loadPicture(const QString& name, const QString& besideFile)
 {
     if (name.isEmpty())
         return {true, QPixmap()};
-    QImageReader reader(resolveFileName(name));
+    QImageReader reader(resolveFileName(name, besideFile));
     reader.setDecideFormatFromContent(true);
     const QImage image = reader.read();
     if (image.isNull())

@@ -172,3 +172,25 @@ TEST_F(AboutAndHelp, FindInPageGoesRoundAndSaysWhenNothingIsFound)
     EXPECT_FALSE(help.findInPage());
     EXPECT_EQ(help.findStatus->text(), QStringLiteral("Not found"));
 }
+
+TEST_F(AboutAndHelp, HelpAgainOpensAtTheContentsAndF1OpensItFromAnyWindow)
+{
+    form->mnuValdraHelp_Click();
+    HelpWindow* help = form->existingHelp();
+    ASSERT_NE(help, nullptr);
+    help->browser->setSource(QUrl(QStringLiteral("qrc:/help/scoring.html")));
+    form->mnuValdraHelp_Click();
+    EXPECT_EQ(help->browser->source(), HelpWindow::ContentsPage);
+    help->close();
+
+    // F1 in another window of the game: the high scores.
+    delete help;
+    form->mnuScores_Click();
+    Form6* scores = form->existingForm6();
+    ASSERT_NE(scores, nullptr);
+    scores->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(scores));
+    QTest::keyClick(scores->windowHandle(), Qt::Key_F1);
+    ASSERT_NE(form->existingHelp(), nullptr);
+    EXPECT_TRUE(form->existingHelp()->isVisible());
+}
