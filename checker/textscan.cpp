@@ -51,8 +51,8 @@ bool checkText(const ui::TextFile& file, FileReport& report, QString* summary)
     if (file.firstNotUtf8 >= 0 && (asUtf8 || file.utf8Letters)) {
         const QString hex = hexByte(file.firstNotUtf8Byte);
         report.problem(file.firstNotUtf8Line,
-            asUtf8 ? QStringLiteral("%1 is not UTF-8: the game shows it as a replacement character").arg(hex)
-                   : QStringLiteral("%1 is not UTF-8, so the game reads the whole file as Windows-1252 and "
+            asUtf8 ? QStringLiteral("byte %1 is not UTF-8: the game shows it as a replacement character").arg(hex)
+                   : QStringLiteral("byte %1 is not UTF-8, so the game reads the whole file as Windows-1252 and "
                                     "every accented letter written in UTF-8 shows as two odd characters: save the "
                                     "file as UTF-8 throughout")
                          .arg(hex));

@@ -71,6 +71,8 @@ void Form6::closeEvent(QCloseEvent* event)
     // main window (Begin, after a game), so Tab and Enter never land on Exit.
     Form1* main = Form1::instance();
     ui::returnFocusTo(main);
-    if (main)
+    if (main && modValdra::ClockRunning == 0)
+        main->btnBegin->setFocus(Qt::OtherFocusReason);
+    else if (main)
         main->placeKeyboardFocus();
 }
