@@ -52,6 +52,25 @@ void CheckOrdinaryQuestionFile(benchmark::State& state)
 }
 BENCHMARK(CheckOrdinaryQuestionFile)->Unit(benchmark::kMillisecond);
 
+// A large ordinary file: 100 questions and some 20 MB of more (which the game never reads).
+void CheckLargeQuestionFile(benchmark::State& state)
+{
+    needGui();
+    QTemporaryDir dir;
+    QByteArray block;
+    for (int i = 1; i <= 5; ++i)
+        block += "Which river flows through Trois-Rivieres, question " + QByteArray::number(i) + "?\r\nSt. Lawrence\r\n"
+                 "Fraser\r\nMackenzie\r\nNelson\r\n";
+    QByteArray bytes;
+    while (bytes.size() < (20 << 20))
+        bytes += block;
+    const QString file = writeBytes(dir, QStringLiteral("large.qtn"), bytes);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(checker::checkQuestionFile(file));
+    state.SetBytesProcessed(state.iterations() * bytes.size());
+}
+BENCHMARK(CheckLargeQuestionFile)->Unit(benchmark::kMillisecond);
+
 void CheckSymbolList(benchmark::State& state)
 {
     needGui();
