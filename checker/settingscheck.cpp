@@ -2,8 +2,9 @@
 
 #include "checker/textscan.h"
 #include "config/settingsfile.h"
+#include "files/settingsreading.h"
+#include "files/textfile.h"
 #include "ui/picture.h"
-#include "ui/textfile.h"
 
 #include <QFileInfo>
 #include <QMap>
@@ -44,7 +45,10 @@ const KeyInfo& info(Key key)
 // The smallest window the game lays out, in twips; a smaller size is widened to it.
 constexpr int SmallestWidth = 9600, SmallestHeight = 7200;
 
-bool fileExists(const QString& name) { return QFileInfo(ui::resolveFileName(name)).isFile(); }
+bool fileExists(const QString& name, const QString& besideFile)
+{
+    return QFileInfo(ui::resolveFileName(name, besideFile)).isFile();
+}
 
 QString minutes(int seconds)
 {
@@ -54,7 +58,10 @@ QString minutes(int seconds)
 
 class SettingsChecker {
 public:
-    SettingsChecker(const QStringList& lines, FileReport& report) : m_lines(lines), m_report(report) {}
+    SettingsChecker(const QStringList& lines, const QString& fileName, FileReport& report, QList<settingsreading::Setting>& applied)
+        : m_lines(lines), m_fileName(fileName), m_report(report), m_applied(applied)
+    {
+    }
 
     void run()
     {
@@ -78,6 +85,11 @@ public:
     const SettingsVerdict& verdict() const { return m_verdict; }
 
 private:
+    settingsreading::Setting& apply(Key key, int i, const QString& value)
+    {
+        m_applied.append({key, i + 1, value, 0, QPixmap()});
+        return m_applied.last();
+    }
     void note(int i, const QString& text) { m_report.note(i + 1, text); }
     void problem(int i, const QString& text) { m_report.problem(i + 1, text); }
 
@@ -92,6 +104,8 @@ private:
         }
         const KeyInfo& key = info(setting.key);
         checkLeadingKey(i, key);
+        if (setting.key == Key::QuizPic)
+            m_picture = ui::loadPicture(setting.value, m_fileName);
         // A key given twice: the later line wins.
         const auto earlier = m_seen.constFind(setting.key);
         if (earlier != m_seen.constEnd() && applies(setting))
@@ -103,28 +117,31 @@ private:
         switch (setting.key) {
         case Key::None: break;
         case Key::Quiz:
+            apply(setting.key, i, value);
             m_verdict.quizFile = value;
             note(i, QStringLiteral("Quiz: the game loads the question file %1").arg(quoted(value)));
             if (value.isEmpty())
                 problem(i, QStringLiteral("no question file named: the game starts with no questions"));
-            else if (!fileExists(value))
+            else if (!fileExists(value, m_fileName))
                 problem(i, QStringLiteral("the question file %1 does not exist%2: the game starts with no questions")
                                .arg(quoted(value), missingFileHint(value)));
             break;
         case Key::PicList:
+            apply(setting.key, i, value);
             m_verdict.picListFile = value;
             if (value.isEmpty()) {
                 note(i, QStringLiteral("PicList: no symbol list"));
             } else {
                 note(i, QStringLiteral("PicList: the game loads the symbol list %1").arg(quoted(value)));
-                if (!fileExists(value))
+                if (!fileExists(value, m_fileName))
                     problem(i, QStringLiteral("the symbol list %1 does not exist%2: the custom set keeps its flags")
                                    .arg(quoted(value), missingFileHint(value)));
             }
             break;
-        case Key::QuizPic:
-            if (!ui::loadPicture(value).ok) {
-                m_stop = fileExists(value) ? QStringLiteral("%1 is not a picture the game can load").arg(quoted(value))
+        case Key::QuizPic: {
+            const ui::LoadedPicture& picture = m_picture;
+            if (!picture.ok) {
+                m_stop = fileExists(value, m_fileName) ? QStringLiteral("%1 is not a picture the game can load").arg(quoted(value))
                                            : QStringLiteral("the picture %1 does not exist%2")
                                                  .arg(quoted(value), missingFileHint(value));
                 return false;
@@ -132,7 +149,9 @@ private:
             note(i, value.isEmpty() ? QStringLiteral("QuizPic: empty, so the question box and the buttons show no picture")
                                     : QStringLiteral("QuizPic: the question box and the buttons wear the picture %1")
                                           .arg(quoted(value)));
+            apply(setting.key, i, value).picture = picture.picture;
             break;
+        }
         case Key::GameWidth:
         case Key::GameHeight: {
             const std::optional<int> size = settingsfile::windowSize(value);
@@ -142,6 +161,7 @@ private:
                                                                                               width ? QStringLiteral("width") : QStringLiteral("height"));
                 return false;
             }
+            apply(setting.key, i, value).number = *size;
             note(i, QStringLiteral("%1: the window is %2 twips %3").arg(QLatin1String(key.name)).arg(*size).arg(width ? QStringLiteral("wide") : QStringLiteral("high")));
             const int smallest = width ? SmallestWidth : SmallestHeight;
             if (*size < smallest)
@@ -157,6 +177,7 @@ private:
                 m_stop = QStringLiteral("%1 is not a place the window system takes").arg(quoted(value));
                 return false;
             }
+            apply(setting.key, i, value).number = *place;
             note(i, QStringLiteral("%1: the question box's %2 is at %3 twips")
                         .arg(QLatin1String(key.name), setting.key == Key::QuizTop ? QStringLiteral("top") : QStringLiteral("left"))
                         .arg(*place));
@@ -175,6 +196,7 @@ private:
                 break;
             }
             m_verdict.gameSeconds = *seconds.value;
+            apply(setting.key, i, value).number = *seconds.value;
             note(i, QStringLiteral("Timeoption: a game lasts %1 (%2 seconds)")
                         .arg(minutes(m_verdict.gameSeconds))
                         .arg(m_verdict.gameSeconds));
@@ -193,6 +215,7 @@ private:
                 break;
             }
             m_verdict.symbolCount = *count.value;
+            apply(setting.key, i, value).number = *count.value;
             note(i, QStringLiteral("Dooroption: a game has %1 symbols").arg(m_verdict.symbolCount));
             break;
         }
@@ -201,10 +224,10 @@ private:
     }
 
     // Whether the reader takes the line's value (rather than skipping it or stopping).
-    static bool applies(const settingsfile::SettingLine& setting)
+    bool applies(const settingsfile::SettingLine& setting) const
     {
         switch (setting.key) {
-        case Key::QuizPic: return ui::loadPicture(setting.value).ok;
+        case Key::QuizPic: return m_picture.ok;
         case Key::GameWidth:
         case Key::GameHeight: return settingsfile::windowSize(setting.value).has_value();
         case Key::QuizTop:
@@ -225,7 +248,8 @@ private:
         const QString word = line.left(colon < 0 ? line.size() : colon).trimmed().toUpper();
         for (const KeyInfo& k : Keys) {
             const QString name = QString::fromLatin1(k.upper).chopped(1);
-            if (!word.isEmpty() && editDistance(word, name) <= 2) {
+            // A long word is no slip of a key (and comparing it would take long).
+            if (!word.isEmpty() && word.size() < 40 && editDistance(word, name) <= 2) {
                 problem(i, QStringLiteral("%1 is no setting the game knows, so it ignores this line; did you mean \"%2:\"?")
                                .arg(quoted(line.left(colon < 0 ? line.size() : colon).trimmed()), QLatin1String(k.name)));
                 return;
@@ -266,7 +290,10 @@ private:
     }
 
     const QStringList& m_lines;
+    QString m_fileName;
     FileReport& m_report;
+    QList<settingsreading::Setting>& m_applied;
+    ui::LoadedPicture m_picture;  // of the QuizPic line being read
     QString m_stop;
     SettingsVerdict m_verdict;
     QMap<Key, int> m_seen;
@@ -276,18 +303,29 @@ private:
 
 FileReport checkSettingsFile(const QString& fileName, SettingsVerdict* verdict)
 {
-    FileReport report{fileName};
-    RawFile raw;
+    settingsreading::Reading reading;
+    reading.file = ui::readTextFile(fileName, {-1, settingsreading::MostBytes});
+    reading.report.file = fileName;
+    readSettingsLines(reading, verdict);
+    return reading.report;
+}
+
+void readSettingsLines(settingsreading::Reading& reading, SettingsVerdict* verdict)
+{
+    FileReport& report = reading.report;
     QString summary;
-    if (!readForCheck(fileName, report, raw, &summary))
-        return report;
+    if (!checkRead(reading.file, report, &summary))
+        return;
     report.findings.prepend({0, Severity::Note, QStringLiteral("read as %1").arg(summary)});
-    const QStringList lines = ui::readTextFile(fileName).lines;
-    SettingsChecker checker(lines, report);
+    if (reading.file.bytesLeftUnread)
+        report.problem(int(reading.file.lines.size()),
+            QStringLiteral("the file is larger than the game reads (%1 KiB): it reads up to here, in the middle of this line")
+                .arg(settingsreading::MostBytes / 1024));
+    SettingsChecker checker(reading.file.lines, report.file, report, reading.settings);
     checker.run();
+    reading.stopped = checker.verdict().stopLine > 0;
     if (verdict)
         *verdict = checker.verdict();
-    return report;
 }
 
 } // namespace checker

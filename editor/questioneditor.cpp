@@ -6,7 +6,7 @@
 #include "editor/preview.h"
 #include "game/state.h"
 #include "ui/platform.h"
-#include "ui/textfile.h"
+#include "files/textfile.h"
 
 #include <QApplication>
 #include <QClipboard>

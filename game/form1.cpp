@@ -189,6 +189,9 @@ void Form1::buildMenus()
     mnuAbout = help->addAction(QStringLiteral("&About"), this, &Form1::mnuAbout_Click);
     help->addSeparator();
     mnuValdraHelp = help->addAction(QStringLiteral("&Help"), this, &Form1::mnuValdraHelp_Click);
+    // F1 opens the help from any window of the game, as desktops have it.
+    mnuValdraHelp->setShortcut(QKeySequence::HelpContents);
+    mnuValdraHelp->setShortcutContext(Qt::ApplicationShortcut);
 }
 
 QSize Form1::innerChrome() const { return QSize(0, menuBar->sizeHint().height()); }

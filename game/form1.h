@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QSet>
 #include <QTimer>
 #include <QWidget>
 #include <array>
@@ -16,6 +17,10 @@
 #include "game/form6.h"
 #include "symbols/form3.h"
 #include "ui/widgets.h"
+
+namespace checker {
+struct FileReport;
+}
 
 class QMenuBar;
 class QAction;
@@ -98,6 +103,12 @@ public:
 
     // Custom symbols (symbols/form1_symbols.cpp).
     void LoadCustomSymbols();
+
+    // Telling what a teacher's file holds (game/form1_tell.cpp): one box after the load when the
+    // findings include problems, never twice for the same unchanged file (identity) in a run,
+    // and not before the window is shown. kind: "The question file" and the like.
+    void tellFileFindings(const QString& kind, const checker::FileReport& report, const QString& identity);
+    void tellPendingFindings();
 
     // Options dialog and settings editor (config/form1_options.cpp).
     void ShowCurrentOptions();
@@ -185,6 +196,10 @@ public:
     QAction* mnuAbout = nullptr;
     QAction* mnuValdraHelp = nullptr;
 
+    // Gives the keyboard to where play goes on: the question's first answer, the map waiting for
+    // a placement, or the button that begins a game.
+    void placeKeyboardFocus();
+
     // The outcome of the last shutdown request (tests read it; the real run quits).
     bool shutDownRequested = false;
     // A high-score save is under way, and a request to end waits for it.
@@ -194,6 +209,7 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
@@ -202,9 +218,6 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    // Gives the keyboard to where play goes on: the question's first answer, the map waiting for
-    // a placement, or the button that begins a game.
-    void placeKeyboardFocus();
     // True when there is no question editor or its changes may go (Save, Discard or Cancel).
     bool questionEditorMaySetAside();
     void buildControls();
@@ -229,9 +242,14 @@ private:
     QPixmap m_targetPicture;
     // The last question file load could not read its file.
     bool m_questionFileUnread = false;
+    // Files already told of, and boxes waiting for the window to show.
+    QSet<QString> m_toldFiles;
+    QList<std::pair<QString, QString>> m_pendingTells;  // text, details
     QPoint m_quizBoxTw{90, 5100};
-    // An outer size asked for before the window had a frame to measure.
+    // An outer size asked for before the window had a frame to measure, and the size it gave.
     QSize m_pendingOuterTw;
+    QSize m_pendingClientPx;
+    void applyPendingOuterSize();
     QPoint m_dragStart;
     bool m_inLayout = false;
 

@@ -5,7 +5,7 @@
 #include "game/sharedscores.h"
 #include "game/state.h"
 #include "ui/platform.h"
-#include "ui/textfile.h"
+#include "files/textfile.h"
 
 #include <QApplication>
 #include <QEvent>

@@ -26,29 +26,55 @@ void Form1::setWidthTw(int width)
 {
     const int height = heightTw();
     ui::setOuterSizeTw(this, innerChrome(), width, height);
-    if (!isVisible())
+    if (!isVisible()) {
         m_pendingOuterTw = QSize(width, height);
+        m_pendingClientPx = size();
+    }
 }
 
 void Form1::setHeightTw(int height)
 {
     const int width = widthTw();
     ui::setOuterSizeTw(this, innerChrome(), width, height);
-    if (!isVisible())
+    if (!isVisible()) {
         m_pendingOuterTw = QSize(width, height);
+        m_pendingClientPx = size();
+    }
 }
 
 void Form1::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    // A size set before the first showing was measured with the designed allowance; now that
-    // the window system reports the real frame, give the window that outer size for real.
-    if (m_pendingOuterTw.isValid()) {
-        const QSize wanted = m_pendingOuterTw;
+    applyPendingOuterSize();
+    // What the files read at start-up hold is told once the window is there to be told over.
+    QTimer::singleShot(0, this, &Form1::tellPendingFindings);
+}
+
+void Form1::moveEvent(QMoveEvent* event)
+{
+    QWidget::moveEvent(event);
+    // A window manager frames the window after it is shown, and moves it as it does.
+    applyPendingOuterSize();
+}
+
+void Form1::applyPendingOuterSize()
+{
+    // A size set before the first showing was measured with the designed allowance; once the
+    // window system reports the real frame, give the window that outer size for real, so that
+    // the size the settings editor saves gives back the same window at the next start. The frame
+    // may come only after the showing. A window the player has resized meanwhile keeps its size.
+    if (!m_pendingOuterTw.isValid() || !isVisible())
+        return;
+    if (size() != m_pendingClientPx) {
         m_pendingOuterTw = QSize();
-        if (QSize(widthTw(), heightTw()) != wanted)
-            ui::setOuterSizeTw(this, innerChrome(), wanted.width(), wanted.height());
+        return;
     }
+    if (frameGeometry().size() == size())
+        return;
+    const QSize wanted = m_pendingOuterTw;
+    m_pendingOuterTw = QSize();
+    if (QSize(widthTw(), heightTw()) != wanted)
+        ui::setOuterSizeTw(this, innerChrome(), wanted.width(), wanted.height());
 }
 
 void Form1::Form_Resize() { LayoutWindow(); }

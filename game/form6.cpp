@@ -67,5 +67,12 @@ void Form6::Command1_Click() { close(); }
 void Form6::closeEvent(QCloseEvent* event)
 {
     QWidget::closeEvent(event);
-    ui::returnFocusTo(parentWidget());
+    // The list is a window of its own: give the keyboard back to where play goes on in the
+    // main window (Begin, after a game), so Tab and Enter never land on Exit.
+    Form1* main = Form1::instance();
+    ui::returnFocusTo(main);
+    if (main && modValdra::ClockRunning == 0)
+        main->btnBegin->setFocus(Qt::OtherFocusReason);
+    else if (main)
+        main->placeKeyboardFocus();
 }

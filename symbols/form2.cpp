@@ -6,11 +6,14 @@
 #include "symbols/symbollist.h"
 #include "ui/picture.h"
 #include "ui/platform.h"
-#include "ui/textfile.h"
+#include "files/symbollistfile.h"
+#include "files/textfile.h"
 #include "ui/twips.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QFrame>
 #include <QMenuBar>
 #include <QPainter>
@@ -332,6 +335,16 @@ void Form2::Cmdsave_Click()
     QString fileName = ui::platform().saveFileName(this, request);
     if (fileName == request.fileName)
         return;
+    // The save writes to a file of the same name in another case when there is one (BIRDS.LST
+    // for Birds.lst), about which the dialog did not ask: ask before replacing it.
+    const QString target = ui::resolveFileName(fileName);
+    QString asked = fileName;
+    asked.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    if (QFileInfo(target).absoluteFilePath() != QFileInfo(asked).absoluteFilePath() && QFileInfo::exists(target)
+        && !ui::platform().askYesNo(this,
+               tr("%1 already exists.\nDo you want to replace it?").arg(QDir::toNativeSeparators(QFileInfo(target).absoluteFilePath())),
+               modValdra::ProgramTitle))
+        return;
     SaveSymbolList(fileName);
 }
 
@@ -392,14 +405,15 @@ void Form2::cmdUseList_Click()
                                      .arg(items[plan.badItem]));
         return;
     }
-    QList<QPixmap> pictures;
+    // The same reading as a list file loaded by New Symbols, so both take the same items (an
+    // empty picture part included) and tell the same findings.
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    for (int i = 0; i < plan.lines.size(); ++i) {
-        const ui::LoadedPicture loaded = ui::loadPicture(plan.lines[i].picture);
-        if (!loaded.ok || loaded.picture.isNull())
-            break;
-        pictures << fitForShow(loaded.picture);
-    }
+    const QStringList used = items.mid(0, plan.lines.size());
+    const symbollistfile::Reading reading =
+        symbollistfile::readSymbolLines(used);
+    QList<QPixmap> pictures;
+    for (int i = 0; i < reading.custom.size() && i < plan.lines.size(); ++i)
+        pictures << fitForShow(reading.custom[i].picture);
     QApplication::restoreOverrideCursor();
     if (pictures.size() < plan.lines.size()) {
         const int i = int(pictures.size());
@@ -414,6 +428,7 @@ void Form2::cmdUseList_Click()
         slot->setTag(plan.lines[i].tag);
     }
     modValdra::SymbolSetChoice = Form3::CustomSet;
+    main->tellFileFindings(tr("The Picture Locator's list"), reading.report, QStringLiteral("locator:") + used.join(QLatin1Char('\n')));
 }
 
 void Form2::cmdQuizWindow_Click()

@@ -19,6 +19,9 @@ namespace {
 class NoDialogs final : public ui::Platform {
 public:
     void messageBox(QWidget*, const QString&, const QString&) override {}
+    void messageBoxWithDetails(QWidget*, const QString&, const QString&, const QString&) override {}
+    QDateTime currentDateTime() override { return m_real.currentDateTime(); }
+    void sleep(int milliseconds) override { m_real.sleep(milliseconds); }
     bool askYesNo(QWidget*, const QString&, const QString&) override { return false; }
     QString inputBox(QWidget*, const QString&, const QString&) override { return QStringLiteral("Bench"); }
     void beep() override {}

@@ -233,3 +233,13 @@ TEST_F(HighScoreTest, AWindowLeftOpenShowsTheNewEntry)
     EXPECT_EQ(window->lblHighScores[1]->text(), QStringLiteral("Ann"));
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Quillora Scores--Valdra.scr"));
 }
+
+TEST_F(HighScoreTest, ClosingTheListGivesTheKeyboardBackToBegin)
+{
+    form->Command1->setFocus();
+    form->mnuScores_Click();
+    ASSERT_NE(form->existingForm6(), nullptr);
+    form->existingForm6()->Command1_Click();
+    // Tab then Enter must not quit: the keyboard is on Begin, not on Exit.
+    EXPECT_EQ(form->focusWidget(), form->btnBegin);
+}

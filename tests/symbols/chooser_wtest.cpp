@@ -194,3 +194,17 @@ TEST_F(Chooser, AChosenFileThatCannotBeReadIsNamedAndTheOldFilePlaysOn)
     EXPECT_EQ(ScoreFile, QStringLiteral("Valdra.scr"));
     EXPECT_EQ(QuestionCount, 5);
 }
+
+TEST_F(Chooser, TheKeyboardStartsAtTheDriveList)
+{
+    QWidget* focused = nullptr;
+    QWidget* drive = nullptr;
+    script.whileModalOpen = [&](QDialog* dialog) {
+        auto* chooserWindow = qobject_cast<Form5*>(dialog);
+        ASSERT_NE(chooserWindow, nullptr);
+        focused = chooserWindow->focusWidget();
+        drive = chooserWindow->Drive1;
+    };
+    form->mnuQuiz_Click();
+    EXPECT_EQ(focused, drive);
+}
