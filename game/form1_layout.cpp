@@ -3,21 +3,11 @@
 #include "game/layout.h"
 #include "ui/twips.h"
 #include "ui/windowsize.h"
+#include "ui/zoom.h"
 
 #include <QCoreApplication>
 #include <QResizeEvent>
 
-namespace {
-
-QRect toPixels(const QRect& tw) { return ui::rectTw(tw.x(), tw.y(), tw.width(), tw.height()); }
-
-QRect twipsOf(const QWidget* w)
-{
-    const QRect g = w->geometry();
-    return QRect(ui::twips(g.x()), ui::twips(g.y()), ui::twips(g.width()), ui::twips(g.height()));
-}
-
-} // namespace
 
 int Form1::widthTw() const { return ui::outerSizeTw(this, innerChrome()).width(); }
 int Form1::heightTw() const { return ui::outerSizeTw(this, innerChrome()).height(); }
@@ -49,6 +39,10 @@ void Form1::showEvent(QShowEvent* event)
         if (QSize(widthTw(), heightTw()) != wanted)
             ui::setOuterSizeTw(this, innerChrome(), wanted.width(), wanted.height());
     }
+    if (!m_shownOnce) {
+        m_shownOnce = true;
+        fitInsideScreen();
+    }
 }
 
 void Form1::Form_Resize() { LayoutWindow(); }
@@ -78,21 +72,31 @@ void Form1::LayoutWindow()
         return;
     }
 
-    const int width = widthTw();
-    const int height = heightTw();
-    QRect bar = twipsOf(Frame1);
+    // The designed layout works on the window's size as the zoom sees it; its places are then
+    // drawn at the zoom. At 100 % both are the window's own.
+    followWindowZoom();
+    const QSize outer = designedOuterTw();
+    const int width = std::max(outer.width(), layout::MinWidth);
+    const int height = std::max(outer.height(), layout::MinHeight);
+    auto place = [this](QWidget* w, const QRect& tw) {
+        ui::setDesignedRect(w, tw);
+        w->setGeometry(ui::rectZoomed(tw, m_zoom));
+    };
+    QRect bar = ui::designedRect(Frame1);
     bar.setWidth(width);
-    Frame1->setGeometry(toPixels(bar));
+    place(Frame1, bar);
     imgBar->setGeometry(QRect(QPoint(0, 0), Frame1->size()));
-    QRect exit = twipsOf(Command1);
+    QRect exit = ui::designedRect(Command1);
     exit.moveLeft(width - 900);
-    Command1->setGeometry(toPixels(exit));
+    place(Command1, exit);
 
     const layout::RightColumn c = layout::rightColumn(width, height);
-    Text2->setGeometry(toPixels(c.Text2));
-    CrestImage->setGeometry(toPixels(c.CrestImage));
+    place(Text2, c.Text2);
+    place(CrestImage, c.CrestImage);
     for (int k = 0; k < 12; ++k)
-        Crest[k]->setGeometry(toPixels(c.Crest[k]));
+        place(Crest[k], c.Crest[k]);
+    imgQuiz->setGeometry(QRect(QPoint(0, 0), Frame2->size()));
+    keepQuizBoxInside();
     Frame2->raise();
 }
 
@@ -128,20 +132,26 @@ void Form1::ApplyQuizPicture()
 void Form1::setQuizBoxTw(QPoint topLeft)
 {
     m_quizBoxTw = topLeft;
-    Frame2->move(ui::px(topLeft.x()), ui::px(topLeft.y()));
+    const QRect box(topLeft, QSize(layout::QuizBoxWidth, layout::QuizBoxHeight));
+    ui::setDesignedRect(Frame2, box);
+    Frame2->setGeometry(ui::rectZoomed(box, m_zoom));
     Frame2->raise();
 }
 
 void Form1::cmdMove_Click(int Index)
 {
-    static const QSize boxSize(6915, 3165);
-    setQuizBoxTw(layout::moveQuestionBox(Index, m_quizBoxTw, boxSize, QSize(widthTw(), heightTw())));
+    static const QSize boxSize(layout::QuizBoxWidth, layout::QuizBoxHeight);
+    setQuizBoxTw(layout::moveQuestionBox(Index, m_quizBoxTw, boxSize, designedOuterTw()));
+    // The box and its answers never leave the client area.
+    keepQuizBoxInside();
 }
 
 void Form1::Form_DragDrop(QWidget* Source, int X, int Y)
 {
-    if (Source == Frame2)
+    if (Source == Frame2) {
         setQuizBoxTw(QPoint(X, Y));
-    else if (Source)
-        Source->move(ui::px(X), ui::px(Y));
+        keepQuizBoxInside();
+    } else if (Source) {
+        Source->move(ui::pxZoomed(X, m_zoom), ui::pxZoomed(Y, m_zoom));
+    }
 }

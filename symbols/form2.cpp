@@ -63,13 +63,7 @@ protected:
         QPainter p(this);
         p.setFont(font());
         const int flags = int(alignment()) | (wordWrap() ? Qt::TextWordWrap : 0);
-        p.setPen(QColor(40, 40, 70));
-        for (int dx = -1; dx <= 1; ++dx)
-            for (int dy = -1; dy <= 1; ++dy)
-                if (dx || dy)
-                    p.drawText(rect().translated(dx, dy), flags, text());
-        p.setPen(Qt::white);
-        p.drawText(rect(), flags, text());
+        ui::drawEdgedText(p, rect(), flags, text(), {Qt::white, QColor(40, 40, 70)});
     }
 };
 
