@@ -214,6 +214,7 @@ private:
     void followWindowZoom();
     void saveZoom();
     void keepQuizBoxInside();
+    void layoutTopBar(int width);
     void fitInsideScreen();
     QSize availableOuterTw() const;
     // The window's outer size in twips as the designed layout sees it at the zoom in force.

@@ -89,6 +89,7 @@ void Form1::LayoutWindow()
     QRect exit = ui::designedRect(Command1);
     exit.moveLeft(width - 900);
     place(Command1, exit);
+    layoutTopBar(width);
 
     const layout::RightColumn c = layout::rightColumn(width, height);
     place(Text2, c.Text2);
@@ -98,6 +99,68 @@ void Form1::LayoutWindow()
     imgQuiz->setGeometry(QRect(QPoint(0, 0), Frame2->size()));
     keepQuizBoxInside();
     Frame2->raise();
+}
+
+void Form1::layoutTopBar(int width)
+{
+    // The counters keep their designed places and font wherever their longest texts fit there.
+    // In a narrower window they close up from the left, each as wide as its longest text, so
+    // nothing runs into its neighbour or under Exit; a narrower cut of the font comes in only
+    // where even that is too wide.
+    struct Counter {
+        QLabel* label;
+        const char* longest;  // what the label may come to show
+    };
+    const Counter row[] = {{Label7, ""}, {lblTurnsLeft, "12"}, {Label1, ""}, {lblmin, "10"}, {Label2, ""},
+                           {lblsec, "59"}, {Label3, ""}, {Label4, ""}, {lblScore, "29999"}, {Label5, ""},
+                           {lblBonus, "29999"}};
+    static constexpr int designedLefts[] = {3315, 4410, 4755, 5835, 6075, 6555, 6915, 7395, 8085, 8670, 9510};
+    static constexpr int designedWidths[] = {1095, 345, 1065, 255, 495, 315, 420, 645, 810, 780, 825};
+    const int gap = 60;
+    const int right = width - 900 - gap;  // Exit's left, less a gap
+    auto needTw = [&](const Counter& c, const QFont& font) {
+        const QFontMetrics fm(ui::zoomedFont(font, m_zoom));
+        const int pixels = std::max(fm.horizontalAdvance(c.label->text()), fm.horizontalAdvance(QString::fromLatin1(c.longest)));
+        return int(std::ceil(ui::twips(pixels) / m_zoom));
+    };
+    const QFont designedFont = ui::gameFont();
+    bool designedFits = designedLefts[10] + designedWidths[10] <= right;
+    for (int i = 0; i < 11 && designedFits; ++i) {
+        const int end = i + 1 < 11 ? designedLefts[i + 1] : designedLefts[i] + designedWidths[i];
+        designedFits = designedLefts[i] + needTw(row[i], designedFont) <= end;
+    }
+    QFont font = designedFont;
+    if (!designedFits) {
+        // The narrow cut, then smaller sizes, until the closed-up row fits.
+        auto rowWidth = [&](const QFont& f) {
+            int total = 0;
+            for (const Counter& c : row)
+                total += needTw(c, f) + gap;
+            return total;
+        };
+        if (rowWidth(font) > right - designedLefts[0]) {
+            font.setFamily(QStringLiteral("Liberation Sans Narrow"));
+            while (rowWidth(font) > right - designedLefts[0] && font.pixelSize() > 9)
+                font.setPixelSize(font.pixelSize() - 1);
+        }
+    }
+    int x = designedLefts[0];
+    for (int i = 0; i < 11; ++i) {
+        QLabel* label = row[i].label;
+        ui::setDesignedFont(label, font, m_zoom);
+        QRect tw = ui::designedRect(label);
+        if (designedFits) {
+            tw.moveLeft(designedLefts[i]);
+            tw.setWidth(designedWidths[i]);
+        } else {
+            const int need = needTw(row[i], font);
+            tw.moveLeft(x);
+            tw.setWidth(need + gap / 2);
+            x += need + gap;
+        }
+        ui::setDesignedRect(label, tw);
+        label->setGeometry(ui::rectZoomed(tw, m_zoom));
+    }
 }
 
 void Form1::setQuizPicture(const QPixmap& picture)

@@ -22,6 +22,17 @@ QFont gameFont(double pointSize, bool bold)
     return font;
 }
 
+QFont fontToFit(const QFont& designed, const QString& text, int width)
+{
+    QFont font = designed;
+    auto fits = [&] { return QFontMetrics(font).horizontalAdvance(text) <= width; };
+    for (int stretch = 100; stretch >= 75 && !fits(); stretch -= 5)
+        font.setStretch(stretch);
+    while (!fits() && font.pixelSize() > 9)
+        font.setPixelSize(font.pixelSize() - 1);
+    return font;
+}
+
 QLabel* plainLabel(QLabel* label, const QFont& font)
 {
     label->setFont(font);
@@ -198,7 +209,8 @@ void CaptionLabel::paintEvent(QPaintEvent* event)
     p.setFont(font());
     const QRect r = contentsRect();
     const int flags = int(alignment()) | (wordWrap() ? int(Qt::TextWordWrap) : 0);
-    const QRect under = p.fontMetrics().boundingRect(r, flags, text()).translated(mapTo(m_backdrop, QPoint()));
+    const QRect under = p.fontMetrics().boundingRect(r, flags, text())
+                            .translated(mapTo(window(), QPoint()) - m_backdrop->mapTo(window(), QPoint()));
     drawEdgedText(p, r, flags, text(), inkOver(brightnessUnder(m_backdrop->picture(), m_backdrop->size(), under)));
 }
 

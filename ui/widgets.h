@@ -185,6 +185,10 @@ void returnFocusTo(QWidget* window);
 // The bold sans-serif of the game's texts, at a point size.
 QFont gameFont(double pointSize = 9.75, bool bold = true);
 
+// The font that `text` needs to fit in `width` pixels: `designed` where it fits already, else
+// narrowed (down to three quarters of its width), then smaller (down to 9 pixels).
+QFont fontToFit(const QFont& designed, const QString& text, int width);
+
 // Dresses a caption of the windows: transparent over their pictures, in the font, and always
 // plain text, so a name or a path from a file can never render as markup. Returns the label.
 QLabel* plainLabel(QLabel* label, const QFont& font);

@@ -71,6 +71,12 @@ void rememberDesignedFont(QWidget* control)
         control->setProperty(kDesignedFont, control->font());
 }
 
+void setDesignedFont(QWidget* control, const QFont& font, double zoom)
+{
+    control->setProperty(kDesignedFont, font);
+    control->setFont(zoomedFont(font, zoom));
+}
+
 QFont zoomedFont(const QFont& font, double zoom)
 {
     QFont f = font;

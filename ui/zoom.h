@@ -36,6 +36,8 @@ QRect designedRect(const QWidget* control);
 void setDesignedRect(QWidget* control, const QRect& twips);
 // Remembers the control's current font as its designed font (done by placeDesigned).
 void rememberDesignedFont(QWidget* control);
+// Makes `font` the control's designed font and puts it on at `zoom`.
+void setDesignedFont(QWidget* control, const QFont& font, double zoom);
 // The font a control designed in `font` wears at `zoom`.
 QFont zoomedFont(const QFont& font, double zoom);
 // Places every descendant of `root` that has a designed rectangle, and sizes every designed

@@ -64,6 +64,18 @@ int main(int argc, char* argv[])
                 break;
             }
     };
+    // Maximised at 1920 x 1080 with the zoom following the window: each pass lays it all out
+    // anew, as a resize by the player does.
+    steps.relayout = [&] {
+        if (!form.fitToWindow())
+            form.mnuFitToWindow_Click();
+        form.resize(1920, form.height() == 1080 ? 1079 : 1080);
+    };
+    // The zoomed window is larger than a small screen: the zoom is put on as Fit to Window
+    // would at that size.
+    steps.zoom300 = [&] {
+        form.resize(QSize(2376, 1662 + form.menuBar->height()));
+    };
     steps.click = [&] {
         QTest::mouseClick(form.Picture1, Qt::LeftButton, {}, form.Picture1->rect().center());
     };

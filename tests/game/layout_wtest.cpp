@@ -98,20 +98,37 @@ TEST_F(LayoutWindow, ArrowButtonsMoveTheBoxWithinTheirLimits)
         form->cmdMove[2]->click();
     EXPECT_EQ(form->quizBoxTw(), QPoint(50, 2000));
 
-    // Down and right go while the box's far edge is inside the window's outer size.
-    form->setQuizBoxTw(QPoint(5000, 5700));
-    form->cmdMove[1]->click();
-    form->cmdMove[1]->click();
-    form->cmdMove[3]->click();
-    form->cmdMove[3]->click();
-    EXPECT_EQ(form->quizBoxTw(), QPoint(5200, 5900));
+    // Down and right stop with the box and its answers wholly inside the client area
+    // (11880 x 8310 at this size).
+    form->setQuizBoxTw(QPoint(4700, 4900));
+    for (int i = 0; i < 3; ++i) {
+        form->cmdMove[1]->click();
+        form->cmdMove[3]->click();
+    }
+    EXPECT_EQ(form->quizBoxTw(), QPoint(11880 - 6915, 8310 - 3165));
 
     // The limits use the window's size as it is now.
     resizeTo(18000, 12000);
     form->cmdMove[1]->click();
     form->cmdMove[3]->click();
-    EXPECT_EQ(form->quizBoxTw(), QPoint(5400, 6100));
-    EXPECT_EQ(form->Frame2->pos(), QPoint(ui::px(5400), ui::px(6100)));
+    EXPECT_EQ(form->quizBoxTw(), QPoint(5165, 5345));
+    EXPECT_EQ(form->Frame2->pos(), QPoint(ui::px(5165), ui::px(5345)));
+}
+
+TEST_F(LayoutWindow, TheQuestionBoxIsKeptInsideTheClientArea)
+{
+    // At the minimum size the designed place would put the last answers below the window.
+    resizeTo(9600, 7200);
+    const QRect client = form->client->rect();
+    EXPECT_TRUE(client.contains(form->Frame2->geometry())) << form->Frame2->y();
+    // A drop past the edge, and a place from the settings file, are brought inside.
+    form->Form_DragDrop(form->Frame2, 20000, -500);
+    EXPECT_TRUE(client.contains(form->Frame2->geometry()));
+    EXPECT_EQ(form->quizBoxTw().y(), 0);
+    // Zoomed, the box is larger and is still kept inside.
+    resizeTo(18000, 12000);
+    ASSERT_TRUE(form->setZoomStep(150));
+    EXPECT_TRUE(form->client->rect().contains(form->Frame2->geometry()));
 }
 
 TEST_F(LayoutWindow, ADropMovesTheDroppedControl)
