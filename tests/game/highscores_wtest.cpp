@@ -134,16 +134,17 @@ TEST_F(HighScoreTest, TheWindowShowsTheScoreWithoutTheFileSpaces)
 
 TEST_F(HighScoreTest, TheEntryJustMadeIsMarkedWhereverItLands)
 {
-    startWith(scoreFile({{"Ann", " 900 "}, {"Bob", " 0 "}}));
+    startWith(scoreFile({{"Ann", " 900 "}, {"Bob", " 500 "}}));
     script.inputs = {QStringLiteral("Cy")};
     finish(700, 6);
     Form6* window = form->existingForm6();
     ASSERT_NE(window, nullptr);
     EXPECT_EQ(window->lblHighScores[1]->text(), QStringLiteral("Cy"));
     EXPECT_EQ(window->markedEntry(), 1);
-    // A real score of nought, with its name, still shows its number; the scores command marks
+    // The rows below keep their numbers, the blank ones stay blank; the scores command marks
     // nothing.
-    EXPECT_EQ(window->lblScores[2]->text(), QStringLiteral("0"));
+    EXPECT_EQ(window->lblScores[2]->text(), QStringLiteral("500"));
+    EXPECT_EQ(window->lblScores[3]->text(), QString());
     form->mnuScores_Click();
     EXPECT_EQ(window->markedEntry(), -1);
 }

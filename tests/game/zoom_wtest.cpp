@@ -72,11 +72,14 @@ TEST_F(Zoom, KeysStepTheWholeWindowAndItsSizeAndTheStepIsKept)
 
 TEST_F(Zoom, AStepTheScreenHasNoRoomForIsNotTaken)
 {
-    // 300 % of the designed client area is 2376 pixels wide: more than a full-HD screen.
-    EXPECT_FALSE(form->setZoomStep(300));
+    // 200 % of the designed client area is 1108 pixels high: more than a full-HD screen has.
+    EXPECT_FALSE(form->setZoomStep(200));
     EXPECT_EQ(form->zoomPercent(), 100);
-    EXPECT_TRUE(form->setZoomStep(200));
-    EXPECT_EQ(form->zoomPercent(), 200);
+    EXPECT_TRUE(form->setZoomStep(175));
+    EXPECT_EQ(form->zoomPercent(), 175);
+    // Ctrl+Plus from there finds no room either.
+    form->zoomIn();
+    EXPECT_EQ(form->zoomPercent(), 175);
 }
 
 TEST_F(Zoom, FitToWindowFollowsTheWindowAndIsRemembered)
