@@ -9,7 +9,9 @@
 #include "ui/widgets.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QDir>
+#include <QMenuBar>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -28,6 +30,8 @@ public:
     double timeOfDay() override { return m_real.timeOfDay(); }
     float random() override { return m_real.random(); }
     void processEvents() override { m_real.processEvents(); }
+    QDateTime currentDateTime() override { return m_real.currentDateTime(); }
+    void sleep(int milliseconds) override { m_real.sleep(milliseconds); }
 
 private:
     ui::RealPlatform m_real;
