@@ -180,6 +180,7 @@ void Form1::buildMenus()
     files->addSeparator();
     mnuQuiz = files->addAction(QStringLiteral("New &Questions"), this, &Form1::mnuQuiz_Click);
     mnuTreasures = files->addAction(QStringLiteral("New &Symbols"), this, &Form1::mnuTreasures_Click);
+    mnuEditQuestions = files->addAction(tr("E&dit Questions"), this, &Form1::mnuEditQuestions_Click);
     files->addSeparator();
     mnuExit = files->addAction(QStringLiteral("E&xit"), this, &Form1::mnuExit_Click);
 
@@ -220,9 +221,13 @@ void Form1::resizeEvent(QResizeEvent* event)
 
 void Form1::closeEvent(QCloseEvent* event)
 {
-    // Closing the main window from its frame is the same orderly way out as Exit.
-    event->accept();
+    // Closing the main window from its frame is the same orderly way out as Exit, and stays
+    // open when the question editor's unsaved changes keep it.
     ShutDown();
+    if (shutDownRequested)
+        event->accept();
+    else
+        event->ignore();
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event)
