@@ -5,6 +5,7 @@
 #include "symbols/form3.h"
 #include "ui/twips.h"
 #include "ui/typeface.h"
+#include "ui/zoom.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -12,6 +13,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <cmath>
 
 using ui::rectTw;
 
@@ -45,8 +47,9 @@ namespace {
 
 QLabel* makeLabel(QWidget* parent, const QString& caption, QRect geometry)
 {
-    QLabel* label = ui::plainLabel(new QLabel(caption, parent), ui::gameFont());
-    label->setGeometry(geometry);
+    auto* label = new ui::CaptionLabel(caption, parent);
+    ui::plainLabel(label, ui::gameFont());
+    ui::placeDesigned(label, geometry);
     return label;
 }
 
@@ -63,35 +66,39 @@ void Form1::buildControls()
 
     // The top bar.
     Frame1 = new QFrame(client);
-    Frame1->setGeometry(rectTw(0, -30, 11985, 450));
+    ui::placeDesigned(Frame1, QRect(0, -30, 11985, 450));
     imgBar = new ui::PictureImage(Frame1);
-    imgBar->setGeometry(rectTw(0, 0, 720, 240));
-    lblMessage = makeLabel(Frame1, QStringLiteral("Select the best answer."), rectTw(120, 120, 3000, 285));
+    ui::placeDesigned(imgBar, QRect(0, 0, 720, 240));
+    lblMessage = makeLabel(Frame1, QStringLiteral("Select the best answer."), QRect(120, 120, 3000, 285));
     btnBegin = new ui::PictureButton(QStringLiteral("&BEGIN NEW GAME"), Frame1);
-    btnBegin->setGeometry(rectTw(0, 90, 3300, 345));
-    Label7 = makeLabel(Frame1, QStringLiteral("Turns Left:"), rectTw(3315, 120, 1095, 255));
-    lblTurnsLeft = makeLabel(Frame1, QStringLiteral("0"), rectTw(4410, 120, 345, 255));
-    Label1 = makeLabel(Frame1, QStringLiteral("Time Left:"), rectTw(4755, 120, 1065, 255));
-    lblmin = makeLabel(Frame1, QStringLiteral("0"), rectTw(5835, 120, 255, 255));
-    Label2 = makeLabel(Frame1, QStringLiteral("min."), rectTw(6075, 120, 495, 255));
-    lblsec = makeLabel(Frame1, QStringLiteral("0"), rectTw(6555, 120, 315, 255));
-    Label3 = makeLabel(Frame1, QStringLiteral("sec."), rectTw(6915, 120, 420, 255));
-    Label4 = makeLabel(Frame1, QStringLiteral("Score:"), rectTw(7395, 120, 645, 255));
-    lblScore = makeLabel(Frame1, QStringLiteral("0"), rectTw(8085, 120, 810, 255));
-    Label5 = makeLabel(Frame1, QStringLiteral("Bonus:"), rectTw(8670, 120, 780, 255));
-    lblBonus = makeLabel(Frame1, QStringLiteral("0"), rectTw(9510, 120, 825, 255));
+    ui::placeDesigned(btnBegin, QRect(0, 90, 3300, 345));
+    Label7 = makeLabel(Frame1, QStringLiteral("Turns Left:"), QRect(3315, 120, 1095, 255));
+    lblTurnsLeft = makeLabel(Frame1, QStringLiteral("0"), QRect(4410, 120, 345, 255));
+    Label1 = makeLabel(Frame1, QStringLiteral("Time Left:"), QRect(4755, 120, 1065, 255));
+    lblmin = makeLabel(Frame1, QStringLiteral("0"), QRect(5835, 120, 255, 255));
+    Label2 = makeLabel(Frame1, QStringLiteral("min."), QRect(6075, 120, 495, 255));
+    lblsec = makeLabel(Frame1, QStringLiteral("0"), QRect(6555, 120, 315, 255));
+    Label3 = makeLabel(Frame1, QStringLiteral("sec."), QRect(6915, 120, 420, 255));
+    Label4 = makeLabel(Frame1, QStringLiteral("Score:"), QRect(7395, 120, 645, 255));
+    lblScore = makeLabel(Frame1, QStringLiteral("0"), QRect(8085, 120, 810, 255));
+    Label5 = makeLabel(Frame1, QStringLiteral("Bonus:"), QRect(8670, 120, 780, 255));
+    lblBonus = makeLabel(Frame1, QStringLiteral("0"), QRect(9510, 120, 825, 255));
     Command1 = new ui::PictureButton(QStringLiteral("E&xit"), Frame1);
     Command1->setFont(ui::gameFont(12));
-    Command1->setGeometry(rectTw(10965, 105, 855, 330));
+    ui::placeDesigned(Command1, QRect(10965, 105, 855, 330));
+    for (QLabel* caption : {lblMessage, Label7, lblTurnsLeft, Label1, lblmin, Label2, lblsec, Label3, Label4, lblScore,
+                            Label5, lblBonus})
+        static_cast<ui::CaptionLabel*>(caption)->setBackdrop(imgBar);
 
     // The map.
     Picture1 = new ui::MapPicture(client);
-    Picture1->setGeometry(rectTw(-30, 390, 6255, 4695));
+    ui::placeDesigned(Picture1, QRect(-30, 390, 6255, 4695));
     Picture1->setPicture(QImage(QStringLiteral(":/map.bmp")));
+    Picture1->setMasterFile(QStringLiteral(":/map-master.png"));
 
     // The question box.
     Frame2 = new QFrame(client);
-    Frame2->setGeometry(rectTw(90, 5100, 6915, 3165));
+    ui::placeDesigned(Frame2, QRect(90, 5100, 6915, 3165));
     Frame2->setFrameShape(QFrame::Box);
     Frame2->installEventFilter(this);
     imgQuiz = new ui::PictureImage(Frame2);
@@ -100,12 +107,13 @@ void Form1::buildControls()
     lblQuestion->setFont(ui::gameFont());
     lblQuestion->setWordWrap(true);
     lblQuestion->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lblQuestion->setGeometry(rectTw(240, 180, 6375, 675));
+    ui::placeDesigned(lblQuestion, QRect(240, 180, 6375, 675));
     lblQuestion->setAttribute(Qt::WA_TransparentForMouseEvents);
+    lblQuestion->setBackdrop(imgQuiz);
     static constexpr int answerTops[] = {840, 1320, 1800, 2280};
     for (int i = 1; i <= 4; ++i) {
         btnAnswer[i] = new ui::PictureButton(QStringLiteral("Answer %1").arg(i), Frame2);
-        btnAnswer[i]->setGeometry(rectTw(240, answerTops[i - 1], 6375, 495));
+        ui::placeDesigned(btnAnswer[i], QRect(240, answerTops[i - 1], 6375, 495));
         connect(btnAnswer[i], &QPushButton::clicked, this, [this, i] { btnAnswer_Click(i); });
     }
     static constexpr struct { int l, t, w, h; Qt::ArrowType arrow; const char* name; } moves[] = {
@@ -119,7 +127,7 @@ void Form1::buildControls()
         cmdMove[i]->setArrow(moves[i].arrow);
         cmdMove[i]->setToolTip(QString::fromLatin1(moves[i].name));
         cmdMove[i]->setAccessibleName(QString::fromLatin1(moves[i].name));
-        cmdMove[i]->setGeometry(rectTw(moves[i].l, moves[i].t, moves[i].w, moves[i].h));
+        ui::placeDesigned(cmdMove[i], QRect(moves[i].l, moves[i].t, moves[i].w, moves[i].h));
         cmdMove[i]->setFocusPolicy(Qt::NoFocus);
         connect(cmdMove[i], &QPushButton::clicked, this, [this, i] { cmdMove_Click(i); });
     }
@@ -136,14 +144,14 @@ void Form1::buildControls()
     Text2 = new QPlainTextEdit(client);
     Text2->setReadOnly(true);
     Text2->setFont(ui::gameFont());
-    Text2->setGeometry(rectTw(7080, 4560, 4575, 765));
+    ui::placeDesigned(Text2, QRect(7080, 4560, 4575, 765));
     Text2->hide();
     CrestImage = new ui::PictureImage(client);
     CrestImage->setStretch(false);
-    CrestImage->setGeometry(rectTw(8160, 5400, 2895, 2775));
+    ui::placeDesigned(CrestImage, QRect(8160, 5400, 2895, 2775));
     CrestImage->hide();
     Image1 = new ui::PictureImage(client);
-    Image1->setGeometry(rectTw(7200, 5400, 480, 480));
+    ui::placeDesigned(Image1, QRect(7200, 5400, 480, 480));
     Image1->setPicture(QPixmap(QStringLiteral(":/pointer.ico")));
     // Only its picture is used, as the map's pointer.
     Image1->hide();
@@ -182,6 +190,8 @@ void Form1::buildMenus()
     mnuNewPictures = options->addAction(QStringLiteral("&Add New Symbols"), this, &Form1::mnuNewPictures_Click);
     options->addSeparator();
     mnuSaveOptions = options->addAction(QStringLiteral("&Save Options"), this, &Form1::mnuSaveOptions_Click);
+    options->addSeparator();
+    buildZoomActions(options);
 
     mnuScores = menuBar->addAction(QStringLiteral("High &Scores"), this, &Form1::mnuScores_Click);
 
@@ -270,5 +280,6 @@ void Form1::dropEvent(QDropEvent* event)
         return;
     const QPoint at = client->mapFrom(this, event->position().toPoint());
     event->acceptProposedAction();
-    Form_DragDrop(source, ui::twips(at.x()), ui::twips(at.y()));
+    // In designed twips, whatever the zoom.
+    Form_DragDrop(source, int(std::lround(ui::twips(at.x()) / m_zoom)), int(std::lround(ui::twips(at.y()) / m_zoom)));
 }

@@ -24,6 +24,7 @@ struct FileReport;
 
 class QMenuBar;
 class QAction;
+class QMenu;
 class Form5;
 class frmAbout;
 class HelpWindow;
@@ -97,6 +98,21 @@ public:
     void setQuizBoxTw(QPoint topLeft);
     // Gives the question box and every control that wears it a new quiz picture.
     void setQuizPicture(const QPixmap& picture);
+
+    // Zoom (form1_zoom.cpp): the whole client area at 100 to 300 %, in steps, or following the
+    // window's size ("Fit to Window"). Lengths are the designed twips times the zoom.
+    double zoom() const { return m_zoom; }
+    int zoomPercent() const;
+    bool fitToWindow() const { return m_fitToWindow; }
+    void zoomIn();
+    void zoomOut();
+    void zoomReset();
+    // Takes a zoom step and resizes the window to it; false (and nothing done) where the
+    // screen has no room for it.
+    bool setZoomStep(int percent);
+    void mnuFitToWindow_Click();
+    // The personal zoom saved by the last run.
+    void restoreZoom();
 
     // Settings file (config/form1_settings.cpp).
     void ReadSettingsFile();
@@ -192,6 +208,7 @@ public:
     QAction* mnuGameLength = nullptr;
     QAction* mnuNewPictures = nullptr;
     QAction* mnuSaveOptions = nullptr;
+    QAction* mnuFitToWindow = nullptr;
     QAction* mnuScores = nullptr;
     QAction* mnuAbout = nullptr;
     QAction* mnuValdraHelp = nullptr;
@@ -223,6 +240,18 @@ private:
     void buildControls();
     void buildMenus();
     QSize innerChrome() const;
+    QSize clientSize() const;
+    // Zoom (form1_zoom.cpp).
+    void buildZoomActions(QMenu* options);
+    void applyZoom(double zoom);
+    void followWindowZoom();
+    void saveZoom();
+    void keepQuizBoxInside();
+    void layoutTopBar(int width);
+    void fitInsideScreen();
+    QSize availableOuterTw() const;
+    // The window's outer size in twips as the designed layout sees it at the zoom in force.
+    QSize designedOuterTw() const;
 
     QPointer<Form3> m_form3;
     QPointer<Form6> m_form6;
@@ -252,6 +281,9 @@ private:
     void applyPendingOuterSize();
     QPoint m_dragStart;
     bool m_inLayout = false;
+    double m_zoom = 1.0;
+    bool m_fitToWindow = false;
+    bool m_shownOnce = false;
 
     friend class Form1TestAccess;
 };

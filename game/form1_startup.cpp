@@ -23,6 +23,7 @@ void Form1::Form_Load()
     ReadHighScores();
     m_form3->Form_Load();
     Timer1->setInterval(1000);
+    restoreZoom();
 }
 
 void Form1::ShutDown()

@@ -14,12 +14,21 @@ public:
 
     void Form_Load();
     void Command1_Click();
+    // Marks the row of the entry just made (-1: none).
+    void markEntry(int k);
+    int markedEntry() const { return m_marked; }
 
     ui::PictureImage* imgBackGround = nullptr;
     std::array<QLabel*, 15> lblHighScores{};
     std::array<QLabel*, 15> lblScores{};
+    // The ranks 1 to 15 before the rows.
+    std::array<QLabel*, 15> lblRanks{};
     ui::PictureButton* Command1 = nullptr;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+
+private:
+    QWidget* m_mark = nullptr;
+    int m_marked = -1;
 };

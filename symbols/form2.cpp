@@ -66,13 +66,7 @@ protected:
         QPainter p(this);
         p.setFont(font());
         const int flags = int(alignment()) | (wordWrap() ? Qt::TextWordWrap : 0);
-        p.setPen(QColor(40, 40, 70));
-        for (int dx = -1; dx <= 1; ++dx)
-            for (int dy = -1; dy <= 1; ++dy)
-                if (dx || dy)
-                    p.drawText(rect().translated(dx, dy), flags, text());
-        p.setPen(Qt::white);
-        p.drawText(rect(), flags, text());
+        ui::drawEdgedText(p, rect(), flags, text(), {Qt::white, QColor(40, 40, 70)});
     }
 };
 
@@ -119,7 +113,8 @@ Form2::Form2(QWidget* parent) : QWidget(parent)
     client->setGeometry(0, menuHeight, clientSize.width(), clientSize.height());
 
     imgBackGround = new ui::PictureImage(client);
-    Label2 = makeLabel(client, QStringLiteral("  PICTURE LOCATOR"), rectTw(360, 240, 4095, 375), 18, true);
+    // A little taller than designed: the large capitals need their full line.
+    Label2 = makeLabel(client, QStringLiteral("  PICTURE LOCATOR"), rectTw(360, 225, 4095, 420), 18, true);
     Drive1 = new ui::DriveList(client);
     Drive1->setGeometry(rectTw(120, 840, 1575, 315));
     Dir1 = new ui::DirList(client);
@@ -166,10 +161,8 @@ Form2::Form2(QWidget* parent) : QWidget(parent)
     List1 = new QListWidget(client);
     List1->setFont(ui::gameFont(8.25, false));
     List1->setGeometry(rectTw(7200, 960, 3135, 2595));
-    // A long path is shortened in the middle (its tooltip holds it whole), so the region and
-    // the file name both stay in sight.
-    List1->setTextElideMode(Qt::ElideMiddle);
-    List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // A long path wraps, so the region and the file name both stay in sight.
+    ui::wrapLongEntries(List1);
     Label4 = makeLabel(client, QStringLiteral("Total Files:"), rectTw(7920, 3720, 1335, 255), 9.75, false);
     txtFileTotal = new QLineEdit(client);
     txtFileTotal->setFont(ui::gameFont(9.75, true));

@@ -61,7 +61,7 @@ TEST_F(StartUp, TheMenuBarCarriesEveryCommandWithItsAccessKeys)
     const QStringList expected = {
         "&Files", "  &Begin New Game", "  &End Game", "-", "  New &Questions", "  New &Symbols", "  E&dit Questions", "-",
         "  E&xit",
-        "&Options", "  &Game Options", "-", "  &Add New Symbols", "-", "  &Save Options",
+        "&Options", "  &Game Options", "-", "  &Add New Symbols", "-", "  &Save Options", "-", "  Fit to &Window",
         "High &Scores",
         "&Help", "  &About", "-", "  &Help",
     };

@@ -87,7 +87,7 @@ TEST_F(Chooser, AClickedQuestionFileIsLoadedWithItsOwnHighScoreList)
     EXPECT_TRUE(QFile::exists(folder.file(QStringLiteral("Birds.scr"))));
     EXPECT_EQ(HighScoreValues[0], 0);
     EXPECT_EQ(form->existingForm6()->windowTitle(), QStringLiteral("Quillora--Birds.scr"));
-    EXPECT_EQ(form->existingForm6()->lblScores[0]->text(), QStringLiteral("0"));
+    EXPECT_EQ(form->existingForm6()->lblScores[0]->text(), QString());
     EXPECT_EQ(folder.read(QStringLiteral("Valdra.scr")), QByteArray("Old\r\n 900 \r\n"));
 }
 
