@@ -30,6 +30,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent)
     setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
     buildMenus();
     buildControls();
+    nameControls();
     m_form3 = new Form3;
 }
 
@@ -181,6 +182,8 @@ void Form1::buildMenus()
     mnuNewPictures = options->addAction(QStringLiteral("&Add New Symbols"), this, &Form1::mnuNewPictures_Click);
     options->addSeparator();
     mnuSaveOptions = options->addAction(QStringLiteral("&Save Options"), this, &Form1::mnuSaveOptions_Click);
+    options->addSeparator();
+    mnuExplore = options->addAction(tr("E&xplore the Map"), this, &Form1::mnuExplore_Click);
 
     mnuScores = menuBar->addAction(QStringLiteral("High &Scores"), this, &Form1::mnuScores_Click);
 

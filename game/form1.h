@@ -22,6 +22,9 @@ class QAction;
 class Form5;
 class frmAbout;
 class HelpWindow;
+namespace explore {
+class ExploreWindow;
+}
 
 class Form1 : public QWidget {
     Q_OBJECT
@@ -117,6 +120,17 @@ public:
     frmAbout* existingAbout() const;
     HelpWindow* existingHelp() const;
 
+    // What a screen reader says of the window (game/form1_access.cpp): the counters read with
+    // their captions, the map with what it waits for, and the changes a player sees at once.
+    void nameControls();
+    void nameCounters();
+    void nameMap();
+    void announceQuestion();
+
+    // Explore the Map (explore/form1_explore.cpp).
+    void mnuExplore_Click();
+    explore::ExploreWindow* existingExplore() const;
+
     // The picture store and the high-score window (created on demand).
     Form3* form3() const { return m_form3; }
     Form6* form6();
@@ -166,6 +180,7 @@ public:
     QAction* mnuGameLength = nullptr;
     QAction* mnuNewPictures = nullptr;
     QAction* mnuSaveOptions = nullptr;
+    QAction* mnuExplore = nullptr;
     QAction* mnuScores = nullptr;
     QAction* mnuAbout = nullptr;
     QAction* mnuValdraHelp = nullptr;
@@ -196,6 +211,7 @@ private:
     QPointer<Form5> m_form5;
     QPointer<frmAbout> m_frmAbout;
     QPointer<HelpWindow> m_helpWindow;
+    QPointer<explore::ExploreWindow> m_explore;
     QPointer<Form4> m_form4;
     QPointer<form7> m_form7;
     // Counts games, so a handler that waited on a modal box can tell that its game is over.
@@ -213,6 +229,10 @@ private:
     QSize m_pendingOuterTw;
     QPoint m_dragStart;
     bool m_inLayout = false;
+    // The region under the keyboard's pointer on the map, as last said (-1: none).
+    int m_mapPointerRegion = -1;
+    // The game's last minute has been announced.
+    bool m_minuteAnnounced = false;
 
     friend class Form1TestAccess;
 };

@@ -140,6 +140,7 @@ QString driveOf(const QString& path, const QStringList& drives)
 
 DriveList::DriveList(QWidget* parent) : QComboBox(parent)
 {
+    setAccessibleName(tr("Drive"));
     fill(driveOf(QDir::currentPath(), availableDrives()));
     m_last = drive();
     connect(this, &QComboBox::currentIndexChanged, this, [this] {
@@ -203,6 +204,8 @@ void DriveList::showPopup()
 DirList::DirList(QWidget* parent) : QListWidget(parent)
 {
     setItemDelegate(new IndentDelegate(this));
+    setAccessibleName(tr("Folders"));
+    setAccessibleDescription(tr("Enter opens the folder under the cursor."));
     setUniformItemSizes(true);
     // Long names are cut short (the tooltip holds the whole path) rather than scrolled sideways.
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -296,6 +299,7 @@ FileList::FileList(QWidget* parent) : QListWidget(parent), m_path(QDir::currentP
     setUniformItemSizes(true);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setTextElideMode(Qt::ElideMiddle);
+    setAccessibleName(tr("Files"));
     connect(this, &QListWidget::itemSelectionChanged, this, [this] {
         if (!fileName().isEmpty())
             emit fileClicked();
