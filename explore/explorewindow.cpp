@@ -85,7 +85,7 @@ const QImage& ExploreMap::overlay(int region, bool selected)
 {
     QImage& cached = selected ? m_selectOverlays[region] : m_hoverOverlays[region];
     if (cached.isNull())
-        cached = selected ? m_map.highlight(region, QColor(200, 0, 0), QColor(255, 255, 255, 90))
+        cached = selected ? m_map.highlight(region, QColor(200, 0, 0), QColor(255, 255, 255, 110))
                           : m_map.highlight(region, QColor(0, 0, 0), QColor(255, 255, 255, 60));
     return cached;
 }
@@ -95,7 +95,6 @@ void ExploreMap::paintEvent(QPaintEvent*)
     QPainter p(this);
     p.setRenderHint(QPainter::SmoothPixmapTransform, false);
     const QRect r = pictureRect();
-    p.fillRect(rect(), QColor(102, 102, 255));
     p.drawImage(r, m_map.picture());
     if (m_selected >= 0)
         p.drawImage(r, overlay(m_selected, true));
@@ -103,7 +102,7 @@ void ExploreMap::paintEvent(QPaintEvent*)
         p.drawImage(r, overlay(m_hovered, false));
     if (hasFocus() && ui::keyboardInUse(this)) {
         p.setPen(QPen(QColor(0, 40, 120), 2));
-        p.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+        p.drawRect(QRectF(r).adjusted(-1, -1, 1, 1));
     }
     if (m_hovered < 0)
         return;

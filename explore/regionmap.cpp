@@ -70,8 +70,11 @@ QImage RegionMap::highlight(int region, QColor edge, QColor fill) const
         for (int x = 0; x < m_picture.width(); ++x) {
             if (regionAt(QPoint(x, y)) != region)
                 continue;
-            const bool inner = regionAt(QPoint(x + 1, y)) == region && regionAt(QPoint(x - 1, y)) == region
-                && regionAt(QPoint(x, y + 1)) == region && regionAt(QPoint(x, y - 1)) == region;
+            // Two pixels wide, so the outline still reads on a small map.
+            bool inner = true;
+            for (int d = 1; d <= 2 && inner; ++d)
+                inner = regionAt(QPoint(x + d, y)) == region && regionAt(QPoint(x - d, y)) == region
+                    && regionAt(QPoint(x, y + d)) == region && regionAt(QPoint(x, y - d)) == region;
             overlay.setPixel(x, y, inner ? fillP : edgeP);
         }
     return overlay;

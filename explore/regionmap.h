@@ -18,8 +18,8 @@ public:
     // The region at pixel `p` of the picture, or -1 for sea, borders, land outside the country,
     // the picture's frame and points outside the picture.
     int regionAt(QPoint p) const;
-    // A picture-sized overlay: the region's pixels in `fill`, its edge pixels in `edge`, the rest
-    // transparent.
+    // A picture-sized overlay: the region's pixels in `fill`, its edge (two pixels wide) in
+    // `edge`, the rest transparent.
     QImage highlight(int region, QColor edge, QColor fill) const;
     // A point inside the region, where its name is best shown.
     static QPoint anchor(int region);

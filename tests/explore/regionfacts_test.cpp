@@ -104,6 +104,7 @@ TEST(RegionMap, AFrameInARegionsColourIsNoLand)
     // The outline follows the region's edge and leaves the frame alone.
     const QImage outline = map.highlight(10, Qt::black, Qt::white);
     EXPECT_EQ(outline.pixelColor(30, 130), QColor(Qt::black));
+    EXPECT_EQ(outline.pixelColor(31, 131), QColor(Qt::black));  // two pixels wide
     EXPECT_EQ(outline.pixelColor(39, 141), QColor(Qt::white));
     EXPECT_EQ(outline.pixelColor(0, 141).alpha(), 0);
 }
