@@ -229,7 +229,7 @@ private:
     QSize m_pendingOuterTw;
     QPoint m_dragStart;
     bool m_inLayout = false;
-    // The region under the keyboard's pointer on the map, as last said (-1: none).
+    // The region under the keyboard's pointer on the map, as last said (-1: none, -2: not said).
     int m_mapPointerRegion = -1;
     // The game's last minute has been announced.
     bool m_minuteAnnounced = false;

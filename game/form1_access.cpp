@@ -7,6 +7,17 @@
 
 using namespace modValdra;
 
+namespace {
+
+// The region under the pointer's tip, where a press would read the map, as the press itself does.
+int regionUnderTip(const ui::MapPicture* map)
+{
+    const QPoint p = map->keyPoint();
+    return regions::indexOfColour(RegionColours, map->point(p.x() - 14.0, p.y() + 14.0));
+}
+
+} // namespace
+
 void Form1::nameControls()
 {
     Text2->setAccessibleName(tr("Hint"));
@@ -15,13 +26,11 @@ void Form1::nameControls()
         btnAnswer[i]->setAccessibleDescription(tr("Answer %1 of the question").arg(i));
     Picture1->setAccessibleDescription(tr("While a symbol waits, the arrow keys move the pointer (Shift: "
                                           "ten steps) and Enter places the symbol where it stands."));
-    connect(Picture1, &ui::MapPicture::keyPointMoved, this, [this](QPoint p) {
-        // The pointer's tip, where a press would read the map, as the press itself does.
-        const int region = regions::indexOfColour(RegionColours, Picture1->point(p.x() - 14.0, p.y() + 14.0));
-        if (region != m_mapPointerRegion) {
-            m_mapPointerRegion = region;
+    // Renamed only when the tip crosses into another region, so a screen reader is not made to
+    // read the map again at every step.
+    connect(Picture1, &ui::MapPicture::keyPointMoved, this, [this] {
+        if (regionUnderTip(Picture1) != m_mapPointerRegion)
             nameMap();
-        }
     });
     nameMap();
     nameCounters();
@@ -49,6 +58,8 @@ void Form1::nameMap()
         name += QLatin1Char(' ')
             + (DifficultyLevel == 0 ? tr("Place the symbol of %1.").arg(regions::displayName(TargetName))
                                     : tr("Place the symbol on its province or territory."));
+        // Not said while the keyboard's pointer is not drawn: -2, so its first step says it.
+        m_mapPointerRegion = Picture1->keyPointerShown() ? regionUnderTip(Picture1) : -2;
         if (Picture1->keyPointerShown())
             name += QLatin1Char(' ')
                 + (m_mapPointerRegion >= 0 ? tr("The pointer is over %1.").arg(regions::displayName(m_mapPointerRegion))
