@@ -32,6 +32,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent)
     setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
     buildMenus();
     buildControls();
+    nameControls();
     m_form3 = new Form3;
 }
 
@@ -192,6 +193,7 @@ void Form1::buildMenus()
     mnuSaveOptions = options->addAction(QStringLiteral("&Save Options"), this, &Form1::mnuSaveOptions_Click);
     options->addSeparator();
     buildZoomActions(options);
+    mnuExplore = options->addAction(tr("E&xplore the Map"), this, &Form1::mnuExplore_Click);
 
     mnuScores = menuBar->addAction(QStringLiteral("High &Scores"), this, &Form1::mnuScores_Click);
 

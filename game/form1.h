@@ -31,6 +31,9 @@ class HelpWindow;
 namespace editor {
 class QuestionEditor;
 }
+namespace explore {
+class ExploreWindow;
+}
 
 class Form1 : public QWidget {
     Q_OBJECT
@@ -158,6 +161,17 @@ public:
     frmAbout* existingAbout() const;
     HelpWindow* existingHelp() const;
 
+    // What a screen reader says of the window (game/form1_access.cpp): the counters read with
+    // their captions, the map with what it waits for, and the changes a player sees at once.
+    void nameControls();
+    void nameCounters();
+    void nameMap();
+    void announceQuestion();
+
+    // Explore the Map (explore/form1_explore.cpp).
+    void mnuExplore_Click();
+    explore::ExploreWindow* existingExplore() const;
+
     // The picture store and the high-score window (created on demand).
     Form3* form3() const { return m_form3; }
     Form6* form6();
@@ -209,6 +223,7 @@ public:
     QAction* mnuNewPictures = nullptr;
     QAction* mnuSaveOptions = nullptr;
     QAction* mnuFitToWindow = nullptr;
+    QAction* mnuExplore = nullptr;
     QAction* mnuScores = nullptr;
     QAction* mnuAbout = nullptr;
     QAction* mnuValdraHelp = nullptr;
@@ -258,6 +273,7 @@ private:
     QPointer<Form5> m_form5;
     QPointer<frmAbout> m_frmAbout;
     QPointer<HelpWindow> m_helpWindow;
+    QPointer<explore::ExploreWindow> m_explore;
     QPointer<Form4> m_form4;
     QPointer<form7> m_form7;
     QPointer<editor::QuestionEditor> m_questionEditor;
@@ -284,6 +300,10 @@ private:
     double m_zoom = 1.0;
     bool m_fitToWindow = false;
     bool m_shownOnce = false;
+    // The region under the keyboard's pointer on the map, as last said (-1: none, -2: not said).
+    int m_mapPointerRegion = -1;
+    // The game's last minute has been announced.
+    bool m_minuteAnnounced = false;
 
     friend class Form1TestAccess;
 };

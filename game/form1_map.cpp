@@ -1,6 +1,8 @@
 #include "game/form1.h"
 
+#include "game/regions.h"
 #include "game/state.h"
+#include "ui/announce.h"
 #include "ui/platform.h"
 
 #include <cmath>
@@ -56,12 +58,8 @@ void Form1::Picture1_MouseDown(int, int, float X, float Y)
 
 void Form1::CheckLocation(qint64 colour)
 {
-    QString clicked;
-    for (int i = 0; i < 13; ++i)
-        if (RegionColours[i] == colour) {
-            clicked = QString::fromLatin1(RegionTable[i].name);
-            break;
-        }
+    const int hit = regions::indexOfColour(RegionColours, colour);
+    const QString clicked = hit >= 0 ? QString::fromLatin1(RegionTable[hit].name) : QString();
     Text2->show();
     if (clicked == TargetName) {
         Score += DifficultyLevel == 1 ? 200 : 100;
@@ -69,13 +67,20 @@ void Form1::CheckLocation(qint64 colour)
             ui::PictureImage* slot = Crest[FoundCount];
             slot->setPicture(m_targetPicture);
             slot->setTag(clicked);
+            const QString shown = regions::displayName(clicked);
+            slot->setAccessibleName(SymbolSetChoice == 0 ? tr("Crest of %1").arg(shown)
+                                    : SymbolSetChoice == 13 ? tr("Floral emblem of %1").arg(shown)
+                                                            : tr("%1: %2").arg(CustomSetName, shown));
             slot->show();
         }
         CrestImage->hide();
         ++FoundCount;
         Text2->setPlainText(QStringLiteral("You found ") + TargetName + QStringLiteral("."));
+        ui::announce(this, tr("Found: %1").arg(regions::displayName(TargetName)));
     } else {
         Text2->setPlainText(QStringLiteral("You went to ") + clicked + QStringLiteral(" instead of ") + TargetName);
+        ui::announce(this, hit >= 0 ? tr("You went to %1 instead of %2").arg(regions::displayName(hit), regions::displayName(TargetName))
+                                    : tr("You went to no province or territory instead of %1").arg(regions::displayName(TargetName)));
     }
     NextQuestion();
 }
@@ -95,4 +100,6 @@ void Form1::cancelPendingPlacement()
 {
     AwaitingLocation = 0;
     Picture1->clearPointer();
+    m_mapPointerRegion = -1;
+    nameMap();
 }

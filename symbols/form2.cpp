@@ -176,6 +176,13 @@ Form2::Form2(QWidget* parent) : QWidget(parent)
     cmdLoad = makeButton(client, QStringLiteral("&Load List"), rectTw(9000, 4680, 1335, 375));
     cmdUseList = makeButton(client, QStringLiteral("&Use File List in Game"), rectTw(7215, 5160, 3135, 435));
 
+    // What a screen reader calls the lists and the count; the captions above them say it too.
+    filFile1->setAccessibleName(tr("Picture files"));
+    List2->setAccessibleName(tr("Province or Territory"));
+    List2->setAccessibleDescription(tr("The province or territory of the picture to add"));
+    List1->setAccessibleName(tr("File List"));
+    List1->setAccessibleDescription(tr("The pictures of the symbol list, each with its province or territory"));
+    txtFileTotal->setAccessibleName(tr("Total Files"));
     QWidget* order[] = {Drive1, Dir1, filFile1, List1, cmdAdd, cmdRemove, cmdClearList,
                         cmdSave, cmdLoad, txtFileTotal, List2, cmdUseList, cmdQuizWindow};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i)

@@ -71,6 +71,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     findStatus = new QLabel(this);
 
     browser = new QTextBrowser(this);
+    browser->setAccessibleName(tr("Help page"));
     browser->setOpenLinks(true);
     browser->setOpenExternalLinks(true);
     browser->document()->setDefaultStyleSheet(helpStyleSheet());

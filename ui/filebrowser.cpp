@@ -173,6 +173,7 @@ QString driveOf(const QString& path, const QStringList& drives)
 
 DriveList::DriveList(QWidget* parent) : QComboBox(parent)
 {
+    setAccessibleName(tr("Drive"));
     fill(driveOf(QDir::currentPath(), availableDrives()));
     m_last = drive();
     connect(this, &QComboBox::currentIndexChanged, this, [this] {
@@ -247,6 +248,8 @@ DirList::DirList(QWidget* parent) : QListWidget(parent)
     // Long names wrap rather than being cut short or scrolled sideways.
     setWordWrap(true);
     setResizeMode(QListView::Adjust);
+    setAccessibleName(tr("Folders"));
+    setAccessibleDescription(tr("Enter opens the folder under the cursor."));
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     connect(this, &QListWidget::itemDoubleClicked, this, &DirList::open);
     setPath(QDir::currentPath());
@@ -339,6 +342,7 @@ FileList::FileList(QWidget* parent) : QListWidget(parent), m_path(QDir::currentP
     setWordWrap(true);
     setResizeMode(QListView::Adjust);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setAccessibleName(tr("Files"));
     connect(this, &QListWidget::itemSelectionChanged, this, [this] {
         if (!fileName().isEmpty())
             emit fileClicked();

@@ -402,6 +402,7 @@ void MapPicture::keyPressEvent(QKeyEvent* event)
                         std::clamp(m_keyPoint.y() + move.y(), 0, room.height() - 1));
     showKeyPointer(true);
     update();
+    emit keyPointMoved(m_keyPoint);
 }
 
 void MapPicture::setPointer(const QPixmap& picture, QPoint hotSpot)

@@ -141,6 +141,8 @@ public:
 
 signals:
     void mouseDown(int button, int shift, float x, float y);
+    // The keyboard moved the pointer: a press now would come at `point`.
+    void keyPointMoved(QPoint point);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -62,6 +62,7 @@ TEST_F(StartUp, TheMenuBarCarriesEveryCommandWithItsAccessKeys)
         "&Files", "  &Begin New Game", "  &End Game", "-", "  New &Questions", "  New &Symbols", "  E&dit Questions", "-",
         "  E&xit",
         "&Options", "  &Game Options", "-", "  &Add New Symbols", "-", "  &Save Options", "-", "  Fit to &Window",
+        "  E&xplore the Map",
         "High &Scores",
         "&Help", "  &About", "-", "  &Help",
     };

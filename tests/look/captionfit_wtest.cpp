@@ -10,6 +10,7 @@
 #include "symbols/form2.h"
 #include "symbols/form5.h"
 #include "symbols/frmabout.h"
+#include "ui/announce.h"
 #include "ui/pictureoption.h"
 #include "ui/realplatform.h"
 
@@ -81,6 +82,9 @@ QList<Caption> captionsOf(const QWidget* window)
     QList<Caption> captions;
     for (const QWidget* w : window->findChildren<const QWidget*>()) {
         if (!w->isVisibleTo(window) || w->window() != window)
+            continue;
+        // The live label speaks to screen readers only; no one is meant to see it.
+        if (w == ui::announcer(window))
             continue;
         const QFontMetrics fm = w->fontMetrics();
         const QPoint origin = w->mapTo(window, QPoint());
