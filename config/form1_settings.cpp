@@ -68,6 +68,7 @@ void Form1::ReadSettingsFile()
                 GameSeconds = *seconds.value;
             break;
         }
+        case Key::Results: ResultsFile = setting.value; break;
         case Key::DoorOption: {
             const settingsfile::Choice count = settingsfile::symbolCount(setting.value);
             if (count.error)

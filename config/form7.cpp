@@ -7,6 +7,7 @@
 #include "ui/textfile.h"
 #include "ui/twips.h"
 
+#include <QFileInfo>
 #include <QKeyEvent>
 
 using namespace modValdra;
@@ -152,8 +153,21 @@ void form7::WriteSettingsFile(const QString& path)
 
     // Replaced as a whole or not at all: a failed save leaves the old file for the next start,
     // tells the teacher why, and keeps the editor open with what was typed.
+    // The lines the editor does not write itself stay: a teacher's line is never dropped. A file
+    // that is there but cannot be read is not replaced, or those lines would be lost.
+    QStringList lines = settingsfile::settingsLines(settings);
+    const ui::TextFile existing = ui::readTextFile(path);
+    if (!existing.opened && QFileInfo::exists(path)) {
+        ui::platform().messageBox(
+            this,
+            ui::saveFailedMessage(QStringLiteral("The settings"), path,
+                                  tr("The file there could not be read, and saving would lose the lines it holds.")),
+            ProgramTitle);
+        return;
+    }
+    lines += settingsfile::keptLines(existing.lines);
     QString error;
-    if (!ui::writeTextFile(path, settingsfile::settingsLines(settings), &error)) {
+    if (!ui::writeTextFile(path, lines, &error)) {
         ui::platform().messageBox(this, ui::saveFailedMessage(QStringLiteral("The settings"), path, error),
                                   ProgramTitle);
         return;

@@ -1,5 +1,6 @@
 #include "config/settingswriter.h"
 
+#include "config/settingsfile.h"
 #include "ui/textfile.h"
 
 #include <QDir>
@@ -31,6 +32,20 @@ QStringList settingsLines(const GameSettings& s)
         if (!value->isEmpty())
             lines << QString::fromLatin1(label) + *value;
     return lines;
+}
+
+QStringList keptLines(const QStringList& existing)
+{
+    QStringList kept;
+    for (const QString& line : existing) {
+        const Key key = classifyLine(line).key;
+        if (key == Key::None || key == Key::Results)
+            kept << line;
+    }
+    // Blank lines at the end would pile up with every save.
+    while (!kept.isEmpty() && kept.last().trimmed().isEmpty())
+        kept.removeLast();
+    return kept;
 }
 
 QString settingsFilePath(const QString& folder)

@@ -1,5 +1,7 @@
 #include "game/form1.h"
 
+#include "classroom/classroom.h"
+
 #include "game/form6.h"
 #include "game/state.h"
 #include "symbols/form3.h"
@@ -28,6 +30,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent)
     ui::useGameTypeface();
     setAcceptDrops(true);
     setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
+    m_classroom = new classroom::Classroom(this);
     buildMenus();
     buildControls();
     m_form3 = new Form3;
@@ -181,6 +184,8 @@ void Form1::buildMenus()
     mnuNewPictures = options->addAction(QStringLiteral("&Add New Symbols"), this, &Form1::mnuNewPictures_Click);
     options->addSeparator();
     mnuSaveOptions = options->addAction(QStringLiteral("&Save Options"), this, &Form1::mnuSaveOptions_Click);
+    options->addSeparator();
+    mnuClassResults = options->addAction(tr("Class &Results"), this, &Form1::mnuClassResults_Click);
 
     mnuScores = menuBar->addAction(QStringLiteral("High &Scores"), this, &Form1::mnuScores_Click);
 

@@ -22,6 +22,9 @@ class QAction;
 class Form5;
 class frmAbout;
 class HelpWindow;
+namespace classroom {
+class Classroom;
+}
 
 class Form1 : public QWidget {
     Q_OBJECT
@@ -110,6 +113,12 @@ public:
     void mnuAbout_Click();
     void mnuValdraHelp_Click();
 
+    // The game review, practice and the class record (classroom/).
+    classroom::Classroom* classroom() const { return m_classroom; }
+    void mnuClassResults_Click();
+    // Turns in the game: SymbolCount, or the questions of a practice round.
+    int turnLimit() const;
+
     // The load commands' wait (symbols/form1_chooser.cpp): n seconds, the windows kept live.
     void WaitSeconds(qint16 n);
     // The file chooser, the about box and the help window while they exist.
@@ -166,6 +175,7 @@ public:
     QAction* mnuGameLength = nullptr;
     QAction* mnuNewPictures = nullptr;
     QAction* mnuSaveOptions = nullptr;
+    QAction* mnuClassResults = nullptr;
     QAction* mnuScores = nullptr;
     QAction* mnuAbout = nullptr;
     QAction* mnuValdraHelp = nullptr;
@@ -198,6 +208,7 @@ private:
     QPointer<HelpWindow> m_helpWindow;
     QPointer<Form4> m_form4;
     QPointer<form7> m_form7;
+    classroom::Classroom* m_classroom = nullptr;
     // Counts games, so a handler that waited on a modal box can tell that its game is over.
     int m_gameSerial = 0;
     // The answers of the question on show in their shuffled order, 1..4: what each answer

@@ -1,5 +1,7 @@
 #include "game/form1.h"
 
+#include "classroom/classroom.h"
+
 #include "game/gameclock.h"
 #include "game/state.h"
 #include "ui/platform.h"
@@ -14,7 +16,7 @@ void Form1::Timer1_Timer()
     lblmin->setText(QString::number(SecondsLeft / 60));
     lblsec->setText(QString::number(SecondsLeft % 60));
     lblScore->setText(QString::number(Score));
-    lblTurnsLeft->setText(QString::number(SymbolCount - QuestionsAnswered));
+    lblTurnsLeft->setText(QString::number(turnLimit() - QuestionsAnswered));
     Bonus = SecondsLeft * gameclock::bonusPerSecond(GameSeconds);
     lblBonus->setText(QString::number(Bonus));
     if (SecondsLeft < 1) {
@@ -25,6 +27,7 @@ void Form1::Timer1_Timer()
 
 void Form1::EndGame()
 {
+    const qint32 bonusPaid = Bonus;
     Score = Score + Bonus;
     // The bonus is paid once: a second "End Game", or a new game ended before its first tick,
     // must not pay it again.
@@ -44,9 +47,13 @@ void Form1::EndGame()
     lblTurnsLeft->setText(QString());
     lblMessage->setText(QString());
     Text2->hide();
+    m_classroom->gameEnded(GameFinished == 1, Score, bonusPaid);
     if (GameFinished == 1) {
-        CheckHighScore();
+        // Practice never enters the high-score list.
+        if (!m_classroom->practising())
+            CheckHighScore();
         GameFinished = 0;
+        m_classroom->gameFinished();
     }
 }
 
