@@ -232,9 +232,12 @@ void ClassResults::reload()
     if (!m_record.opened)
         status = tr("The class record %1 could not be read: %2").arg(file, m_record.error);
     else
-        status = tr("The class record %1 holds %n game(s).", nullptr, int(m_record.rows.size())).arg(file);
-    if (m_record.skipped > 0)
-        status += QLatin1Char(' ') + tr("%n row(s) could not be read and were skipped.", nullptr, m_record.skipped);
+        status = m_record.rows.size() == 1 ? tr("The class record %1 holds 1 game.").arg(file)
+                                           : tr("The class record %1 holds %2 games.").arg(file).arg(m_record.rows.size());
+    if (m_record.skipped == 1)
+        status += QLatin1Char(' ') + tr("1 row could not be read and was skipped.");
+    else if (m_record.skipped > 1)
+        status += QLatin1Char(' ') + tr("%1 rows could not be read and were skipped.").arg(m_record.skipped);
     if (m_record.cutOff)
         status += QLatin1Char(' ') + tr("The file is very large: only its first %1 MB were read.")
                                          .arg(LargestRecord / (1024 * 1024));

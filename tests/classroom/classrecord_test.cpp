@@ -83,7 +83,7 @@ TEST(ClassRecord, RowsThatCannotBeReadAreSkippedAndCounted)
         {"too many fields", (good + "," + "\r\n" + good).toUtf8(), 1, 1},
         {"a number that is none", QString(good).replace(",900,", ",lots,").toUtf8(), 0, 1},
         {"cut short inside quotes", (good + "\r\n\"2026-03-02,Bo").toUtf8(), 1, 1},
-        {"not CSV at all", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), 0, 2},
+        {"not CSV at all", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), 0, 4},
         {"blank lines and LF only", ("\n\n" + good + "\n\n").toUtf8(), 1, 0},
     };
     for (const auto& c : cases) {
