@@ -168,6 +168,8 @@ ClassResults::ClassResults(Classroom* classroom, QWidget* parent) : QWidget(pare
     tblGames->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     tblGames->horizontalHeader()->setStretchLastSection(true);
     tblGames->setColumnWidth(When, 140);
+    for (int c = Minutes; c <= Tries; ++c)
+        tblGames->setColumnWidth(c, c == Difficulty ? 80 : 70);
 
     tblPupils = makeTable({tr("Name"), tr("Games"), tr("Best score"), tr("Mean score")}, this);
     tblPupils->setSortingEnabled(true);
@@ -177,6 +179,7 @@ ClassResults::ClassResults(Classroom* classroom, QWidget* parent) : QWidget(pare
     lblMissed = ui::plainLabel(new QLabel(missedPage), ui::gameFont());
     lblMissed->setWordWrap(true);
     tblMissed = makeTable({tr("No."), tr("Question"), tr("How often"), tr("Missed")}, missedPage);
+    tblMissed->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     tblMissed->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     tblMissed->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
     auto* missedLayout = new QVBoxLayout(missedPage);

@@ -119,7 +119,7 @@ void Classroom::recordGame()
         m_lastName = name;
 
     RecordRow row;
-    row.when = ui::platform().currentDateTime().toString(Qt::ISODate);
+    row.when = ui::platform().currentDateTime().toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss"));
     row.name = name.isEmpty() ? noName() : name;
     row.questionFile = m_log.setup().questionFile;
     row.minutes = m_log.setup().minutes;
