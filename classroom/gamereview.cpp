@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QTimer>
 #include <QVBoxLayout>
 
 using classroom::GameLog;
@@ -152,7 +153,8 @@ void GameReview::fillQuestions()
     header->setSectionResizeMode(4, QHeaderView::ResizeToContents);
     tblQuestions->setColumnWidth(2, 150);
     tblQuestions->setColumnWidth(3, 150);
-    tblQuestions->resizeRowsToContents();
+    // (once the header has given the columns their widths)
+    QTimer::singleShot(0, tblQuestions, &QTableView::resizeRowsToContents);
 }
 
 void GameReview::fillSymbols()
@@ -184,6 +186,8 @@ void GameReview::resizeEvent(QResizeEvent* event)
     QWidget::resizeEvent(event);
     imgBackGround->setGeometry(rect());
     imgBackGround->lower();
+    // Wrapped questions take the height their column's new width gives them.
+    tblQuestions->resizeRowsToContents();
 }
 
 void GameReview::keyPressEvent(QKeyEvent* event)
