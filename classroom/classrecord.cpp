@@ -194,7 +194,7 @@ RecordFile readRecordFile(const QString& fileName)
     }
     if (QFileInfo(file.fileName()).isDir() || !file.open(QIODevice::ReadOnly)) {
         RecordFile failed;
-        failed.error = QFileInfo(file.fileName()).isDir() ? QStringLiteral("Is a directory") : file.errorString();
+        failed.error = QFileInfo(file.fileName()).isDir() ? QCoreApplication::translate("classroom", "Is a directory") : file.errorString();
         return failed;
     }
     const bool tooBig = file.size() > LargestRecord;
@@ -229,7 +229,7 @@ AppendResult appendRecordRow(const QString& fileName, const RecordRow& row, high
     AppendResult result;
     QFile file(path);
     if (QFileInfo(path).isDir()) {
-        result.error = QStringLiteral("Is a directory");
+        result.error = QCoreApplication::translate("classroom", "Is a directory");
         return result;
     }
     if (!file.open(QIODevice::ReadWrite | QIODevice::Append | QIODevice::Unbuffered)) {
