@@ -43,6 +43,21 @@ bool readNumber(const QString& text, Number& value)
     return ok && qint64(value) == n;
 }
 
+// A typed name that starts like a formula would run as one when the teacher opens the record
+// in a spreadsheet: it is written behind an apostrophe, which reading takes off again (a name
+// that starts with an apostrophe itself gets one more, so it too comes back as typed).
+bool needsApostrophe(const QString& text)
+{
+    return !text.isEmpty() && QStringLiteral("=+-@\t\r'").contains(text[0]);
+}
+
+QString defused(const QString& text) { return needsApostrophe(text) ? QLatin1Char('\'') + text : text; }
+
+QString restored(const QString& text)
+{
+    return text.startsWith(QLatin1Char('\'')) && needsApostrophe(text.mid(1)) ? text.mid(1) : text;
+}
+
 } // namespace
 
 QString noName() { return QCoreApplication::translate("classroom", "(no name)"); }
@@ -61,8 +76,8 @@ QStringList headerFields()
 QStringList rowFields(const RecordRow& row)
 {
     return {row.when,
-            row.name,
-            row.questionFile,
+            defused(row.name),
+            defused(row.questionFile),
             QString::number(row.minutes),
             QString::number(row.symbols),
             row.difficulty == 1 ? QStringLiteral("expert") : QStringLiteral("regular"),
@@ -81,8 +96,8 @@ bool parseRow(const QStringList& f, RecordRow& row)
     if (f.size() != FieldCount)
         return false;
     row.when = f[0];
-    row.name = f[1];
-    row.questionFile = f[2];
+    row.name = restored(f[1]);
+    row.questionFile = restored(f[2]);
     const QString difficulty = f[5].trimmed().toLower();
     if (difficulty == QLatin1String("expert") || difficulty == QLatin1String("1"))
         row.difficulty = 1;

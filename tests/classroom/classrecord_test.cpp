@@ -55,7 +55,7 @@ RecordRow row(const QString& name, qint64 score, QList<int> missed = {}, QList<i
 
 TEST(ClassRecord, FieldsThatNeedQuotingComeBackAsWritten)
 {
-    const QStringList names{"Émilie Côté", "O'Brien, Sam", "Say \"hi\"", " padded ", "two\r\nlines", ""};
+    const QStringList names{"Émilie Côté", "O'Brien, Sam", "Say \"hi\"", " padded ", "two\r\nlines", "", "=1+2", "'=x"};
     for (const QString& name : names) {
         const QString line = csvLine(rowFields(row(name, 1875, {3, 17}, {3, 5, 17})));
         const QList<QStringList> records = parseCsv(line + "\r\n");
@@ -67,6 +67,8 @@ TEST(ClassRecord, FieldsThatNeedQuotingComeBackAsWritten)
         EXPECT_EQ(back.askedNumbers, QList<int>({3, 5, 17}));
         EXPECT_EQ(back.score, 1875);
     }
+    // A name that a spreadsheet would run as a formula is not written as one.
+    EXPECT_TRUE(csvLine(rowFields(row("=HYPERLINK(\"x\")", 1))).contains(",\"'=HYPERLINK("));
 }
 
 TEST(ClassRecord, RowsThatCannotBeReadAreSkippedAndCounted)
