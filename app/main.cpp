@@ -2,6 +2,7 @@
 #include "game/form1.h"
 #include "game/playfolder.h"
 #include "ui/platform.h"
+#include "ui/quitsignals.h"
 
 #include <QApplication>
 
@@ -13,6 +14,8 @@ int main(int argc, char* argv[])
     const commandline::Options early = commandline::parse(commandline::arguments(argc, argv));
     if (early.action == commandline::Action::Help || early.action == commandline::Action::Version)
         return commandline::printAnswer(early);
+    // A folder name the system's encoding cannot read back would be read as another name.
+    const QString undecodable = commandline::undecodableArgument(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillora"));
     // Lets the desktop match the window to the installed menu entry and its icon.
@@ -21,6 +24,12 @@ int main(int argc, char* argv[])
     const commandline::Options options = commandline::parse(QCoreApplication::arguments());
     if (options.action != commandline::Action::Play)
         return commandline::printAnswer(options);
+    if (!undecodable.isEmpty()) {
+        const QString error = commandline::undecodableFolderMessage(undecodable);
+        std::fprintf(stderr, "quillora: %s\n", error.toLocal8Bit().constData());
+        ui::platform().messageBox(nullptr, error, QStringLiteral("Quillora"));
+        return 2;
+    }
     // The game reads every file relative to the current folder, so it starts in its play folder.
     const QString folder = commandline::playFolder(options);
     QString error;
@@ -30,6 +39,8 @@ int main(int argc, char* argv[])
         return 1;
     }
     Form1 form;
+    // A logout or Ctrl+C ends the game as Exit does.
+    ui::QuitSignals quitSignals([&form](int) { form.QuitOnSignal(); });
     form.Form_Load();
     form.show();
     // Take the keyboard focus even where no window manager hands it out.

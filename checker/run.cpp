@@ -4,8 +4,10 @@
 #include "checker/report.h"
 #include "checker/settingscheck.h"
 #include "checker/symbolcheck.h"
+#include "files/filenames.h"
 #include "ui/textfile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>
@@ -29,6 +31,11 @@ const char* const Usage =
     "Exit status: 0 when no file has a problem that changes what the game does, 1 when one\n"
     "has, 2 when a file cannot be read.\n";
 
+QString undecodableReason()
+{
+    return QCoreApplication::translate("checker", "cannot be read: its name is not valid in this system's encoding");
+}
+
 // Checks one file from its own folder, so the names in it are found the way the game finds
 // them from its start folder.
 FileReport checkFile(const QString& shownName, FileKind kind)
@@ -39,7 +46,10 @@ FileReport checkFile(const QString& shownName, FileKind kind)
     if (!info.exists() || !QDir::setCurrent(info.absolutePath())) {
         FileReport report{shownName};
         report.readable = false;
-        report.problem(0, QStringLiteral("cannot be read: no such file"));
+        // A name whose bytes the system's encoding cannot read comes here with replacement
+        // characters in it, and no file has that name.
+        const bool undecodable = !info.exists() && shownName.contains(QChar::ReplacementCharacter);
+        report.problem(0, undecodable ? undecodableReason() : QStringLiteral("cannot be read: no such file"));
         return report;
     }
     FileReport report;
@@ -118,7 +128,18 @@ int run(const QStringList& arguments, QTextStream& out, QTextStream& err)
         const QFileInfo info(name);
         if (info.isDir()) {
             const QStringList files = filesInFolder(name);
-            if (files.isEmpty()) {
+            // Names the system's encoding cannot read are left out of every listing: said here.
+            QStringList unnamed;
+            for (const QString& odd : files::undecodableNames(name))
+                if (kindOf(odd) != FileKind::Unknown)
+                    unnamed << QDir::cleanPath(QDir(name).filePath(odd));
+            for (const QString& odd : unnamed) {
+                FileReport report{odd};
+                report.readable = false;
+                report.problem(0, undecodableReason());
+                reports << report;
+            }
+            if (files.isEmpty() && unnamed.isEmpty()) {
                 FileReport report{name};
                 report.warn(0, QStringLiteral("no question file, symbol list or valdra.ini in this folder"));
                 reports << report;

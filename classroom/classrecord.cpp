@@ -58,6 +58,40 @@ QString restored(const QString& text)
     return text.startsWith(QLatin1Char('\'')) && needsApostrophe(text.mid(1)) ? text.mid(1) : text;
 }
 
+AppendResult appendRow(const QString& path, const RecordRow& row)
+{
+    AppendResult result;
+    QFile file(path);
+    if (QFileInfo(path).isDir()) {
+        result.error = QCoreApplication::translate("classroom", "Is a directory");
+        return result;
+    }
+    if (!file.open(QIODevice::ReadWrite | QIODevice::Append | QIODevice::Unbuffered)) {
+        result.error = file.errorString();
+        return result;
+    }
+    const qint64 size = file.size();
+    QByteArray bytes;
+    if (size == 0) {
+        bytes = QByteArrayLiteral("\xEF\xBB\xBF") + csvLine(headerFields()).toUtf8() + "\r\n";
+    } else {
+        // A file cut short mid-line: the new row starts on a line of its own.
+        file.seek(size - 1);
+        if (file.read(1) != "\n")
+            bytes = "\r\n";
+    }
+    bytes += csvLine(rowFields(row)).toUtf8() + "\r\n";
+    const qint64 written = file.write(bytes);
+    if (written != bytes.size()) {
+        result.error = file.errorString();
+        // What was written of the row goes again, so the record is left as it was.
+        file.resize(size);
+        return result;
+    }
+    result.ok = true;
+    return result;
+}
+
 } // namespace
 
 QString noName() { return QCoreApplication::translate("classroom", "(no name)"); }
@@ -231,45 +265,15 @@ QString recordNotWritable(const QString& fileName)
     return folder.isWritable() ? QString() : QStringLiteral("the folder %1 is read-only").arg(folder.filePath());
 }
 
-AppendResult appendRecordRow(const QString& fileName, const RecordRow& row, highscores::LockClock& clock,
-                             const highscores::LockTiming& timing)
+AppendResult appendRecordRow(const QString& fileName, const RecordRow& row, files::LockWaiter& waiter,
+                             const files::LockTiming& timing)
 {
     const QString path = ui::resolveFileName(fileName);
-    // The same lock the shared high-score list takes. Without it (another game held it all the
-    // wait, or a folder where no lock file can be made) the row is still appended: one write in
-    // append mode does not mix with another game's.
-    highscores::ScoreFileLock lock(path);
-    lock.acquire(clock, timing);
-
     AppendResult result;
-    QFile file(path);
-    if (QFileInfo(path).isDir()) {
-        result.error = QCoreApplication::translate("classroom", "Is a directory");
-        return result;
-    }
-    if (!file.open(QIODevice::ReadWrite | QIODevice::Append | QIODevice::Unbuffered)) {
-        result.error = file.errorString();
-        return result;
-    }
-    const qint64 size = file.size();
-    QByteArray bytes;
-    if (size == 0) {
-        bytes = QByteArrayLiteral("\xEF\xBB\xBF") + csvLine(headerFields()).toUtf8() + "\r\n";
-    } else {
-        // A file cut short mid-line: the new row starts on a line of its own.
-        file.seek(size - 1);
-        if (file.read(1) != "\n")
-            bytes = "\r\n";
-    }
-    bytes += csvLine(rowFields(row)).toUtf8() + "\r\n";
-    const qint64 written = file.write(bytes);
-    if (written != bytes.size()) {
-        result.error = file.errorString();
-        // What was written of the row goes again, so the record is left as it was.
-        file.resize(size);
-        return result;
-    }
-    result.ok = true;
+    // Under the same folder lock the shared high-score list takes. Without it (a live game held
+    // it all the wait, or a folder where no lock file can be made) the row is still appended:
+    // one write in append mode does not mix with another game's.
+    files::runLocked(path, [&] { result = appendRow(path, row); }, waiter, timing);
     return result;
 }
 

@@ -8,7 +8,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "game/scorelock.h"
+#include "files/folderlock.h"
 
 namespace classroom {
 
@@ -69,7 +69,7 @@ struct AppendResult {
 
 // Appends one row to the record under the folder's lock, the header first when the file is new.
 // A row that could not be written whole is taken back off, so the file stays as it was.
-AppendResult appendRecordRow(const QString& fileName, const RecordRow& row, highscores::LockClock& clock,
-                             const highscores::LockTiming& timing = {});
+AppendResult appendRecordRow(const QString& fileName, const RecordRow& row, files::LockWaiter& waiter,
+                             const files::LockTiming& timing = {});
 
 } // namespace classroom

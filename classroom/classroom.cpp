@@ -19,12 +19,19 @@ namespace classroom {
 
 namespace {
 
-// The lock waits on the platform's clock, so tests move it instead of waiting.
-class PlatformLockClock final : public highscores::LockClock {
+// The wait for another game's lock: counted on the platform's monotonic clock (tests move it)
+// and spent in an event loop, so the window keeps painting.
+class WindowLockWaiter final : public files::LockWaiter {
 public:
-    QDateTime now() override { return ui::platform().currentDateTime(); }
     double seconds() override { return ui::platform().timeOfDay(); }
-    void sleep(int milliseconds) override { ui::platform().sleep(milliseconds); }
+    void wait(int milliseconds) override
+    {
+        const double start = ui::platform().timeOfDay();
+        ui::platform().waitForEvents(milliseconds);
+        const int left = milliseconds - int((ui::platform().timeOfDay() - start) * 1000.0);
+        if (left > 1)
+            ui::platform().sleep(left);
+    }
 };
 
 QStringList answersAt(int p)
@@ -139,8 +146,8 @@ void Classroom::recordGame()
         // The hourglass, in case another game holds the folder's lock for a moment.
         QApplication::setOverrideCursor(Qt::WaitCursor);
         const auto restoreCursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
-        PlatformLockClock clock;
-        result = appendRecordRow(ResultsFile, row, clock);
+        WindowLockWaiter waiter;
+        result = appendRecordRow(ResultsFile, row, waiter);
     }
     if (!result.ok)
         ui::platform().messageBox(m_form, ui::saveFailedMessage(tr("The class record"), ResultsFile, result.error),

@@ -1,6 +1,7 @@
 #include "config/form7.h"
 
 #include "config/settingswriter.h"
+#include "files/folderlock.h"
 #include "game/form1.h"
 #include "game/state.h"
 #include "ui/platform.h"
@@ -151,13 +152,39 @@ void form7::WriteSettingsFile(const QString& path)
     settings.TimeOption = TimeOption;
     settings.DoorOption = DoorOption;
 
+    // A file with setting lines the game does not read (a value out of range) is kept beside
+    // itself before it is replaced, so nothing in it is lost unseen. Lines without a setting the
+    // editor writes stay in the file anyway (below).
+    QString keptAs;
+    QString unread;
+    const ui::TextFile old = ui::readTextFile(path);
+    if (old.opened) {
+        const QStringList kept = settingsfile::keptLines(old.lines);
+        QStringList replaced;
+        for (const QString& line : old.lines)
+            replaced << (kept.contains(line) ? QString() : line);  // blank keeps the line numbers
+        unread = settingsfile::unreadLine(replaced);
+    }
+    QString error;
+    if (!unread.isEmpty()) {
+        keptAs = files::keepDamagedCopy(path, &error);
+        if (keptAs.isEmpty()) {
+            ui::platform().messageBox(
+                this,
+                ui::saveFailedMessage(QStringLiteral("The settings"), path,
+                                      tr("It holds a line the game does not read (%1), and no copy of it could be "
+                                         "kept: %2")
+                                          .arg(unread, error)),
+                ProgramTitle);
+            return;
+        }
+    }
+
     // Replaced as a whole or not at all: a failed save leaves the old file for the next start,
-    // tells the teacher why, and keeps the editor open with what was typed.
-    // The lines the editor does not write itself stay: a teacher's line is never dropped. A file
+    // tells the teacher why, and keeps the editor open with what was typed. The lines the editor does not write itself stay: a teacher's line is never dropped. A file
     // that is there but cannot be read is not replaced, or those lines would be lost.
     QStringList lines = settingsfile::settingsLines(settings);
-    const ui::TextFile existing = ui::readTextFile(path);
-    if (!existing.opened && QFileInfo::exists(path)) {
+    if (!old.opened && QFileInfo::exists(path)) {
         ui::platform().messageBox(
             this,
             ui::saveFailedMessage(QStringLiteral("The settings"), path,
@@ -165,13 +192,18 @@ void form7::WriteSettingsFile(const QString& path)
             ProgramTitle);
         return;
     }
-    lines += settingsfile::keptLines(existing.lines);
-    QString error;
+    lines += settingsfile::keptLines(old.lines);
     if (!ui::writeTextFile(path, lines, &error)) {
         ui::platform().messageBox(this, ui::saveFailedMessage(QStringLiteral("The settings"), path, error),
                                   ProgramTitle);
         return;
     }
+    if (!keptAs.isEmpty())
+        ui::platform().messageBox(this,
+                                  tr("%1 held a line the game does not read (%2). The file as it was is kept "
+                                     "in %3.")
+                                      .arg(path, unread, keptAs),
+                                  ProgramTitle);
     close();
 }
 

@@ -7,7 +7,6 @@
 
 #include <QFile>
 #include <array>
-#include <chrono>
 #include <vector>
 #include <thread>
 #include <gtest/gtest.h>
@@ -15,27 +14,6 @@
 using namespace classroom;
 
 namespace {
-
-class StillClock final : public highscores::LockClock {
-public:
-    QDateTime now() override { return QDateTime(QDate(2026, 3, 2), QTime(10, 0)); }
-    double seconds() override { return m_seconds; }
-    void sleep(int milliseconds) override { m_seconds += milliseconds / 1000.0; }
-
-private:
-    double m_seconds = 0;
-};
-
-// Waits for real: the games below run at the same time.
-class RealClock final : public highscores::LockClock {
-public:
-    QDateTime now() override { return QDateTime::currentDateTime(); }
-    double seconds() override
-    {
-        return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
-    }
-    void sleep(int milliseconds) override { std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds)); }
-};
 
 RecordRow row(const QString& name, qint64 score, QList<int> missed = {}, QList<int> asked = {})
 {
@@ -98,7 +76,7 @@ TEST(ClassRecord, RowsThatCannotBeReadAreSkippedAndCounted)
 TEST(ClassRecord, NewFileGetsMarkAndHeaderAndAppendsKeepWhatIsThere)
 {
     TestFolder folder;
-    StillClock clock;
+    files::SleepingWaiter clock;
     ASSERT_TRUE(appendRecordRow("classresults.csv", row("Ana", 900), clock).ok);
     const QByteArray first = folder.read("classresults.csv");
     EXPECT_TRUE(first.startsWith("\xEF\xBB\xBF" "Date and time,Name,"));
@@ -121,7 +99,7 @@ TEST(ClassRecord, NewFileGetsMarkAndHeaderAndAppendsKeepWhatIsThere)
 TEST(ClassRecord, AFileThatCannotBeWrittenSaysWhy)
 {
     TestFolder folder;
-    StillClock clock;
+    files::SleepingWaiter clock;
     QDir(folder.path()).mkdir("adir.csv");
     AppendResult r = appendRecordRow("adir.csv", row("Ana", 900), clock);
     EXPECT_FALSE(r.ok);
@@ -142,8 +120,8 @@ TEST(ClassRecord, GamesEndingAtOnceAllKeepTheirRow)
     std::vector<std::thread> games;
     for (int i = 0; i < 20; ++i)
         games.emplace_back([&path, &ok, i] {
-            RealClock clock;
-            ok[i] = appendRecordRow(path, row(QStringLiteral("Pupil %1").arg(i), 100 * i), clock, {5000, 10, 1}).ok;
+            files::SleepingWaiter clock;
+            ok[i] = appendRecordRow(path, row(QStringLiteral("Pupil %1").arg(i), 100 * i), clock, {4000, 400, 5}).ok;
         });
     for (std::thread& g : games)
         g.join();
