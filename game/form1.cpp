@@ -1,5 +1,7 @@
 #include "game/form1.h"
 
+#include "classroom/classroom.h"
+
 #include "game/form6.h"
 #include "game/state.h"
 #include "symbols/form3.h"
@@ -30,6 +32,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent)
     ui::useGameTypeface();
     setAcceptDrops(true);
     setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
+    m_classroom = new classroom::Classroom(this);
     buildMenus();
     buildControls();
     nameControls();
@@ -191,6 +194,8 @@ void Form1::buildMenus()
     mnuNewPictures = options->addAction(QStringLiteral("&Add New Symbols"), this, &Form1::mnuNewPictures_Click);
     options->addSeparator();
     mnuSaveOptions = options->addAction(QStringLiteral("&Save Options"), this, &Form1::mnuSaveOptions_Click);
+    options->addSeparator();
+    mnuClassResults = options->addAction(tr("Class &Results"), this, &Form1::mnuClassResults_Click);
     options->addSeparator();
     buildZoomActions(options);
     mnuExplore = options->addAction(tr("E&xplore the Map"), this, &Form1::mnuExplore_Click);

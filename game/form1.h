@@ -34,6 +34,9 @@ class QuestionEditor;
 namespace explore {
 class ExploreWindow;
 }
+namespace classroom {
+class Classroom;
+}
 
 class Form1 : public QWidget {
     Q_OBJECT
@@ -154,6 +157,12 @@ public:
     void mnuAbout_Click();
     void mnuValdraHelp_Click();
 
+    // The game review, practice and the class record (classroom/).
+    classroom::Classroom* classroom() const { return m_classroom; }
+    void mnuClassResults_Click();
+    // Turns in the game: SymbolCount, or the questions of a practice round.
+    int turnLimit() const;
+
     // The load commands' wait (symbols/form1_chooser.cpp): n seconds, the windows kept live.
     void WaitSeconds(qint16 n);
     // The file chooser, the about box and the help window while they exist.
@@ -224,6 +233,7 @@ public:
     QAction* mnuSaveOptions = nullptr;
     QAction* mnuFitToWindow = nullptr;
     QAction* mnuExplore = nullptr;
+    QAction* mnuClassResults = nullptr;
     QAction* mnuScores = nullptr;
     QAction* mnuAbout = nullptr;
     QAction* mnuValdraHelp = nullptr;
@@ -277,6 +287,7 @@ private:
     QPointer<Form4> m_form4;
     QPointer<form7> m_form7;
     QPointer<editor::QuestionEditor> m_questionEditor;
+    classroom::Classroom* m_classroom = nullptr;
     // Counts games, so a handler that waited on a modal box can tell that its game is over.
     int m_gameSerial = 0;
     // The answers of the question on show in their shuffled order, 1..4: what each answer
