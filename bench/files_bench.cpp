@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long the game's file work takes: loading a full question file and decoding text.
 #include "game/questionbank.h"
 #include "game/state.h"

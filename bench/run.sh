@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the benchmarks and prints their figures: the file work, then the game's window side by
 # side with a bare Qt Widgets window of the same size (start-up, memory, CPU, click to next
 # question), as ratios. Offscreen by default; QT_QPA_PLATFORM=xcb measures on a real display.

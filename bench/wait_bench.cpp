@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the load commands' one-second wait costs: it must leave the processor to others while
 // the windows stay live. "Time" is the wall-clock length of one WaitSeconds(1) (0.5 to 1.5 s),
 // "CPU" the processor time the whole program spent in it, every thread counted.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "checker/questioncheck.h"
 
 #include "checker/textfit.h"

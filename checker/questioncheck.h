@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Checking a question file (.qtn, .dat) the way the game reads it. Needs a QGuiApplication for
 // measuring texts.

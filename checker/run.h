@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The quillora-check command line: which files to check, the report and the exit status.
 // Needs a QGuiApplication (fonts and pictures).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Checking a settings file (valdra.ini) the way the game reads it at start-up. Needs a
 // QGuiApplication for loading the question box's picture.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Checking a symbol list file (.lst) the way the game loads it into the custom set. Needs a
 // QGuiApplication for loading the pictures.

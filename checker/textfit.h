@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Whether a question or an answer fits its place in the question box at the designed size,
 // measured with the game's own font. Needs a QGuiApplication (fonts), but no widgets.

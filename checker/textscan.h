@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What every kind of teacher's file shares: reading its bytes, the encoding the game reads them
 // in, bytes that are no text, line endings, and a few helpers for the messages. Widget-free.

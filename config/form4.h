@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The game options dialog: length of a game, number of symbols, symbol set and level. Each
 // click sets its shared value at once; OK only closes. Modeless, one at a time, deleted when

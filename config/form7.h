@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The settings file editor: the settings a fresh start uses, filled from the running game,
 // changed as text and saved as "valdra.ini" in the start folder after a confirmation.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The rules of the settings file "valdra.ini", kept apart from the window that applies them.
 // Widget-free.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Writing the settings file "valdra.ini": the counterpart of the reader in settingsfile.h.
 // Widget-free.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Text files as the game keeps them: 8-bit Windows-1252 with CR LF. LF-only lines read too, and
 // a file that is valid UTF-8 (with or without a BOM) reads as UTF-8. Widget-free.

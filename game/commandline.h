@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The game's command line: where to play, or a short answer (help, version, a mistake) and
 // no window at all. Widget-free, so its rules are tested without a display.

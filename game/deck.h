@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The question deck and the answer shuffle. Widget-free: the chance comes in as a function, so
 // the window passes the platform's draw and tests pass their own.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window. Its procedures keep the names of the game's design and live in several
 // files of game/ (and config/, symbols/), one per concern; this header is their one index.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The high-score window: fifteen rows of names and scores and an OK button. Modeless; it
 // fills its rows when it loads and deletes itself when closed.

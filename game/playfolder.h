@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The play folder: the one folder that holds the question file, the high scores, the settings
 // file and the teacher's files, because the game reads every file relative to the current

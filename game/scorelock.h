@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The high-score file's lock: the folder lock every shared file uses (files/folderlock.h), by
 // the names the high-score code knows it by. Widget-free.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Saving a new score into a high-score file that other games in the same folder may be saving
 // into too: under the file's lock, the score is entered into the list as the file holds it now,

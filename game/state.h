@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The values that the game's windows share. Widths are deliberate where they carry a file
 // format or a conversion: the 16-bit settings values stay qint16; the score and the high-score

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The rules of the file chooser and the load commands. Widget-free.
 #include <QString>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "symbols/form2.h"
 
 #include "game/form1.h"

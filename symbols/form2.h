@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Picture Locator: browse for pictures, tie each to a province or territory, and keep the
 // list in a symbol list file or put it straight into the running game as the custom set.

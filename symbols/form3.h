@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The picture store: a window that is loaded at start-up and never shown. It holds the three
 // symbol sets of thirteen pictures each (crests, floral emblems, custom symbols), every picture

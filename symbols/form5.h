@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The file chooser: a drive, folder and file list, the name of the file chosen, and OK. Modal;
 // a click on a file records the choice in the shared file names at once, and OK, a double click

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The about box: the coloured map, the version and credit, one sentence on the game, an etched
 // line and OK. Modeless; OK, Enter, Esc and the close box unload it.

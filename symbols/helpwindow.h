@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The game's own help window: the help document embedded in the program, shown from its
 // contents page with links, back and forward, and a search within the page. Modeless.

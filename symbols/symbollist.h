@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The lines of a symbol list file as the game reads them: "Region; picture path". Widget-free.
 #include <QString>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the fuzz targets, each for the given number of seconds (default 30; hours by hand):
 #   bash tools/fuzz.sh [seconds] [target ...]      e.g.  bash tools/fuzz.sh 7200 highscores
 # Each target starts from its seeds in tests/fuzz/corpus/<target>/; what it finds beyond them

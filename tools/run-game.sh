@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the game and starts it in a play folder outside the source tree, which holds the
 # default question file: playing never dirties the checkout.
 set -euo pipefail

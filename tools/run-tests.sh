@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the game and every test suite, then runs them all (offscreen: no display needed) and
 # checks the Debian package; then the whole suite again under the sanitizers, and each fuzz
 # target for a short while.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Configures and builds build-sanitize: the game's library, every test suite and the fuzz
 # targets, built with clang under AddressSanitizer and UndefinedBehaviorSanitizer (leak checking
 # on), and exports the sanitizer settings that running them needs. Sourced by run-tests.sh and

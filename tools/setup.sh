@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what the build needs and is missing, then configures and builds into build/.
 # Sourced by run-game.sh and run-tests.sh.
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The drive, folder and file lists that every window which picks a file shares. A "drive" on
 // this system is a place to start browsing from: the root, the home folder and the mounted

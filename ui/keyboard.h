@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Small pieces for playing from the keyboard, shared by every window.
 class QWidget;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Loading a picture file named in a data file (BMP, GIF, JPEG, ICO, PNG).
 #include <QPixmap>

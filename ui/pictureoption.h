@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An option button that shows a picture behind its caption, the way the game's dialogs dress
 // their buttons. The whole strip takes the click, not only the circle and the text.

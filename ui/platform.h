@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Everything that waits for a person or the world goes through this seam, so that tests can
 // script it: message boxes, the input box, the beep, file dialogs, help, the clock, chance and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A platform that tests drive: answers are queued, the clock is moved by hand and the random
 // numbers are chosen. Nothing in it ever blocks or reads the wall clock.

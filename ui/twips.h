@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window geometry is designed in twips. Qt works in logical pixels, which it scales on
 // high-DPI screens, so one conversion at 15 twips per logical pixel is all we need.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One typeface for the whole game: menus, dialogs and message boxes take the family of the
 // game's own texts.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Picture controls the windows need and Qt lacks: a button whose face is a picture, an image
 // that stretches its picture and carries a tag, and a label whose caption may hold a carriage

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The game measures its windows from the outside: frame, title and menu bar included. Where
 // the window system reports a frame we use it; otherwise (offscreen, no window manager) the

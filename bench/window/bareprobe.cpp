@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick: a bare Qt Widgets window of the game window's size, with a label, four buttons
 // and a one-second timer, doing by hand what the game's window does at its simplest.
 #include "probe.h"

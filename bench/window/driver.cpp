@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the game's window and the bare yardstick window alternately, several times each, and
 // prints each figure of both with their ratio (medians of the runs):
 //   window_bench <game probe> <bare probe> [runs]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's main window, started as the program starts it, in a fresh play folder holding the
 // default question file. Dialogs answer at once so that nothing waits for a person.
 #include "probe.h"

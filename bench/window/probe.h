@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One run of a window under measurement. The probe programs build their window as a real
 // start would, then hand it here; this prints "key value" lines for bench/window/driver.cpp:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The built-in map, pointer, flags and window icon, read back from the embedded resources.
 #include <QImage>
 #include <QImageReader>

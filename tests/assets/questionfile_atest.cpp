@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The default question files, as the file checker sees them: nothing a teacher would need to mend.
 #include "checker/questioncheck.h"
 #include "game/state.h"

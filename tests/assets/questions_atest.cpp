@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The default question files as they ship: their format kept for teachers' editors, and every
 // question and answer within what the question box and its buttons show.
 #include "ui/twips.h"

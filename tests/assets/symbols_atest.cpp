@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The built-in quiz picture, crests and floral emblems: each loads from the embedded
 // resources with the size, format and colour depth the picture store expects, and no two
 // symbols of a set are the same picture.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The question file checker, each case on a small file written here, and one verdict held
 // against the game's own deck.
 #include "checker/questioncheck.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The quillora-check command line: what it prints and the exit status for each outcome.
 #include "checker/run.h"
 #include "support/testfolder.h"

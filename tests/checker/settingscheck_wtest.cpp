@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file checker, each case on a small valdra.ini written here.
 #include "checker/settingscheck.h"
 #include "findings.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The symbol list checker, each case on a small list and pictures written here.
 #include "checker/symbolcheck.h"
 #include "findings.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whether a text fits is the game's verdict: the question label of the real main window needs
 // no more room than it has exactly when the checker says the question fits.
 #include "checker/textfit.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file editor: what it shows, what it writes, and where.
 #include "support/filesizelimit.h"
 #include "support/gamefixture.h"

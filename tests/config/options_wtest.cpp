@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game options dialog: what it shows, what each click sets, and how it meets a game.
 #include "support/gamefixture.h"
 

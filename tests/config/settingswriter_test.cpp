@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing the settings file: its lines, the numbers in the editor's boxes, the file replaced.
 #include "config/settingswriter.h"
 #include "support/testfolder.h"

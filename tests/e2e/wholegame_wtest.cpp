@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One whole game through the real widgets: mouse clicks on the buttons and the map, the clock
 // moved by the script, the name typed into the scripted input box.
 #include "support/gamefixture.h"

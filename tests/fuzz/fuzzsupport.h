@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the fuzz targets share: a property check that stops the run (libFuzzer then keeps the
 // input that broke it), the fuzzer's bytes as a byte array, and a private current folder for

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any high-score file reads into the list as far as it is sound; saving that list and reading
 // the file back gives the same list.
 #include "fuzzsupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any question file loads into the bank as five-line blocks: at most 100 questions, -1 for a
 // file of at most one byte, every stored text one line of the file.
 #include "fuzzsupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every line of any settings file sets at most one setting, the first key found in it, with
 // the value cut after the line's first colon; the numbers it gives stay in their ranges.
 #include "config/settingsfile.h"

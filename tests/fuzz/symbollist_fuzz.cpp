@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every line of any symbol list splits into the tag before its first ";" and the picture after
 // it, blanks at its start dropped, and nothing else; any list file name gives a set name
 // without folders or a dot.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text the game decodes encodes back to bytes that decode to the same text, and any text it is
 // given (the fuzzer's bytes read as UTF-16) does too.
 #include "fuzzsupport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any lines the game writes read back as the same lines, whatever their characters.
 #include "fuzzsupport.h"
 #include "files/textfile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the settings editor and the Picture Locator save reads back as they meant it: every
 // non-empty setting as its own line with its own key and text, every list item as written.
 #include "config/settingsfile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game clock, the bonus and the ways a game ends.
 #include "support/gamefixture.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The high-score list at the end of a game, its file and its window.
 #include "support/gamefixture.h"
 

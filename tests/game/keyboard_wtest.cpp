@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Playing from the keyboard alone, the map pointer on a high-density screen, and the question box
 // above everything else.
 #include "support/gamefixture.h"

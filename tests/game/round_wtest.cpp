@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The question round and the new game: draws, shuffles, judging, turns.
 #include "support/gamefixture.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Several games saving into one high-score file: the lock beside it and the merge under it.
 #include "game/scorelock.h"
 #include "game/sharedscores.h"

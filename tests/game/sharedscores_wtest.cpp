@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Two games in one folder: the end of a game enters its score into the high-score file as the
 // other game left it, and the window shows what the file holds.
 #include "support/gamefixture.h"

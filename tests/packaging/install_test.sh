@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a temporary prefix and checks that every file lands where a Debian
 # desktop expects it, nothing else is installed, and the desktop entry and metainfo validate.
 # Usage: install_test.sh BUILD_DIR VERSION

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from a finished build with CPack and checks what it holds: the
 # files where Debian expects them and dependencies that dpkg-shlibdeps computed.
 # Usage: package_check.sh BUILD_DIR

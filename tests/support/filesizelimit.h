@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Stands in for a full disk while it lives: files cannot grow beyond `bytes`, and writes past
 // that fail (the superuser included) instead of raising a signal.

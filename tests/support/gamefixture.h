@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A main window on the scripted platform, in a fresh folder, with the shared state put back to
 // its start-up values. Tests write the files they need, then call start().

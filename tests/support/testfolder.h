@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A fresh temporary folder that is the current folder for as long as the object lives, so
 // that no test ever touches a real player's files.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The about box, the help window and the help document it shows.
 #include "support/gamefixture.h"
 

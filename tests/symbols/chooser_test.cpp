@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The chooser's rules: the high-score file named after a question file, and the end of a wait.
 #include "symbols/chooser.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "New Questions" and "New Symbols" through the file chooser, with the scripted platform
 // playing the person at the chooser.
 #include "support/gamefixture.h"

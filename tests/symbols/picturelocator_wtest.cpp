@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Picture Locator: opening it, editing the list, saving and loading it, and putting it into
 // the game.
 #include "support/gamefixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A save killed at any moment leaves the old file or the new one, never a mix, an empty file or
 // none, and the next save clears away what the killed one left.
 #include "config/settingswriter.h"

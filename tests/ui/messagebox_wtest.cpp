@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real message boxes, opened and read back while they wait, then closed.
 #include "ui/realplatform.h"
 

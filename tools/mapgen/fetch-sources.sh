@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fetches the open data that the map and flag generator reads, at pinned versions, into
 # tools/.sources/ (git-ignored). Only the generator reads these; the game never does.
 set -eu

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "lakes.h"
 
 // The outlines read by the generator carry no lakes: the countries reach across the Great

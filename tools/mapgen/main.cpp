@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Makes the game's built-in map, map pointer, flags and window icon from open data.
 // Usage: quillora_mapgen SOURCES_DIR ASSETS_DIR [ICONS_DIR]
 //   SOURCES_DIR holds the npm packages that fetch-sources.sh unpacks; ASSETS_DIR is the

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Rebuilds the map, the map pointer, the flags and the window icon into assets/, and the
 # desktop icons into packaging/icons/, from pinned open data, and checks that the generator
 # gives the same bytes twice.

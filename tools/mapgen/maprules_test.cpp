@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The generator's own guard: it must pass the committed map and refuse every kind of broken one.
 #include "maprules.h"
 

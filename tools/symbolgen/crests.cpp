@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The thirteen crests: small shields in a few flat heraldic colours, each built from its
 // region's colours and emblems (our own designs, not the official arms).
 #include "pictures.h"

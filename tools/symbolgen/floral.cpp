@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The thirteen floral emblems, drawn as small botanical cards: each flower with its own petal
 // count, shape and colour, on a stem with its own leaves, so that a child can tell them apart.
 #include "pictures.h"

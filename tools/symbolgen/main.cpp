@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the quiz picture, the crests and the floral emblems into the assets folder given
 // on the command line. Everything is drawn here; no outside data is read.
 #include "imagefiles.h"

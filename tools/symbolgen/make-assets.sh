@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Rebuilds the quiz picture, the crests and the floral emblems into assets/ and checks that
 # the generator gives the same bytes twice. Run from anywhere: tools/symbolgen/make-assets.sh
 set -eu

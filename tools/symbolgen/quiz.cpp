@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The quiz picture: a calm parchment-and-sky background for the question box, the top bar
 // and the buttons. It is stretched to very different shapes, so it stays light and low in
 // contrast: bold black captions must read on every part of it.
