@@ -2,6 +2,7 @@
 
 #include "ui/textfile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
@@ -68,11 +69,11 @@ RawFile readRaw(const QString& fileName)
     RawFile raw;
     QFile file(ui::resolveFileName(fileName));
     if (QFileInfo(file.fileName()).isDir()) {
-        raw.error = QStringLiteral("it is a folder");
+        raw.error = QCoreApplication::translate("checker", "it is a folder");
         return raw;
     }
     if (!file.open(QIODevice::ReadOnly)) {
-        raw.error = QFileInfo::exists(file.fileName()) ? file.errorString() : QStringLiteral("no such file");
+        raw.error = QFileInfo::exists(file.fileName()) ? file.errorString() : QCoreApplication::translate("checker", "no such file");
         return raw;
     }
     raw.bytes = file.readAll();
@@ -89,7 +90,7 @@ bool readForCheck(const QString& fileName, FileReport& report, RawFile& raw, QSt
     raw = readRaw(fileName);
     if (!raw.opened) {
         report.readable = false;
-        report.problem(0, QStringLiteral("cannot be read: %1").arg(raw.error));
+        report.problem(0, QCoreApplication::translate("checker", "cannot be read: %1").arg(raw.error));
         return false;
     }
     return checkBytes(raw.bytes, report, summary);
@@ -112,14 +113,14 @@ bool checkBytes(const QByteArray& bytes, FileReport& report, QString* summary)
     // UTF-16, as some editors save "Unicode" text: every other byte is a NUL.
     const qsizetype nuls = bytes.count('\0');
     if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF") || (nuls > 0 && nuls * 4 >= bytes.size())) {
-        report.problem(0, QStringLiteral("the file is UTF-16 text, which the game cannot read: save it as UTF-8 or as "
+        report.problem(0, QCoreApplication::translate("checker", "the file is UTF-16 text, which the game cannot read: save it as UTF-8 or as "
                                          "Windows-1252 (\"ANSI\")"));
         return false;
     }
     // No text file holds a NUL byte; a picture or a word-processor document does.
     if (nuls > 0) {
         report.problem(lineOfByte(bytes, bytes.indexOf('\0')),
-            QStringLiteral("holds a NUL byte: this is no text file (a picture, or a document saved by a word processor?)"));
+            QCoreApplication::translate("checker", "holds a NUL byte: this is no text file (a picture, or a document saved by a word processor?)"));
         return false;
     }
 
@@ -130,7 +131,7 @@ bool checkBytes(const QByteArray& bytes, FileReport& report, QString* summary)
     QString encoding;
     bool asUtf8 = false;
     if (bom && decoded == QString::fromUtf8(bytes.mid(3))) {
-        encoding = QStringLiteral("UTF-8 with a byte order mark");
+        encoding = QCoreApplication::translate("checker", "UTF-8 with a byte order mark");
         asUtf8 = true;
     } else if (ascii) {
         encoding = QStringLiteral("ASCII");
@@ -145,9 +146,9 @@ bool checkBytes(const QByteArray& bytes, FileReport& report, QString* summary)
     if (invalid >= 0 && (asUtf8 || bom || holdsUtf8Letters(bytes))) {
         const qsizetype at = invalid + (bom ? 3 : 0);
         report.problem(lineOfByte(bytes, at),
-            asUtf8 ? QStringLiteral("byte %1 is not UTF-8: the game shows it as a replacement character")
+            asUtf8 ? QCoreApplication::translate("checker", "byte %1 is not UTF-8: the game shows it as a replacement character")
                          .arg(hexByte(uchar(bytes[at])))
-                   : QStringLiteral("byte %1 is not UTF-8, so the game reads the whole file as Windows-1252 and "
+                   : QCoreApplication::translate("checker", "byte %1 is not UTF-8, so the game reads the whole file as Windows-1252 and "
                                     "every accented letter written in UTF-8 shows as two odd characters: save the "
                                     "file as UTF-8 throughout")
                          .arg(hexByte(uchar(bytes[at]))));
@@ -169,11 +170,11 @@ bool checkBytes(const QByteArray& bytes, FileReport& report, QString* summary)
             continue;
         lastLine = line;
         if (++badLines <= MostLines)
-            report.problem(line, control ? QStringLiteral("holds the control character %1, which is no text").arg(hexByte(b))
-                                         : QStringLiteral("byte %1 is no character in Windows-1252").arg(hexByte(b)));
+            report.problem(line, control ? QCoreApplication::translate("checker", "holds the control character %1, which is no text").arg(hexByte(b))
+                                         : QCoreApplication::translate("checker", "byte %1 is no character in Windows-1252").arg(hexByte(b)));
     }
     if (badLines > MostLines)
-        report.problem(0, QStringLiteral("%1 more lines hold bytes that are no text: is this a text file?").arg(badLines - MostLines));
+        report.problem(0, QCoreApplication::translate("checker", "%1 more lines hold bytes that are no text: is this a text file?").arg(badLines - MostLines));
 
     int crlf = 0, lf = 0, cr = 0;
     for (qsizetype i = 0; i < bytes.size(); ++i) {
@@ -197,13 +198,13 @@ bool checkBytes(const QByteArray& bytes, FileReport& report, QString* summary)
         kinds << QStringLiteral("CR");
     QString endings;
     if (kinds.isEmpty())
-        endings = QStringLiteral("no line breaks");
+        endings = QCoreApplication::translate("checker", "no line breaks");
     else if (kinds.size() == 1)
-        endings = kinds.first() + QStringLiteral(" line endings");
+        endings = QCoreApplication::translate("checker", "%1 line endings").arg(kinds.first());
     else
-        endings = QStringLiteral("mixed line endings (%1)").arg(kinds.join(QStringLiteral(", ")));
+        endings = QCoreApplication::translate("checker", "mixed line endings (%1)").arg(kinds.join(QStringLiteral(", ")));
     if (kinds.size() > 1)
-        report.warn(0, QStringLiteral("mixed line endings (%1 CR LF, %2 LF, %3 CR): the game reads each as a line break, "
+        report.warn(0, QCoreApplication::translate("checker", "mixed line endings (%1 CR LF, %2 LF, %3 CR): the game reads each as a line break, "
                                       "but other programs may not")
                            .arg(crlf)
                            .arg(lf)
@@ -242,17 +243,17 @@ int editDistance(const QString& a, const QString& b)
 QString missingFileHint(const QString& name)
 {
     if (name.endsWith(QLatin1Char(' ')))
-        return QStringLiteral(" (the blanks at the end of the name count)");
+        return QCoreApplication::translate("checker", " (the blanks at the end of the name count)");
     if (name.size() >= 2 && name[0].isLetter() && name[1] == QLatin1Char(':'))
-        return QStringLiteral(" (a Windows drive: name the file as it is found on this computer)");
+        return QCoreApplication::translate("checker", " (a Windows drive: name the file as it is found on this computer)");
     return QString();
 }
 
 QString lineRange(int first, int last)
 {
     if (first == last)
-        return QStringLiteral("line %1").arg(first);
-    return QStringLiteral("lines %1 to %2").arg(first).arg(last);
+        return QCoreApplication::translate("checker", "line %1").arg(first);
+    return QCoreApplication::translate("checker", "lines %1 to %2").arg(first).arg(last);
 }
 
 } // namespace checker

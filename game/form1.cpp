@@ -2,10 +2,12 @@
 
 #include "game/form6.h"
 #include "game/state.h"
+#include "ui/language.h"
 #include "symbols/form3.h"
 #include "ui/twips.h"
 #include "ui/typeface.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDrag>
@@ -30,6 +32,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent)
     setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
     buildMenus();
     buildControls();
+    retranslateUi();
     m_form3 = new Form3;
 }
 
@@ -66,21 +69,22 @@ void Form1::buildControls()
     Frame1->setGeometry(rectTw(0, -30, 11985, 450));
     imgBar = new ui::PictureImage(Frame1);
     imgBar->setGeometry(rectTw(0, 0, 720, 240));
-    lblMessage = makeLabel(Frame1, QStringLiteral("Select the best answer."), rectTw(120, 120, 3000, 285));
-    btnBegin = new ui::PictureButton(QStringLiteral("&BEGIN NEW GAME"), Frame1);
+    m_messageText = [] { return tr("Select the best answer."); };
+    lblMessage = makeLabel(Frame1, QString(), rectTw(120, 120, 3000, 285));
+    btnBegin = new ui::PictureButton(QString(), Frame1);
     btnBegin->setGeometry(rectTw(0, 90, 3300, 345));
-    Label7 = makeLabel(Frame1, QStringLiteral("Turns Left:"), rectTw(3315, 120, 1095, 255));
+    Label7 = makeLabel(Frame1, QString(), rectTw(3315, 120, 1095, 255));
     lblTurnsLeft = makeLabel(Frame1, QStringLiteral("0"), rectTw(4410, 120, 345, 255));
-    Label1 = makeLabel(Frame1, QStringLiteral("Time Left:"), rectTw(4755, 120, 1065, 255));
+    Label1 = makeLabel(Frame1, QString(), rectTw(4755, 120, 1065, 255));
     lblmin = makeLabel(Frame1, QStringLiteral("0"), rectTw(5835, 120, 255, 255));
-    Label2 = makeLabel(Frame1, QStringLiteral("min."), rectTw(6075, 120, 495, 255));
+    Label2 = makeLabel(Frame1, QString(), rectTw(6075, 120, 495, 255));
     lblsec = makeLabel(Frame1, QStringLiteral("0"), rectTw(6555, 120, 315, 255));
-    Label3 = makeLabel(Frame1, QStringLiteral("sec."), rectTw(6915, 120, 420, 255));
-    Label4 = makeLabel(Frame1, QStringLiteral("Score:"), rectTw(7395, 120, 645, 255));
+    Label3 = makeLabel(Frame1, QString(), rectTw(6915, 120, 420, 255));
+    Label4 = makeLabel(Frame1, QString(), rectTw(7395, 120, 645, 255));
     lblScore = makeLabel(Frame1, QStringLiteral("0"), rectTw(8085, 120, 810, 255));
-    Label5 = makeLabel(Frame1, QStringLiteral("Bonus:"), rectTw(8670, 120, 780, 255));
+    Label5 = makeLabel(Frame1, QString(), rectTw(8670, 120, 780, 255));
     lblBonus = makeLabel(Frame1, QStringLiteral("0"), rectTw(9510, 120, 825, 255));
-    Command1 = new ui::PictureButton(QStringLiteral("E&xit"), Frame1);
+    Command1 = new ui::PictureButton(QString(), Frame1);
     Command1->setFont(ui::gameFont(12));
     Command1->setGeometry(rectTw(10965, 105, 855, 330));
 
@@ -96,7 +100,7 @@ void Form1::buildControls()
     Frame2->installEventFilter(this);
     imgQuiz = new ui::PictureImage(Frame2);
     imgQuiz->setPicture(QPixmap(QStringLiteral(":/quiz.bmp")));
-    lblQuestion = new ui::CaptionLabel(QStringLiteral("Question"), Frame2);
+    lblQuestion = new ui::CaptionLabel(QString(), Frame2);
     lblQuestion->setFont(ui::gameFont());
     lblQuestion->setWordWrap(true);
     lblQuestion->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -104,21 +108,19 @@ void Form1::buildControls()
     lblQuestion->setAttribute(Qt::WA_TransparentForMouseEvents);
     static constexpr int answerTops[] = {840, 1320, 1800, 2280};
     for (int i = 1; i <= 4; ++i) {
-        btnAnswer[i] = new ui::PictureButton(QStringLiteral("Answer %1").arg(i), Frame2);
+        btnAnswer[i] = new ui::PictureButton(QString(), Frame2);
         btnAnswer[i]->setGeometry(rectTw(240, answerTops[i - 1], 6375, 495));
         connect(btnAnswer[i], &QPushButton::clicked, this, [this, i] { btnAnswer_Click(i); });
     }
-    static constexpr struct { int l, t, w, h; Qt::ArrowType arrow; const char* name; } moves[] = {
-        {3240, 15, 465, 270, Qt::UpArrow, "Move the question box up"},
-        {3240, 2865, 465, 270, Qt::DownArrow, "Move the question box down"},
-        {-15, 1500, 225, 465, Qt::LeftArrow, "Move the question box left"},
-        {6690, 1515, 225, 465, Qt::RightArrow, "Move the question box right"},
+    static constexpr struct { int l, t, w, h; Qt::ArrowType arrow; } moves[] = {
+        {3240, 15, 465, 270, Qt::UpArrow},
+        {3240, 2865, 465, 270, Qt::DownArrow},
+        {-15, 1500, 225, 465, Qt::LeftArrow},
+        {6690, 1515, 225, 465, Qt::RightArrow},
     };
     for (int i = 0; i < 4; ++i) {
         cmdMove[i] = new ui::PictureButton(QString(), Frame2);
         cmdMove[i]->setArrow(moves[i].arrow);
-        cmdMove[i]->setToolTip(QString::fromLatin1(moves[i].name));
-        cmdMove[i]->setAccessibleName(QString::fromLatin1(moves[i].name));
         cmdMove[i]->setGeometry(rectTw(moves[i].l, moves[i].t, moves[i].w, moves[i].h));
         cmdMove[i]->setFocusPolicy(Qt::NoFocus);
         connect(cmdMove[i], &QPushButton::clicked, this, [this, i] { cmdMove_Click(i); });
@@ -166,28 +168,118 @@ void Form1::buildMenus()
 {
     menuBar = new QMenuBar(this);
     menuBar->setNativeMenuBar(false);
-    QMenu* files = menuBar->addMenu(QStringLiteral("&Files"));
-    mnuBegin = files->addAction(QStringLiteral("&Begin New Game"), this, &Form1::mnuBegin_Click);
-    mnuEndGame = files->addAction(QStringLiteral("&End Game"), this, &Form1::mnuEndGame_Click);
-    files->addSeparator();
-    mnuQuiz = files->addAction(QStringLiteral("New &Questions"), this, &Form1::mnuQuiz_Click);
-    mnuTreasures = files->addAction(QStringLiteral("New &Symbols"), this, &Form1::mnuTreasures_Click);
-    files->addSeparator();
-    mnuExit = files->addAction(QStringLiteral("E&xit"), this, &Form1::mnuExit_Click);
+    mnuFiles = menuBar->addMenu(QString());
+    mnuBegin = mnuFiles->addAction(QString(), this, &Form1::mnuBegin_Click);
+    mnuEndGame = mnuFiles->addAction(QString(), this, &Form1::mnuEndGame_Click);
+    mnuFiles->addSeparator();
+    mnuQuiz = mnuFiles->addAction(QString(), this, &Form1::mnuQuiz_Click);
+    mnuTreasures = mnuFiles->addAction(QString(), this, &Form1::mnuTreasures_Click);
+    mnuFiles->addSeparator();
+    mnuExit = mnuFiles->addAction(QString(), this, &Form1::mnuExit_Click);
 
-    QMenu* options = menuBar->addMenu(QStringLiteral("&Options"));
-    mnuGameLength = options->addAction(QStringLiteral("&Game Options"), this, &Form1::mnuGameLength_Click);
-    options->addSeparator();
-    mnuNewPictures = options->addAction(QStringLiteral("&Add New Symbols"), this, &Form1::mnuNewPictures_Click);
-    options->addSeparator();
-    mnuSaveOptions = options->addAction(QStringLiteral("&Save Options"), this, &Form1::mnuSaveOptions_Click);
+    mnuOptions = menuBar->addMenu(QString());
+    mnuGameLength = mnuOptions->addAction(QString(), this, &Form1::mnuGameLength_Click);
+    mnuOptions->addSeparator();
+    mnuNewPictures = mnuOptions->addAction(QString(), this, &Form1::mnuNewPictures_Click);
+    mnuOptions->addSeparator();
+    mnuSaveOptions = mnuOptions->addAction(QString(), this, &Form1::mnuSaveOptions_Click);
+    mnuOptions->addSeparator();
+    mnuLanguage = mnuOptions->addMenu(QString());
+    // Each language is named in itself, so that a player who cannot read the other finds his own.
+    mnuEnglish = mnuLanguage->addAction(QStringLiteral("&English"), this, [this] { chooseLanguage(false); });
+    mnuFrench = mnuLanguage->addAction(QString::fromUtf8("Fran&\u00e7ais"), this, [this] { chooseLanguage(true); });
+    auto* languages = new QActionGroup(this);
+    for (QAction* action : {mnuEnglish, mnuFrench}) {
+        action->setCheckable(true);
+        languages->addAction(action);
+    }
 
-    mnuScores = menuBar->addAction(QStringLiteral("High &Scores"), this, &Form1::mnuScores_Click);
+    mnuScores = menuBar->addAction(QString(), this, &Form1::mnuScores_Click);
 
-    QMenu* help = menuBar->addMenu(QStringLiteral("&Help"));
-    mnuAbout = help->addAction(QStringLiteral("&About"), this, &Form1::mnuAbout_Click);
-    help->addSeparator();
-    mnuValdraHelp = help->addAction(QStringLiteral("&Help"), this, &Form1::mnuValdraHelp_Click);
+    mnuHelp = menuBar->addMenu(QString());
+    mnuAbout = mnuHelp->addAction(QString(), this, &Form1::mnuAbout_Click);
+    mnuHelp->addSeparator();
+    mnuValdraHelp = mnuHelp->addAction(QString(), this, &Form1::mnuValdraHelp_Click);
+}
+
+void Form1::retranslateUi()
+{
+    mnuFiles->setTitle(tr("&Files"));
+    mnuBegin->setText(tr("&Begin New Game"));
+    mnuEndGame->setText(tr("&End Game"));
+    mnuQuiz->setText(tr("New &Questions"));
+    mnuTreasures->setText(tr("New &Symbols"));
+    mnuExit->setText(tr("E&xit"));
+    mnuOptions->setTitle(tr("&Options"));
+    mnuGameLength->setText(tr("&Game Options"));
+    mnuNewPictures->setText(tr("&Add New Symbols"));
+    mnuSaveOptions->setText(tr("&Save Options"));
+    mnuLanguage->setTitle(tr("&Language"));
+    mnuFrench->setChecked(language::isFrench());
+    mnuEnglish->setChecked(!language::isFrench());
+    mnuScores->setText(tr("High &Scores"));
+    mnuHelp->setTitle(tr("&Help"));
+    mnuAbout->setText(tr("&About"));
+    mnuValdraHelp->setText(tr("&Help"));
+
+    btnBegin->setText(tr("&BEGIN NEW GAME"));
+    Label7->setText(tr("Turns Left:"));
+    Label1->setText(tr("Time Left:"));
+    Label2->setText(tr("min."));
+    Label3->setText(tr("sec."));
+    Label4->setText(tr("Score:"));
+    Label5->setText(tr("Bonus:"));
+    Command1->setText(tr("E&xit"));
+    const QString moves[] = {tr("Move the question box up"), tr("Move the question box down"),
+                             tr("Move the question box left"), tr("Move the question box right")};
+    for (int i = 0; i < 4; ++i) {
+        cmdMove[i]->setToolTip(moves[i]);
+        cmdMove[i]->setAccessibleName(moves[i]);
+    }
+    // The designed captions before the first question; a question on show is the file's own text.
+    if (!m_questionShown) {
+        lblQuestion->setCaption(tr("Question"));
+        for (int i = 1; i <= 4; ++i)
+            btnAnswer[i]->setText(tr("Answer %1").arg(i));
+    }
+    if (m_messageText)
+        lblMessage->setText(m_messageText());
+    if (m_hintText)
+        Text2->setPlainText(m_hintText());
+}
+
+void Form1::showMessage(std::function<QString()> text)
+{
+    m_messageText = std::move(text);
+    lblMessage->setText(m_messageText ? m_messageText() : QString());
+}
+
+void Form1::showHint(std::function<QString()> text)
+{
+    m_hintText = std::move(text);
+    Text2->setPlainText(m_hintText ? m_hintText() : QString());
+}
+
+void Form1::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        retranslateUi();
+        // Longer or shorter captions: the window lays its controls out again.
+        if (isVisible())
+            Form_Resize();
+    }
+    QWidget::changeEvent(event);
+}
+
+void Form1::chooseLanguage(bool french)
+{
+    const language::Language chosen = french ? language::Language::French : language::Language::English;
+    language::saveChoice(chosen);
+    if (chosen != language::current())
+        language::apply(chosen);
+    // The menu shows the choice at once, even before the change reaches the windows.
+    mnuFrench->setChecked(french);
+    mnuEnglish->setChecked(!french);
 }
 
 QSize Form1::innerChrome() const { return QSize(0, menuBar->sizeHint().height()); }

@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <array>
+#include <functional>
 
 #include "config/form4.h"
 #include "config/form7.h"
@@ -19,6 +20,7 @@
 
 class QMenuBar;
 class QAction;
+class QMenu;
 class Form5;
 class frmAbout;
 class HelpWindow;
@@ -109,6 +111,9 @@ public:
     void mnuTreasures_Click();
     void mnuAbout_Click();
     void mnuValdraHelp_Click();
+    // Switches the language, keeps the choice in the player's settings, and rewrites every open
+    // window; the game in progress goes on as it is.
+    void chooseLanguage(bool french);
 
     // The load commands' wait (symbols/form1_chooser.cpp): n seconds, the windows kept live.
     void WaitSeconds(qint16 n);
@@ -158,6 +163,9 @@ public:
 
     QTimer* Timer1 = nullptr;
 
+    QMenu* mnuFiles = nullptr;
+    QMenu* mnuOptions = nullptr;
+    QMenu* mnuHelp = nullptr;
     QAction* mnuBegin = nullptr;
     QAction* mnuEndGame = nullptr;
     QAction* mnuQuiz = nullptr;
@@ -169,6 +177,10 @@ public:
     QAction* mnuScores = nullptr;
     QAction* mnuAbout = nullptr;
     QAction* mnuValdraHelp = nullptr;
+    // The player's choice of language, in the Options menu.
+    QMenu* mnuLanguage = nullptr;
+    QAction* mnuFrench = nullptr;
+    QAction* mnuEnglish = nullptr;
 
     // The outcome of the last shutdown request (tests read it; the real run quits).
     bool shutDownRequested = false;
@@ -181,9 +193,16 @@ protected:
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // The top bar's status and the hint box: each text is kept as how to make it, so that a
+    // change of language rewrites what is on show.
+    void showMessage(std::function<QString()> text);
+    void showHint(std::function<QString()> text);
+    // Puts every fixed caption of the window in the language in use.
+    void retranslateUi();
     // Gives the keyboard to where play goes on: the question's first answer, the map waiting for
     // a placement, or the button that begins a game.
     void placeKeyboardFocus();
@@ -213,6 +232,10 @@ private:
     QSize m_pendingOuterTw;
     QPoint m_dragStart;
     bool m_inLayout = false;
+    std::function<QString()> m_messageText;
+    std::function<QString()> m_hintText;
+    // A question has been on show: the question box holds the file's text, not its captions.
+    bool m_questionShown = false;
 
     friend class Form1TestAccess;
 };

@@ -42,7 +42,7 @@ void Form1::EndGame()
     lblmin->setText(QString());
     lblsec->setText(QString());
     lblTurnsLeft->setText(QString());
-    lblMessage->setText(QString());
+    showMessage({});
     Text2->hide();
     if (GameFinished == 1) {
         CheckHighScore();

@@ -81,7 +81,7 @@ void Form1::CheckHighScore()
     for (int k = 0; k < highscores::ListSize; ++k)
         if (HighScoreNames[k] == highscores::NewEntryMark) {
             HighScoreNames[k] = ui::platform().inputBox(this, highscores::namePrompt(HighScoreValues[k]),
-                                                        QStringLiteral("High Score"));
+                                                        tr("High Score"));
             pending.typed << highscores::TypedName{HighScoreValues[k], HighScoreNames[k]};
         }
     GameFinished = 0;
@@ -94,7 +94,7 @@ void Form1::CheckHighScore()
     Form6* scores = form6();
     if (wasOpen)
         scores->Form_Load();
-    scores->setWindowTitle(ProgramTitle + QStringLiteral(" Scores--") + ScoreFile);
+    scores->setScoresTitle(true);
     scores->show();
     scores->raise();
     scores->activateWindow();
@@ -123,17 +123,17 @@ void Form1::SaveHighScores()
     case Outcome::Saved:
         return;
     case Outcome::NoLongerEnters:
-        message = QStringLiteral("Other games have saved better scores meanwhile: your score of %1 no longer "
-                                 "makes the high score list.")
+        message = tr("Other games have saved better scores meanwhile: your score of %1 no longer "
+                     "makes the high score list.")
                       .arg(pendingScore->score);
         break;
     case Outcome::SavedUnshared:
-        message = QStringLiteral("The high scores were saved to %1 without the scores other games may have "
-                                 "saved meanwhile.\n\n%2")
+        message = tr("The high scores were saved to %1 without the scores other games may have "
+                     "saved meanwhile.\n\n%2")
                       .arg(ScoreFile, result.sharingError);
         break;
     case Outcome::Failed:
-        message = ui::saveFailedMessage(QStringLiteral("The high scores"), ScoreFile, result.writeError);
+        message = ui::saveFailedMessage(tr("The high scores"), ScoreFile, result.writeError);
         break;
     }
     ui::platform().messageBox(this, message, ProgramTitle);
@@ -147,7 +147,7 @@ void Form1::mnuScores_Click()
     Form6* scores = form6();
     if (wasOpen)
         scores->Form_Load();
-    scores->setWindowTitle(ProgramTitle + QStringLiteral("--") + ScoreFile);
+    scores->setScoresTitle(false);
     scores->show();
     scores->raise();
     scores->activateWindow();

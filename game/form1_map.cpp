@@ -1,5 +1,6 @@
 #include "game/form1.h"
 
+#include "game/regions.h"
 #include "game/state.h"
 #include "ui/platform.h"
 
@@ -28,11 +29,12 @@ void Form1::DrawTargetSymbol()
     TargetName = CrestImage->tag();
     Text2->show();
     if (DifficultyLevel == 0) {
-        Text2->setPlainText(QStringLiteral("Hint:  Locate ") + TargetName);
-        lblMessage->setText(QStringLiteral("Locate ") + TargetName);
+        const QString target = TargetName;
+        showHint([target] { return tr("Hint:  Locate %1").arg(regions::shownObject(target)); });
+        showMessage([target] { return tr("Locate %1").arg(regions::shownObject(target)); });
     } else {
-        Text2->setPlainText(QStringLiteral("Locate the province/territory"));
-        lblMessage->setText(QString());
+        showHint([] { return tr("Locate the province/territory"); });
+        showMessage({});
     }
     --SymbolPoolTop;
 }
@@ -73,9 +75,13 @@ void Form1::CheckLocation(qint64 colour)
         }
         CrestImage->hide();
         ++FoundCount;
-        Text2->setPlainText(QStringLiteral("You found ") + TargetName + QStringLiteral("."));
+        const QString target = TargetName;
+        showHint([target] { return tr("You found %1.").arg(regions::shownObject(target)); });
     } else {
-        Text2->setPlainText(QStringLiteral("You went to ") + clicked + QStringLiteral(" instead of ") + TargetName);
+        const QString target = TargetName;
+        showHint([clicked, target] {
+            return tr("You went to %1 instead of %2").arg(regions::shownPlace(clicked), regions::shownPlace(target));
+        });
     }
     NextQuestion();
 }
@@ -84,7 +90,8 @@ void Form1::Crest_Click(int Index)
 {
     CrestImage->setPicture(Crest[Index]->picture());
     CrestImage->show();
-    Text2->setPlainText(Crest[Index]->tag());
+    const QString tag = Crest[Index]->tag();
+    showHint([tag] { return regions::shown(tag); });
     Text2->show();
 }
 

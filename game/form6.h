@@ -14,6 +14,8 @@ public:
 
     void Form_Load();
     void Command1_Click();
+    // The title after a game ("Quillora Scores--Valdra.scr") or from the menu ("Quillora--...").
+    void setScoresTitle(bool afterGame);
 
     ui::PictureImage* imgBackGround = nullptr;
     std::array<QLabel*, 15> lblHighScores{};
@@ -22,4 +24,9 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void retranslateUi();
+    bool m_afterGame = false;
 };

@@ -1,5 +1,6 @@
 #include "game/scorelock.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QSysInfo>
@@ -85,8 +86,8 @@ QString holderOf(const QByteArray& content)
             pid = QString::fromUtf8(line.mid(4));
     }
     if (host.isEmpty() || pid.isEmpty())
-        return QStringLiteral("another game");
-    return QStringLiteral("%1, process %2").arg(host, pid);
+        return QCoreApplication::translate("highscores", "another game");
+    return QCoreApplication::translate("highscores", "%1, process %2").arg(host, pid);
 }
 
 } // namespace
@@ -147,7 +148,7 @@ ScoreFileLock::Result ScoreFileLock::acquire(LockClock& clock, const LockTiming&
             }
         }
         if (clock.seconds() - start >= timing.waitMilliseconds / 1000.0) {
-            m_error = QStringLiteral("It is locked by %1 (%2).")
+            m_error = QCoreApplication::translate("highscores", "It is locked by %1 (%2).")
                           .arg(holderOf(readWhole(m_lockPath).value_or(QByteArray())), m_lockPath);
             return Result::Busy;
         }

@@ -2,6 +2,7 @@
 
 #include "ui/textfile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -21,11 +22,11 @@ bool readScoreFile(const QString& fileName, Names& names, Values& values, QStrin
             // The reading gives no reason; opening it again does.
             QFile probe(path);
             if (QFileInfo(path).isDir())
-                *error = QStringLiteral("Is a directory");
+                *error = QCoreApplication::translate("highscores", "Is a directory");
             else if (!probe.open(QIODevice::ReadOnly))
                 *error = probe.errorString();
             else
-                *error = QStringLiteral("Input/output error");
+                *error = QCoreApplication::translate("highscores", "Input/output error");
         }
         return false;
     }
@@ -60,7 +61,7 @@ SaveResult saveScore(const QString& fileName, Names& names, Values& values, qint
     if (locked == ScoreFileLock::Result::Busy)
         result.sharingError = lock.error();
     else if (locked == ScoreFileLock::Result::Failed)
-        result.sharingError = QStringLiteral("Its lock file %1 could not be made: %2").arg(lock.lockFileName(), lock.error());
+        result.sharingError = QCoreApplication::translate("highscores", "Its lock file %1 could not be made: %2").arg(lock.lockFileName(), lock.error());
 
     if (lock.locked()) {
         Names now;
@@ -79,7 +80,7 @@ SaveResult saveScore(const QString& fileName, Names& names, Values& values, qint
                 result.outcome = SaveResult::Outcome::Failed;
             return result;
         }
-        result.sharingError = QStringLiteral("It could not be read: %1").arg(readError);
+        result.sharingError = QCoreApplication::translate("highscores", "It could not be read: %1").arg(readError);
     }
 
     // As a game alone in its folder would: the list in memory, written whole.

@@ -1,5 +1,6 @@
 #include "ui/filebrowser.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -75,7 +76,7 @@ void paintNote(QListWidget* list, const QString& note)
                Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, note);
 }
 
-const QString kUnreadable = QStringLiteral("This folder cannot be read.");
+QString unreadableNote() { return QCoreApplication::translate("filebrowser", "This folder cannot be read."); }
 
 } // namespace
 
@@ -286,7 +287,7 @@ void DirList::paintEvent(QPaintEvent* event)
 {
     QListWidget::paintEvent(event);
     if (!m_readable)
-        paintNote(this, kUnreadable);
+        paintNote(this, unreadableNote());
 }
 
 // --- FileList ---
@@ -353,7 +354,7 @@ void FileList::paintEvent(QPaintEvent* event)
 {
     QListWidget::paintEvent(event);
     if (!m_readable)
-        paintNote(this, kUnreadable);
+        paintNote(this, unreadableNote());
 }
 
 } // namespace ui

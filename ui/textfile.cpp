@@ -1,5 +1,6 @@
 #include "ui/textfile.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -323,7 +324,7 @@ bool writeTextFile(const QString& fileName, const QStringList& lines, QString* e
 
 QString saveFailedMessage(const QString& what, const QString& fileName, const QString& reason)
 {
-    return QStringLiteral("%1 could not be saved to %2.\n\n%3").arg(what, fileName, reason);
+    return QCoreApplication::translate("textfile", "%1 could not be saved to %2.\n\n%3").arg(what, fileName, reason);
 }
 
 QString resolveFileName(const QString& name)
