@@ -229,7 +229,7 @@ void Form1::retranslateUi()
     Label3->setText(tr("sec."));
     Label4->setText(tr("Score:"));
     Label5->setText(tr("Bonus:"));
-    Command1->setText(tr("E&xit"));
+    Command1->setText(tr("E&xit", "the button on the top bar"));
     const QString moves[] = {tr("Move the question box up"), tr("Move the question box down"),
                              tr("Move the question box left"), tr("Move the question box right")};
     for (int i = 0; i < 4; ++i) {

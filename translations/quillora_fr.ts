@@ -5,607 +5,618 @@
     <name>Form1</name>
     <message>
         <source>Select the best answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez la meilleure réponse.</translation>
     </message>
     <message>
         <source>&amp;Files</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichiers</translation>
     </message>
     <message>
         <source>&amp;Begin New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Commencer une partie</translation>
     </message>
     <message>
         <source>&amp;End Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Terminer la partie</translation>
     </message>
     <message>
         <source>New &amp;Questions</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelles &amp;questions</translation>
     </message>
     <message>
         <source>New &amp;Symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveaux &amp;symboles</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>Q&amp;uitter</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Options</translation>
     </message>
     <message>
         <source>&amp;Game Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options de &amp;jeu</translation>
     </message>
     <message>
         <source>&amp;Add New Symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajouter des symboles</translation>
     </message>
     <message>
         <source>&amp;Save Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer les options</translation>
     </message>
     <message>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Langue</translation>
     </message>
     <message>
         <source>High &amp;Scores</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Meilleurs scores</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <source>&amp;About</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos</translation>
     </message>
     <message>
         <source>&amp;BEGIN NEW GAME</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;NOUVELLE PARTIE</translation>
     </message>
     <message>
         <source>Turns Left:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tours :</translation>
     </message>
     <message>
         <source>Time Left:</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps :</translation>
     </message>
     <message>
         <source>min.</source>
-        <translation type="unfinished"></translation>
+        <translation>min</translation>
     </message>
     <message>
         <source>sec.</source>
-        <translation type="unfinished"></translation>
+        <translation>s</translation>
     </message>
     <message>
         <source>Score:</source>
-        <translation type="unfinished"></translation>
+        <translation>Score :</translation>
     </message>
     <message>
         <source>Bonus:</source>
-        <translation type="unfinished"></translation>
+        <translation>Boni :</translation>
     </message>
     <message>
         <source>Move the question box up</source>
-        <translation type="unfinished"></translation>
+        <translation>Monter la boîte de questions</translation>
     </message>
     <message>
         <source>Move the question box down</source>
-        <translation type="unfinished"></translation>
+        <translation>Descendre la boîte de questions</translation>
     </message>
     <message>
         <source>Move the question box left</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacer la boîte de questions vers la gauche</translation>
     </message>
     <message>
         <source>Move the question box right</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacer la boîte de questions vers la droite</translation>
     </message>
     <message>
         <source>Question</source>
-        <translation type="unfinished"></translation>
+        <translation>Question</translation>
     </message>
     <message>
         <source>Answer %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Réponse %1</translation>
     </message>
     <message>
         <source>High Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Meilleur score</translation>
     </message>
     <message>
         <source>Other games have saved better scores meanwhile: your score of %1 no longer makes the high score list.</source>
-        <translation type="unfinished"></translation>
+        <translation>D&apos;autres parties ont enregistré de meilleurs scores entre-temps : votre score de %1 n&apos;entre plus au tableau des meilleurs scores.</translation>
     </message>
     <message>
         <source>The high scores were saved to %1 without the scores other games may have saved meanwhile.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Les meilleurs scores ont été enregistrés dans %1 sans les scores que d&apos;autres parties ont pu y enregistrer entre-temps.
+
+%2</translation>
     </message>
     <message>
         <source>The high scores</source>
-        <translation type="unfinished"></translation>
+        <translation>les meilleurs scores</translation>
     </message>
     <message>
         <source>Hint:  Locate %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Indice : situez %1</translation>
     </message>
     <message>
         <source>Locate %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Situez %1</translation>
     </message>
     <message>
         <source>Locate the province/territory</source>
-        <translation type="unfinished"></translation>
+        <translation>Situez la province ou le territoire</translation>
     </message>
     <message>
         <source>You found %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez trouvé %1.</translation>
     </message>
     <message>
         <source>You went to %1 instead of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Raté! Vous étiez %1, et non %2.</translation>
     </message>
     <message>
         <source>The question file %1 could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de questions %1 est illisible.</translation>
     </message>
     <message>
         <source>The question file %1 holds no usable question.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de questions %1 ne contient aucune question utilisable.</translation>
     </message>
     <message>
         <source>WRONG!  The correct answer is:</source>
-        <translation type="unfinished"></translation>
+        <translation>ERREUR!  La bonne réponse est :</translation>
     </message>
     <message>
         <source>%1--Load New Questions</source>
-        <translation type="unfinished"></translation>
+        <translation>%1--Charger de nouvelles questions</translation>
     </message>
     <message>
         <source>The question file %1 could not be read (%2). The game goes on with %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de questions %1 est illisible (%2). Le jeu continue avec %3.</translation>
     </message>
     <message>
         <source>%1--Load New Treasures</source>
-        <translation type="unfinished"></translation>
+        <translation>%1--Charger de nouveaux trésors</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <comment>the button on the top bar</comment>
+        <translation>&amp;Sortir</translation>
     </message>
 </context>
 <context>
     <name>Form2</name>
     <message>
         <source>The symbol list</source>
-        <translation type="unfinished"></translation>
+        <translation>la liste de symboles</translation>
     </message>
     <message>
         <source>Picture List files (*.lst)|*.lst|All files (*.*)|*.*</source>
-        <translation type="unfinished"></translation>
+        <translation>Listes d&apos;images (*.lst)|*.lst|Tous les fichiers (*.*)|*.*</translation>
     </message>
     <message>
         <source>You must select a picture and a province/territory.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous devez choisir une image et une province ou un territoire.</translation>
     </message>
     <message>
         <source>List should not exceed 13 items!</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste ne doit pas dépasser 13 éléments!</translation>
     </message>
     <message>
         <source>The list was not put into the game.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste n&apos;a pas été mise dans le jeu.
+
+%1</translation>
     </message>
     <message>
         <source>Item %1 does not hold a &quot;;&quot; between the province or territory and the picture:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;élément %1 n&apos;a pas de « ; » entre la province ou le territoire et l&apos;image :
+%2</translation>
     </message>
     <message>
         <source>The picture of item %1 could not be loaded:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de charger l&apos;image de l&apos;élément %1 :
+%2</translation>
     </message>
     <message>
         <source>%1--Picture Locator for Treasure Lists</source>
-        <translation type="unfinished"></translation>
+        <translation>%1--Repérage d&apos;images pour les listes de trésors</translation>
     </message>
     <message>
         <source>E&amp;xit to Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Retour au &amp;jeu</translation>
     </message>
     <message>
         <source>  PICTURE LOCATOR</source>
-        <translation type="unfinished"></translation>
+        <translation>  REPÉRAGE D&apos;IMAGES</translation>
     </message>
     <message>
         <source>This file cannot be shown as a picture.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce fichier ne peut pas être affiché comme une image.</translation>
     </message>
     <message>
         <source>Use Picture for Quiz &amp;Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Image de la &amp;boîte de questions</translation>
     </message>
     <message>
         <source>Province or Territory</source>
-        <translation type="unfinished"></translation>
+        <translation>Province ou territoire</translation>
     </message>
     <message>
         <source> FILE LIST</source>
-        <translation type="unfinished"></translation>
+        <translation> FICHIERS</translation>
     </message>
     <message>
         <source>Total Files:</source>
-        <translation type="unfinished"></translation>
+        <translation>Total :</translation>
     </message>
     <message>
         <source>&amp;Add Item</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajouter</translation>
     </message>
     <message>
         <source>&amp;Clear List</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vider</translation>
     </message>
     <message>
         <source>&amp;Remove Item</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Retirer</translation>
     </message>
     <message>
         <source>&amp;Save List</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer</translation>
     </message>
     <message>
         <source>&amp;Load List</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir</translation>
     </message>
     <message>
         <source>&amp;Use File List in Game</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Utiliser la liste dans le jeu</translation>
     </message>
 </context>
 <context>
     <name>Form4</name>
     <message>
         <source>%1--Options</source>
-        <translation type="unfinished"></translation>
+        <translation>%1--Options</translation>
     </message>
     <message>
         <source>Length of Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée de la partie</translation>
     </message>
     <message>
         <source> 1 minute</source>
-        <translation type="unfinished"></translation>
+        <translation> 1 minute</translation>
     </message>
     <message>
         <source> 3 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation> 3 minutes</translation>
     </message>
     <message>
         <source> 5 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation> 5 minutes</translation>
     </message>
     <message>
         <source>10 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>10 minutes</translation>
     </message>
     <message>
         <source>Number of Symbols to Locate</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de symboles à situer</translation>
     </message>
     <message>
         <source>6 symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>6 symboles</translation>
     </message>
     <message>
         <source>12 symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>12 symboles</translation>
     </message>
     <message>
         <source>Level of Difficulty</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau de difficulté</translation>
     </message>
     <message>
         <source>Regular Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Partie normale</translation>
     </message>
     <message>
         <source>Expert</source>
-        <translation type="unfinished"></translation>
+        <translation>Expert</translation>
     </message>
     <message>
         <source>Symbols to Locate</source>
-        <translation type="unfinished"></translation>
+        <translation>Symboles à situer</translation>
     </message>
     <message>
         <source>Use Provincial/Territorial Crests</source>
-        <translation type="unfinished"></translation>
+        <translation>Armoiries</translation>
     </message>
     <message>
         <source>Use Floral Emblems</source>
-        <translation type="unfinished"></translation>
+        <translation>Emblèmes floraux</translation>
     </message>
     <message>
         <source>Use %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1</translation>
     </message>
     <message>
         <source>Custom Symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>Symboles personnalisés</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>Form5</name>
     <message>
         <source> filename</source>
-        <translation type="unfinished"></translation>
+        <translation> nom du fichier</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>%1--Load Question File</source>
-        <translation type="unfinished"></translation>
+        <translation>%1--Charger un fichier de questions</translation>
     </message>
     <message>
         <source>%1--Load Treasure List</source>
-        <translation type="unfinished"></translation>
+        <translation>%1--Charger une liste de trésors</translation>
     </message>
     <message>
         <source>quiz: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>questions : %1</translation>
     </message>
     <message>
         <source>piclist: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>liste d&apos;images : %1</translation>
     </message>
 </context>
 <context>
     <name>Form6</name>
     <message>
         <source>%1 Scores--%2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Meilleurs scores--%2</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>HelpWindow</name>
     <message>
         <source>%1 Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide de %1</translation>
     </message>
     <message>
         <source>%1 Help: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide de %1 : %2</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Retour</translation>
     </message>
     <message>
         <source>Back to the page before (Alt+Left)</source>
-        <translation type="unfinished"></translation>
+        <translation>Retour à la page précédente (Alt+Gauche)</translation>
     </message>
     <message>
         <source>&amp;Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Avancer</translation>
     </message>
     <message>
         <source>Forward again (Alt+Right)</source>
-        <translation type="unfinished"></translation>
+        <translation>Page suivante (Alt+Droite)</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sommaire</translation>
     </message>
     <message>
         <source>The contents page (Alt+Home)</source>
-        <translation type="unfinished"></translation>
+        <translation>La page du sommaire (Alt+Début)</translation>
     </message>
     <message>
         <source>Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>Précédent</translation>
     </message>
     <message>
         <source>Find the previous place (Shift+F3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Trouver l&apos;endroit précédent (Maj+F3)</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivant</translation>
     </message>
     <message>
         <source>Find the next place (F3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Trouver l&apos;endroit suivant (F3)</translation>
     </message>
     <message>
         <source>F&amp;ind in page:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Chercher dans la page :</translation>
     </message>
     <message>
         <source>Find in page</source>
-        <translation type="unfinished"></translation>
+        <translation>Chercher dans la page</translation>
     </message>
     <message>
         <source>Not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Introuvable</translation>
     </message>
 </context>
 <context>
     <name>checker</name>
     <message>
         <source>first</source>
-        <translation type="unfinished"></translation>
+        <translation>première</translation>
     </message>
     <message>
         <source>second</source>
-        <translation type="unfinished"></translation>
+        <translation>deuxième</translation>
     </message>
     <message>
         <source>third</source>
-        <translation type="unfinished"></translation>
+        <translation>troisième</translation>
     </message>
     <message>
         <source>fourth</source>
-        <translation type="unfinished"></translation>
+        <translation>quatrième</translation>
     </message>
     <message>
         <source>1 line</source>
-        <translation type="unfinished"></translation>
+        <translation>1 ligne</translation>
     </message>
     <message>
         <source>%1 lines</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lignes</translation>
     </message>
     <message>
         <source>blank line at the end of the file: the game reads them as a question with no text, which it never asks; delete them</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne vide à la fin du fichier : le jeu la lit comme une question sans texte, qu&apos;il ne pose jamais; supprimez-la</translation>
     </message>
     <message>
         <source>blank lines at the end of the file: the game reads them as a question with no text, which it never asks; delete them</source>
-        <translation type="unfinished"></translation>
+        <translation>lignes vides à la fin du fichier : le jeu les lit comme une question sans texte, qu&apos;il ne pose jamais; supprimez-les</translation>
     </message>
     <message>
         <source>blank lines where a question belongs: the game reads them as questions with no text, which it never asks</source>
-        <translation type="unfinished"></translation>
+        <translation>lignes vides à la place d&apos;une question : le jeu les lit comme des questions sans texte, qu&apos;il ne pose jamais</translation>
     </message>
     <message>
         <source>blank line where a question belongs: it shifts the question on line %1 and every later question by %2; delete it</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne vide à la place d&apos;une question : elle décale de %2 la question de la ligne %1 et toutes les suivantes; supprimez-la</translation>
     </message>
     <message>
         <source>blank lines where a question belongs: it shifts the question on line %1 and every later question by %2; delete it</source>
-        <translation type="unfinished"></translation>
+        <translation>lignes vides à la place d&apos;une question : elles décalent de %2 la question de la ligne %1 et toutes les suivantes; supprimez-les</translation>
     </message>
     <message>
         <source>%1 stands where the first question belongs and is no question: the file has %2 too many at its top (a title?), which shifts every question by %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est à la place de la première question et n&apos;en est pas une : le fichier a %2 de trop au début (un titre?), ce qui décale chaque question de %2</translation>
     </message>
     <message>
         <source>%1 stands where a question belongs and looks like an answer: the question before it has %2 too many, which shifts the question on line %3 and every later question by %2%4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est à la place d&apos;une question et ressemble à une réponse : la question précédente a %2 de trop, ce qui décale de %2 la question de la ligne %3 et toutes les suivantes%4</translation>
     </message>
     <message>
         <source>this question stands where the question on line %1 expects its %2 answer: that question is missing %3, which shifts this and every later question by %3</source>
-        <translation type="unfinished"></translation>
+        <translation>cette question est à la place où la question de la ligne %1 attend sa %2 réponse : il manque %3 à cette question, ce qui décale de %3 celle-ci et toutes les suivantes</translation>
     </message>
     <message>
         <source>the game reads 100 questions at most: %1 (from here to the end, %2) is never read</source>
-        <translation type="unfinished"></translation>
+        <translation>le jeu lit au plus 100 questions : %1 (d&apos;ici à la fin, %2) n&apos;est jamais lue</translation>
     </message>
     <message>
         <source>the game reads 100 questions at most: %1 (from here to the end, %2) are never read</source>
-        <translation type="unfinished"></translation>
+        <translation>le jeu lit au plus 100 questions : %1 (d&apos;ici à la fin, %2) ne sont jamais lues</translation>
     </message>
     <message>
         <source>question 101</source>
-        <translation type="unfinished"></translation>
+        <translation>question 101</translation>
     </message>
     <message>
         <source>questions 101 to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>questions 101 à %1</translation>
     </message>
     <message>
         <source>the questions seem shifted from here on: a line is missing or one too many between line %1 and line %2, since before it each question is the longest line of its block and after it none is</source>
-        <translation type="unfinished"></translation>
+        <translation>les questions semblent décalées à partir d&apos;ici : il manque une ligne ou il y en a une de trop entre la ligne %1 et la ligne %2, car avant, chaque question est la plus longue ligne de son bloc, et après, aucune ne l&apos;est</translation>
     </message>
     <message>
         <source> (perhaps the blank line %1)</source>
-        <translation type="unfinished"></translation>
+        <translation> (peut-être la ligne vide %1)</translation>
     </message>
     <message>
         <source>the last question is cut short: the file ends before its answers</source>
-        <translation type="unfinished"></translation>
+        <translation>la dernière question est tronquée : le fichier se termine avant ses réponses</translation>
     </message>
     <message>
         <source>the last question is cut short: it has %1 of its 4 answer lines, and the game leaves the missing answers empty</source>
-        <translation type="unfinished"></translation>
+        <translation>la dernière question est tronquée : elle a %1 de ses 4 lignes de réponse, et le jeu laisse vides les réponses manquantes</translation>
     </message>
     <message>
         <source>; if no question was meant to be short, a line is missing or one too many further up, and the questions after it are shifted</source>
-        <translation type="unfinished"></translation>
+        <translation>; si aucune question ne devait être courte, il manque une ligne ou il y en a une de trop plus haut, et les questions qui suivent sont décalées</translation>
     </message>
     <message>
         <source>the question is empty: the game never asks it</source>
-        <translation type="unfinished"></translation>
+        <translation>la question est vide : le jeu ne la pose jamais</translation>
     </message>
     <message>
         <source>the question %1 has fewer than 5 characters: the game never asks it</source>
-        <translation type="unfinished"></translation>
+        <translation>la question %1 a moins de 5 caractères : le jeu ne la pose jamais</translation>
     </message>
     <message>
         <source>the correct answer is empty: the game never asks this question</source>
-        <translation type="unfinished"></translation>
+        <translation>la bonne réponse est vide : le jeu ne pose jamais cette question</translation>
     </message>
     <message>
         <source>the same question as line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la même question qu&apos;à la ligne %1</translation>
     </message>
     <message>
         <source>the question box</source>
-        <translation type="unfinished"></translation>
+        <translation>la boîte de questions</translation>
     </message>
     <message>
         <source>the same answer as line %1 (%2)%3</source>
-        <translation type="unfinished"></translation>
+        <translation>la même réponse qu&apos;à la ligne %1 (%2)%3</translation>
     </message>
     <message>
         <source>: picking either counts as correct</source>
-        <translation type="unfinished"></translation>
+        <translation> : choisir l&apos;une ou l&apos;autre compte comme une bonne réponse</translation>
     </message>
     <message>
         <source>an answer button</source>
-        <translation type="unfinished"></translation>
+        <translation>un bouton de réponse</translation>
     </message>
     <message>
         <source>too long for %1: a word in it is wider than the button or box, and the game cuts it off</source>
-        <translation type="unfinished"></translation>
+        <translation>trop long pour %1 : un mot est plus large que le bouton ou la boîte, et le jeu le coupe</translation>
     </message>
     <message>
         <source>too long for %1: it needs %2 lines and %1 shows %3, so the game cuts it off</source>
-        <translation type="unfinished"></translation>
+        <translation>trop long pour %1 : il faut %2 lignes et %1 en montre %3, donc le jeu coupe le texte</translation>
     </message>
     <message>
         <source>cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>illisible</translation>
     </message>
     <message>
         <source>the file is empty: the game loads no questions from it</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier est vide : le jeu n&apos;en charge aucune question</translation>
     </message>
     <message>
         <source>read as %1; %2 question, %3 of which the game can ask</source>
-        <translation type="unfinished"></translation>
+        <translation>lu comme %1; %2 question, dont %3 que le jeu peut poser</translation>
     </message>
     <message>
         <source>read as %1; %2 questions, %3 of which the game can ask</source>
-        <translation type="unfinished"></translation>
+        <translation>lu comme %1; %2 questions, dont %3 que le jeu peut poser</translation>
     </message>
     <message>
         <source>holds no question the game can ask: a game with this file ends at once</source>
-        <translation type="unfinished"></translation>
+        <translation>ne contient aucune question que le jeu peut poser : une partie avec ce fichier se termine aussitôt</translation>
     </message>
     <message>
         <source>warning: </source>
-        <translation type="unfinished"></translation>
+        <translation>avertissement : </translation>
     </message>
     <message>
         <source>note: </source>
-        <translation type="unfinished"></translation>
+        <translation>note : </translation>
     </message>
     <message>
         <source>Usage: quillora-check [--quiet] FILE|FOLDER...
@@ -622,378 +633,392 @@ looks them up from the folder it starts in.
 Exit status: 0 when no file has a problem that changes what the game does, 1 when one
 has, 2 when a file cannot be read.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation : quillora-check [--quiet] FICHIER|DOSSIER...
+
+Vérifie les fichiers de Quillora comme le jeu les lit : fichiers de questions (.qtn, .dat),
+listes de symboles (.lst) et fichiers de réglages (valdra.ini). Un dossier vaut pour chacun
+de ces fichiers qu&apos;il contient. Chaque problème s&apos;affiche sous la forme FICHIER:LIGNE: problème,
+suivi d&apos;une ligne de bilan. Les noms d&apos;une liste de symboles ou d&apos;un fichier de réglages sont
+cherchés à partir du dossier du fichier, comme le jeu les cherche à partir de son dossier
+de départ.
+
+  --quiet   n&apos;afficher que les problèmes
+  --help    afficher cette aide
+
+Code de sortie : 0 si aucun fichier n&apos;a de problème qui change ce que fait le jeu, 1 si un
+fichier en a un, 2 si un fichier est illisible.
+</translation>
     </message>
     <message>
         <source>cannot be read: no such file</source>
-        <translation type="unfinished"></translation>
+        <translation>illisible : fichier introuvable</translation>
     </message>
     <message>
         <source>quillora-check: unknown option %1</source>
-        <translation type="unfinished"></translation>
+        <translation>quillora-check : option inconnue %1</translation>
     </message>
     <message>
         <source>quillora-check: no file or folder named</source>
-        <translation type="unfinished"></translation>
+        <translation>quillora-check : aucun fichier ni dossier nommé</translation>
     </message>
     <message>
         <source>no question file, symbol list or valdra.ini in this folder</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun fichier de questions, liste de symboles ni valdra.ini dans ce dossier</translation>
     </message>
     <message>
         <source>not a question file (.qtn, .dat), symbol list (.lst) or settings file (.ini), so not checked</source>
-        <translation type="unfinished"></translation>
+        <translation>ni fichier de questions (.qtn, .dat), ni liste de symboles (.lst), ni fichier de réglages (.ini), donc non vérifié</translation>
     </message>
     <message>
         <source>%1 checked: </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 vérifié(s) : </translation>
     </message>
     <message>
         <source>%1 file</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fichier</translation>
     </message>
     <message>
         <source>%1 files</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fichiers</translation>
     </message>
     <message>
         <source>no problems</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun problème</translation>
     </message>
     <message>
         <source>%1 problem</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 problème</translation>
     </message>
     <message>
         <source>%1 problems</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 problèmes</translation>
     </message>
     <message>
         <source>%1 warning</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 avertissement</translation>
     </message>
     <message>
         <source>%1 warnings</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 avertissements</translation>
     </message>
     <message>
         <source>, %1 not read</source>
-        <translation type="unfinished"></translation>
+        <translation>, %1 non lu(s)</translation>
     </message>
     <message>
         <source>1 minute</source>
-        <translation type="unfinished"></translation>
+        <translation>1 minute</translation>
     </message>
     <message>
         <source>%1 minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 minutes</translation>
     </message>
     <message>
         <source>the game starts with %1, %2, a game of %3 and %4 symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>le jeu commence avec %1, %2, une partie de %3 et %4 symboles</translation>
     </message>
     <message>
         <source>no question file</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun fichier de questions</translation>
     </message>
     <message>
         <source>the question file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier de questions %1</translation>
     </message>
     <message>
         <source>no symbol list</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune liste de symboles</translation>
     </message>
     <message>
         <source>the symbol list %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la liste de symboles %1</translation>
     </message>
     <message>
         <source>%1 again: this line replaces line %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de nouveau : cette ligne remplace la ligne %2</translation>
     </message>
     <message>
         <source>Quiz: the game loads the question file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Quiz : le jeu charge le fichier de questions %1</translation>
     </message>
     <message>
         <source>no question file named: the game starts with no questions</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun fichier de questions nommé : le jeu commence sans questions</translation>
     </message>
     <message>
         <source>the question file %1 does not exist%2: the game starts with no questions</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier de questions %1 n&apos;existe pas%2 : le jeu commence sans questions</translation>
     </message>
     <message>
         <source>PicList: no symbol list</source>
-        <translation type="unfinished"></translation>
+        <translation>PicList : aucune liste de symboles</translation>
     </message>
     <message>
         <source>PicList: the game loads the symbol list %1</source>
-        <translation type="unfinished"></translation>
+        <translation>PicList : le jeu charge la liste de symboles %1</translation>
     </message>
     <message>
         <source>the symbol list %1 does not exist%2: the custom set keeps its flags</source>
-        <translation type="unfinished"></translation>
+        <translation>la liste de symboles %1 n&apos;existe pas%2 : la série personnalisée garde ses drapeaux</translation>
     </message>
     <message>
         <source>%1 is not a picture the game can load</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas une image que le jeu peut charger</translation>
     </message>
     <message>
         <source>the picture %1 does not exist%2</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;image %1 n&apos;existe pas%2</translation>
     </message>
     <message>
         <source>QuizPic: empty, so the question box and the buttons show no picture</source>
-        <translation type="unfinished"></translation>
+        <translation>QuizPic : vide, donc la boîte de questions et les boutons n&apos;affichent aucune image</translation>
     </message>
     <message>
         <source>QuizPic: the question box and the buttons wear the picture %1</source>
-        <translation type="unfinished"></translation>
+        <translation>QuizPic : la boîte de questions et les boutons portent l&apos;image %1</translation>
     </message>
     <message>
         <source>%1 is not a window width the window system takes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas une largeur de fenêtre que le système de fenêtres accepte</translation>
     </message>
     <message>
         <source>%1 is not a window height the window system takes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas une hauteur de fenêtre que le système de fenêtres accepte</translation>
     </message>
     <message>
         <source>%1: the window is %2 twips wide</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : la fenêtre a %2 twips de largeur</translation>
     </message>
     <message>
         <source>%1: the window is %2 twips high</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : la fenêtre a %2 twips de hauteur</translation>
     </message>
     <message>
         <source>%1 twips is below the smallest window: the game makes it %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 twips est sous la plus petite fenêtre : le jeu la porte à %2</translation>
     </message>
     <message>
         <source>%1 is not a place the window system takes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas une position que le système de fenêtres accepte</translation>
     </message>
     <message>
         <source>%1: the question box&apos;s top is at %2 twips</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : le haut de la boîte de questions est à %2 twips</translation>
     </message>
     <message>
         <source>%1: the question box&apos;s left is at %2 twips</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : la gauche de la boîte de questions est à %2 twips</translation>
     </message>
     <message>
         <source>%1 minutes is more than the game can count</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 minutes dépasse ce que le jeu peut compter</translation>
     </message>
     <message>
         <source>%1 is not a game length the game offers (1, 3, 5 or 10 minutes): the game length stays %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas une durée que le jeu offre (1, 3, 5 ou 10 minutes) : la durée reste %2</translation>
     </message>
     <message>
         <source>Timeoption: a game lasts %1 (%2 seconds)</source>
-        <translation type="unfinished"></translation>
+        <translation>Timeoption : une partie dure %1 (%2 secondes)</translation>
     </message>
     <message>
         <source>%1 is more symbols than the game can count</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 symboles dépasse ce que le jeu peut compter</translation>
     </message>
     <message>
         <source>%1 is not a number of symbols the game offers (6 or 12): it stays %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un nombre de symboles que le jeu offre (6 ou 12) : il reste %2</translation>
     </message>
     <message>
         <source>Dooroption: a game has %1 symbols</source>
-        <translation type="unfinished"></translation>
+        <translation>Dooroption : une partie a %1 symboles</translation>
     </message>
     <message>
         <source>%1 is no setting the game knows, so it ignores this line; did you mean &quot;%2:&quot;?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un réglage que le jeu connaît, il ignore donc cette ligne; vouliez-vous dire « %2: »?</translation>
     </message>
     <message>
         <source>holds no setting key: the game ignores this line</source>
-        <translation type="unfinished"></translation>
+        <translation>ne contient aucune clé de réglage : le jeu ignore cette ligne</translation>
     </message>
     <message>
         <source>the line starts with &quot;%1:&quot; but also holds &quot;%2&quot;, which the game looks for first: it reads the line as %3</source>
-        <translation type="unfinished"></translation>
+        <translation>la ligne commence par « %1: » mais contient aussi « %2 », que le jeu cherche d&apos;abord : il lit la ligne comme %3</translation>
     </message>
     <message>
         <source>%1 (line %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (ligne %2)</translation>
     </message>
     <message>
         <source>: the game stops reading the settings here</source>
-        <translation type="unfinished"></translation>
+        <translation> : le jeu cesse de lire les réglages ici</translation>
     </message>
     <message>
         <source>, so it loses </source>
-        <translation type="unfinished"></translation>
+        <translation>, et perd donc </translation>
     </message>
     <message>
         <source>; the symbol list %1 is loaded only when the first game starts</source>
-        <translation type="unfinished"></translation>
+        <translation>; la liste de symboles %1 n&apos;est chargée qu&apos;au début de la première partie</translation>
     </message>
     <message>
         <source>read as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>lu comme %1</translation>
     </message>
     <message>
         <source>read as %1; the game takes %2 of its %3 lines into the custom set</source>
-        <translation type="unfinished"></translation>
+        <translation>lu comme %1; le jeu prend %2 de ses %3 lignes dans la série personnalisée</translation>
     </message>
     <message>
         <source>the list is empty: the custom set keeps its flags</source>
-        <translation type="unfinished"></translation>
+        <translation>la liste est vide : la série personnalisée garde ses drapeaux</translation>
     </message>
     <message>
         <source>: the game stops reading the list here, so %1 and the choice of the custom set are lost</source>
-        <translation type="unfinished"></translation>
+        <translation> : le jeu cesse de lire la liste ici, donc %1 et le choix de la série personnalisée sont perdus</translation>
     </message>
     <message>
         <source>this line, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>cette ligne, %1</translation>
     </message>
     <message>
         <source>this line</source>
-        <translation type="unfinished"></translation>
+        <translation>cette ligne</translation>
     </message>
     <message>
         <source>blank line</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne vide</translation>
     </message>
     <message>
         <source>no &quot;; &quot; between the region and the picture</source>
-        <translation type="unfinished"></translation>
+        <translation>pas de « ;  » entre la région et l&apos;image</translation>
     </message>
     <message>
         <source>no region name before the &quot;;&quot;: the symbol can never be placed on the map</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun nom de région avant le « ; » : le symbole ne peut jamais être placé sur la carte</translation>
     </message>
     <message>
         <source>%1 is not one of the 13 region names, so the symbol can never be placed on the map</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas l&apos;un des 13 noms de région, donc le symbole ne peut jamais être placé sur la carte</translation>
     </message>
     <message>
         <source>; did you mean &quot;%1&quot; (in French, &quot;%2&quot;)?</source>
-        <translation type="unfinished"></translation>
+        <translation>; vouliez-vous dire « %2 » (en anglais, « %1 »)?</translation>
     </message>
     <message>
         <source>no blank after the &quot;;&quot;: the game reads it, but the list is written &quot;Region; picture&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>pas d&apos;espace après le « ; » : le jeu la lit, mais la liste s&apos;écrit « Région; image »</translation>
     </message>
     <message>
         <source>no picture named after the &quot;;&quot;: the symbol shows no picture</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune image nommée après le « ; » : le symbole n&apos;affiche aucune image</translation>
     </message>
     <message>
         <source>the game uses the first 13 lines only: %1 are ignored</source>
-        <translation type="unfinished"></translation>
+        <translation>le jeu n&apos;utilise que les 13 premières lignes : %1 sont ignorées</translation>
     </message>
     <message>
         <source>the game uses the first 13 lines only: %1 is ignored</source>
-        <translation type="unfinished"></translation>
+        <translation>le jeu n&apos;utilise que les 13 premières lignes : %1 est ignorée</translation>
     </message>
     <message>
         <source>it is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>c&apos;est un dossier</translation>
     </message>
     <message>
         <source>no such file</source>
-        <translation type="unfinished"></translation>
+        <translation>fichier introuvable</translation>
     </message>
     <message>
         <source>cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>illisible : %1</translation>
     </message>
     <message>
         <source>the file is UTF-16 text, which the game cannot read: save it as UTF-8 or as Windows-1252 (&quot;ANSI&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier est du texte UTF-16, que le jeu ne peut pas lire : enregistrez-le en UTF-8 ou en Windows-1252 (« ANSI »)</translation>
     </message>
     <message>
         <source>holds a NUL byte: this is no text file (a picture, or a document saved by a word processor?)</source>
-        <translation type="unfinished"></translation>
+        <translation>contient un octet NUL : ce n&apos;est pas un fichier texte (une image, ou un document enregistré par un traitement de texte?)</translation>
     </message>
     <message>
         <source>UTF-8 with a byte order mark</source>
-        <translation type="unfinished"></translation>
+        <translation>UTF-8 avec une marque d&apos;ordre des octets</translation>
     </message>
     <message>
         <source>byte %1 is not UTF-8: the game shows it as a replacement character</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;octet %1 n&apos;est pas de l&apos;UTF-8 : le jeu l&apos;affiche comme un caractère de remplacement</translation>
     </message>
     <message>
         <source>byte %1 is not UTF-8, so the game reads the whole file as Windows-1252 and every accented letter written in UTF-8 shows as two odd characters: save the file as UTF-8 throughout</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;octet %1 n&apos;est pas de l&apos;UTF-8, donc le jeu lit tout le fichier en Windows-1252 et chaque lettre accentuée écrite en UTF-8 s&apos;affiche comme deux caractères bizarres : enregistrez tout le fichier en UTF-8</translation>
     </message>
     <message>
         <source>holds the control character %1, which is no text</source>
-        <translation type="unfinished"></translation>
+        <translation>contient le caractère de commande %1, qui n&apos;est pas du texte</translation>
     </message>
     <message>
         <source>byte %1 is no character in Windows-1252</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;octet %1 n&apos;est aucun caractère en Windows-1252</translation>
     </message>
     <message>
         <source>%1 more lines hold bytes that are no text: is this a text file?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 autres lignes contiennent des octets qui ne sont pas du texte : est-ce bien un fichier texte?</translation>
     </message>
     <message>
         <source>no line breaks</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun saut de ligne</translation>
     </message>
     <message>
         <source>%1 line endings</source>
-        <translation type="unfinished"></translation>
+        <translation>fins de ligne %1</translation>
     </message>
     <message>
         <source>mixed line endings (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>fins de ligne mélangées (%1)</translation>
     </message>
     <message>
         <source>mixed line endings (%1 CR LF, %2 LF, %3 CR): the game reads each as a line break, but other programs may not</source>
-        <translation type="unfinished"></translation>
+        <translation>fins de ligne mélangées (%1 CR LF, %2 LF, %3 CR) : le jeu lit chacune comme un saut de ligne, mais d&apos;autres programmes peuvent ne pas le faire</translation>
     </message>
     <message>
         <source> (the blanks at the end of the name count)</source>
-        <translation type="unfinished"></translation>
+        <translation> (les espaces à la fin du nom comptent)</translation>
     </message>
     <message>
         <source> (a Windows drive: name the file as it is found on this computer)</source>
-        <translation type="unfinished"></translation>
+        <translation> (un lecteur Windows : nommez le fichier tel qu&apos;il se trouve sur cet ordinateur)</translation>
     </message>
     <message>
         <source>line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1</translation>
     </message>
     <message>
         <source>lines %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>lignes %1 à %2</translation>
     </message>
 </context>
 <context>
     <name>commandline</name>
     <message>
         <source>unknown language &apos;%1&apos;: choose fr or en</source>
-        <translation type="unfinished"></translation>
+        <translation>langue inconnue « %1 » : choisissez fr ou en</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>option inconnue « %1 »</translation>
     </message>
     <message>
         <source>the folder name is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom du dossier est vide</translation>
     </message>
     <message>
         <source>more than one folder given (&apos;%1&apos;, &apos;%2&apos;)</source>
-        <translation type="unfinished"></translation>
+        <translation>plus d&apos;un dossier donné (« %1 », « %2 »)</translation>
     </message>
     <message>
         <source>--user-folder and a folder (&apos;%1&apos;) cannot go together</source>
-        <translation type="unfinished"></translation>
+        <translation>--user-folder et un dossier (« %1 ») ne vont pas ensemble</translation>
     </message>
     <message>
         <source>Usage: quillora [--lang fr|en] [FOLDER]
@@ -1018,168 +1043,191 @@ Options:
   -h, --help       show this help and quit
   --version        show the version and quit
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation : quillora [--lang fr|en] [DOSSIER]
+              quillora [--lang fr|en] --user-folder
+Un jeu-questionnaire sur la géographie du Canada.
+
+Le jeu garde ses fichiers (le fichier de questions Valdra.qtn, les meilleurs scores,
+le fichier de réglages valdra.ini et les fichiers de l&apos;enseignant) dans son dossier de jeu :
+  sans dossier     le dossier courant
+  DOSSIER          le dossier nommé, créé s&apos;il n&apos;existe pas
+  --user-folder    votre propre dossier de jeu, $XDG_DATA_HOME/quillora
+                   (~/.local/share/quillora si XDG_DATA_HOME n&apos;est pas défini)
+Un dossier de jeu nommé de l&apos;une ou l&apos;autre façon qui n&apos;a pas de Valdra.qtn reçoit le
+fichier de questions par défaut. Les fichiers déjà là ne sont jamais remplacés.
+
+Options :
+  --user-folder    jouer dans votre propre dossier de jeu
+  --lang fr|en     jouer en français ou en anglais; sinon, le jeu parle la langue
+                   choisie dans son menu Options, ou à défaut celle du bureau
+                   (LANGUAGE, LC_ALL, LC_MESSAGES, LANG) : le français pour le
+                   français, l&apos;anglais pour toute autre langue
+  -h, --help       afficher cette aide et quitter
+  --version        afficher la version et quitter
+</translation>
     </message>
     <message>
         <source>quillora: %1
 Try &apos;quillora --help&apos; for more information.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>quillora : %1
+Essayez « quillora --help » pour en savoir plus.
+</translation>
     </message>
 </context>
 <context>
     <name>filebrowser</name>
     <message>
         <source>This folder cannot be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce dossier est illisible.</translation>
     </message>
 </context>
 <context>
     <name>form7</name>
     <message>
         <source>Quiz:</source>
-        <translation type="unfinished"></translation>
+        <translation>Questions :</translation>
     </message>
     <message>
         <source>Symbols List:</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste de symboles :</translation>
     </message>
     <message>
         <source>Quiz Box Picture:</source>
-        <translation type="unfinished"></translation>
+        <translation>Image de la boîte :</translation>
     </message>
     <message>
         <source>Game Length (1,3,5,10):</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée (1, 3, 5, 10) :</translation>
     </message>
     <message>
         <source>Symbols to Locate (6, 12):</source>
-        <translation type="unfinished"></translation>
+        <translation>Symboles à situer (6, 12) :</translation>
     </message>
     <message>
         <source>Game Width:</source>
-        <translation type="unfinished"></translation>
+        <translation>Largeur du jeu :</translation>
     </message>
     <message>
         <source>Game Height:</source>
-        <translation type="unfinished"></translation>
+        <translation>Hauteur du jeu :</translation>
     </message>
     <message>
         <source>Quiz Box Left:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gauche de la boîte :</translation>
     </message>
     <message>
         <source>Quiz Box Top:</source>
-        <translation type="unfinished"></translation>
+        <translation>Haut de la boîte :</translation>
     </message>
     <message>
         <source>Current Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier courant</translation>
     </message>
     <message>
         <source> Are you certain this should become the default Quillora game settings?</source>
-        <translation type="unfinished"></translation>
+        <translation> Voulez-vous vraiment que ces réglages deviennent les réglages par défaut de Quillora?</translation>
     </message>
     <message>
         <source>MsgBox Demonstration</source>
-        <translation type="unfinished"></translation>
+        <translation>Démonstration de boîte de message</translation>
     </message>
     <message>
         <source>The settings</source>
-        <translation type="unfinished"></translation>
+        <translation>les réglages</translation>
     </message>
     <message>
         <source>Quillora--Iniatialization File Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Quillora--Options du fichier d&apos;initialisation</translation>
     </message>
     <message>
         <source>&amp;Save Initialization File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer le fichier</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
 </context>
 <context>
     <name>frmAbout</name>
     <message>
         <source>About %1</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de %1</translation>
     </message>
     <message>
         <source>Version 2.5, by the Quillora developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Version 2.5, par les développeurs de Quillora</translation>
     </message>
     <message>
         <source>Answer multiple-choice questions about Canada to earn the chance to locate the crests, floral emblems or other symbols of its provinces and territories on the map.</source>
-        <translation type="unfinished"></translation>
+        <translation>Répondez à des questions sur le Canada et gagnez la chance de situer sur la carte les armoiries, emblèmes floraux et autres symboles de ses provinces et territoires.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>highscores</name>
     <message>
         <source>Your score of %1 adds your name to the high score list</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre score de %1 inscrit votre nom au tableau des meilleurs scores</translation>
     </message>
     <message>
         <source>Enter your name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrez votre nom :</translation>
     </message>
     <message>
         <source>another game</source>
-        <translation type="unfinished"></translation>
+        <translation>une autre partie</translation>
     </message>
     <message>
         <source>%1, process %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, processus %2</translation>
     </message>
     <message>
         <source>It is locked by %1 (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Il est verrouillé par %1 (%2).</translation>
     </message>
     <message>
         <source>Is a directory</source>
-        <translation type="unfinished"></translation>
+        <translation>C&apos;est un dossier</translation>
     </message>
     <message>
         <source>Input/output error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur d&apos;entrée-sortie</translation>
     </message>
     <message>
         <source>Its lock file %1 could not be made: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Son fichier de verrou %1 n&apos;a pas pu être créé : %2</translation>
     </message>
     <message>
         <source>It could not be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;a pas pu être lu : %1</translation>
     </message>
 </context>
 <context>
     <name>playfolder</name>
     <message>
         <source>The default question file is missing from the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de questions par défaut manque au programme.</translation>
     </message>
     <message>
         <source>Cannot write %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire %1 : %2</translation>
     </message>
     <message>
         <source>Cannot make the play folder %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le dossier de jeu %1 : %2</translation>
     </message>
     <message>
         <source>a file of that name is in the way</source>
-        <translation type="unfinished"></translation>
+        <translation>un fichier de ce nom est déjà là</translation>
     </message>
     <message>
         <source>Cannot open the play folder %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir le dossier de jeu %1 : %2</translation>
     </message>
 </context>
 <context>
@@ -1188,7 +1236,9 @@ Try &apos;quillora --help&apos; for more information.
         <source>%1 could not be saved to %2.
 
 %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer %1 dans %2.
+
+%3</translation>
     </message>
 </context>
 </TS>
