@@ -1,4 +1,4 @@
-// The default question file as it ships: its format kept for teachers' editors, and every
+// The default question files as they ship: their format kept for teachers' editors, and every
 // question and answer within what the question box and its buttons show.
 #include "ui/twips.h"
 #include "ui/widgets.h"
@@ -10,13 +10,23 @@
 
 namespace {
 
-QByteArray defaultQuestionFile()
-{
-    QFile file(QStringLiteral(QUILLORA_SOURCE_DIR "/assets/data/Valdra.qtn"));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+struct QuestionFile {
+    const char* path;     // under assets/data
+    const char* accented; // a name in it, as its Windows-1252 bytes
+};
 
-TEST(DefaultQuestions, AreAHundredFiveLineBlocksInWindows1252WithCrLf)
+void PrintTo(const QuestionFile& f, std::ostream* os) { *os << f.path; }
+
+class DefaultQuestions : public testing::TestWithParam<QuestionFile> {
+protected:
+    QByteArray defaultQuestionFile() const
+    {
+        QFile file(QStringLiteral(QUILLORA_SOURCE_DIR "/assets/data/") + QString::fromLatin1(GetParam().path));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+};
+
+TEST_P(DefaultQuestions, AreAHundredFiveLineBlocksInWindows1252WithCrLf)
 {
     const QByteArray bytes = defaultQuestionFile();
     ASSERT_FALSE(bytes.isEmpty());
@@ -28,11 +38,11 @@ TEST(DefaultQuestions, AreAHundredFiveLineBlocksInWindows1252WithCrLf)
         EXPECT_FALSE(lines[i].chopped(lines[i].endsWith('\r') ? 1 : 0).contains('\r')) << "line " << i + 1;
     }
     // Not UTF-8: the accents are single Windows-1252 bytes.
-    EXPECT_TRUE(bytes.contains("Qu\xE9" "bec City"));
+    EXPECT_TRUE(bytes.contains(GetParam().accented));
     EXPECT_FALSE(bytes.contains("\xC3"));
 }
 
-TEST(DefaultQuestions, FitTheQuestionBoxAndItsButtonsAtTheDesignedSize)
+TEST_P(DefaultQuestions, FitTheQuestionBoxAndItsButtonsAtTheDesignedSize)
 {
     const QByteArray bytes = defaultQuestionFile();
     QStringDecoder cp1252("Windows-1252");
@@ -57,5 +67,9 @@ TEST(DefaultQuestions, FitTheQuestionBoxAndItsButtonsAtTheDesignedSize)
         }
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(EachLanguage, DefaultQuestions,
+                         testing::Values(QuestionFile{"Valdra.qtn", "Qu\xE9" "bec City"},
+                                         QuestionFile{"fr/Valdra.qtn", "Trois-Rivi\xE8" "res"}));
 
 } // namespace

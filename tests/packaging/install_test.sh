@@ -17,14 +17,17 @@ expected=(bin/quillora
           share/metainfo/$id.metainfo.xml
           share/man/man6/quillora.6.gz
           share/doc/quillora/README.md
-          share/doc/quillora/CREDITS)
+          share/doc/quillora/CREDITS
+          share/doc/quillora/copyright
+          share/doc/quillora/changelog.Debian.gz)
 for size in 16 32 48 64 128 256; do
   expected+=("share/icons/hicolor/${size}x${size}/apps/quillora.png")
 done
-# Every program of the project that this build made.
-for program in quillora-check; do
-  [ -n "$(find "$build" -maxdepth 2 -type f -name "$program")" ] && expected+=("bin/$program")
-done
+# Every program of the project that this build made, with its manual page.
+if [ -n "$(find "$build" -maxdepth 2 -type f -name quillora-check)" ]; then
+  expected+=(bin/quillora-check)
+fi
+expected+=(share/man/man1/quillora-check.1.gz)
 
 diff <(printf '%s\n' "${expected[@]}" | sort) <(cd "$prefix" && find . -type f -o -type l | sed 's|^\./||' | sort) \
   || fail "the installed files differ from the expected list (< expected, > installed)"
@@ -45,6 +48,12 @@ grep -q '<screenshot type="default">' "$prefix/share/metainfo/$id.metainfo.xml" 
 
 gzip -dc "$prefix/share/man/man6/quillora.6.gz" | grep -q '^\.TH QUILLORA 6 .*Quillora '"$version" \
   || fail "the manual page is not in section 6 of this version"
+gzip -dc "$prefix/share/man/man1/quillora-check.1.gz" | grep -q '^\.TH QUILLORA-CHECK 1 .*Quillora '"$version" \
+  || fail "the checker's manual page is not in section 1 of this version"
+grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' \
+  "$prefix/share/doc/quillora/copyright" || fail "the copyright file is not in the machine-readable format"
+grep -q '<project_license>GPL-3.0-or-later</project_license>' "$prefix/share/metainfo/$id.metainfo.xml" \
+  || fail "the metainfo does not name the project's licence"
 
 # The installed game answers without a display and needs nothing from the source tree.
 [ "$(env -i "$prefix/bin/quillora" --version)" = "Quillora $version" ] || fail "quillora --version is wrong"

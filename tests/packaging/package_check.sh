@@ -16,7 +16,9 @@ deb=${debs[0]}
 contents=$(dpkg-deb --contents "$deb" | awk '{print $NF}')
 id=io.github.quillora.Quillora
 for path in ./usr/bin/quillora ./usr/share/applications/$id.desktop ./usr/share/metainfo/$id.metainfo.xml \
-            ./usr/share/man/man6/quillora.6.gz ./usr/share/doc/quillora/CREDITS \
+            ./usr/share/man/man6/quillora.6.gz ./usr/share/man/man1/quillora-check.1.gz \
+            ./usr/share/doc/quillora/CREDITS ./usr/share/doc/quillora/copyright \
+            ./usr/share/doc/quillora/changelog.Debian.gz \
             ./usr/share/icons/hicolor/{16x16,32x32,48x48,64x64,128x128,256x256}/apps/quillora.png; do
   grep -qx -- "$path" <<<"$contents" || fail "$deb lacks $path"
 done
@@ -26,7 +28,7 @@ fi
 grep -v -e '^\./usr/' -e '^\./$' <<<"$contents" && fail "$deb holds files outside /usr"
 
 [ "$(dpkg-deb -f "$deb" Package)" = quillora ] || fail "the package is not named quillora"
-[ "$(dpkg-deb -f "$deb" Section)" = games ] || fail "the package is not in section games"
+[ "$(dpkg-deb -f "$deb" Section)" = education ] || fail "the package is not in section education"
 depends=$(dpkg-deb -f "$deb" Depends)
 # Computed from the linked libraries (with versions), plus what Qt loads at run time.
 for dep in 'libc6 (>=' 'libqt6core6 (>=' 'libqt6gui6 (>=' 'libqt6widgets6 (>=' 'libstdc++6 (>=' \
@@ -38,4 +40,12 @@ unpacked=$(mktemp -d)
 trap 'rm -rf "$unpacked"' EXIT
 dpkg-deb -x "$deb" "$unpacked"
 file "$unpacked/usr/bin/quillora" | grep -q ', stripped' || fail "quillora is not stripped"
+# Debian's own package checker: any error or warning fails; the informational tags are shown.
+if command -v lintian >/dev/null; then
+  tags=$(lintian --display-info --tag-display-limit 0 "$deb" 2>&1) || true
+  [ -n "$tags" ] && echo "$tags"
+  grep -qE '^[EW]: ' <<<"$tags" && fail "lintian reports errors or warnings on $deb"
+else
+  fail "lintian is not installed (tools/setup.sh installs it)"
+fi
 echo "package check: $deb holds $(wc -l <<<"$contents") entries; Depends: $depends"
