@@ -33,6 +33,8 @@ Form1::Form1(QWidget* parent) : QWidget(parent)
     buildMenus();
     buildControls();
     retranslateUi();
+    // The designed client area, 11880 x 8310 twips, below the menu bar (measured with its captions).
+    resize(QSize(ui::px(11880), ui::px(8310)) + innerChrome());
     m_form3 = new Form3;
 }
 
@@ -159,9 +161,6 @@ void Form1::buildControls()
     connect(Picture1, &ui::MapPicture::mouseDown, this, &Form1::Picture1_MouseDown);
     // The question box is never covered by the controls built after it.
     Frame2->raise();
-
-    // The designed client area, 11880 x 8310 twips, below the menu bar.
-    resize(QSize(ui::px(11880), ui::px(8310)) + innerChrome());
 }
 
 void Form1::buildMenus()

@@ -69,11 +69,11 @@
     </message>
     <message>
         <source>Turns Left:</source>
-        <translation>Tours :</translation>
+        <translation>Tours&#xa0;:</translation>
     </message>
     <message>
         <source>Time Left:</source>
-        <translation>Temps :</translation>
+        <translation>Temps&#xa0;:</translation>
     </message>
     <message>
         <source>min.</source>
@@ -85,11 +85,11 @@
     </message>
     <message>
         <source>Score:</source>
-        <translation>Score :</translation>
+        <translation>Score&#xa0;:</translation>
     </message>
     <message>
         <source>Bonus:</source>
-        <translation>Boni :</translation>
+        <translation>Boni&#xa0;:</translation>
     </message>
     <message>
         <source>Move the question box up</source>
@@ -121,7 +121,7 @@
     </message>
     <message>
         <source>Other games have saved better scores meanwhile: your score of %1 no longer makes the high score list.</source>
-        <translation>D&apos;autres parties ont enregistré de meilleurs scores entre-temps : votre score de %1 n&apos;entre plus au tableau des meilleurs scores.</translation>
+        <translation>D&apos;autres parties ont enregistré de meilleurs scores entre-temps&#xa0;: votre score de %1 n&apos;entre plus au tableau des meilleurs scores.</translation>
     </message>
     <message>
         <source>The high scores were saved to %1 without the scores other games may have saved meanwhile.
@@ -137,7 +137,7 @@
     </message>
     <message>
         <source>Hint:  Locate %1</source>
-        <translation>Indice : situez %1</translation>
+        <translation>Indice&#xa0;: situez %1</translation>
     </message>
     <message>
         <source>Locate %1</source>
@@ -165,7 +165,7 @@
     </message>
     <message>
         <source>WRONG!  The correct answer is:</source>
-        <translation>ERREUR!  La bonne réponse est :</translation>
+        <translation>ERREUR!  La bonne réponse est&#xa0;:</translation>
     </message>
     <message>
         <source>%1--Load New Questions</source>
@@ -214,13 +214,13 @@
     <message>
         <source>Item %1 does not hold a &quot;;&quot; between the province or territory and the picture:
 %2</source>
-        <translation>L&apos;élément %1 n&apos;a pas de « ; » entre la province ou le territoire et l&apos;image :
+        <translation>L&apos;élément %1 n&apos;a pas de «&#xa0;;&#xa0;» entre la province ou le territoire et l&apos;image&#xa0;:
 %2</translation>
     </message>
     <message>
         <source>The picture of item %1 could not be loaded:
 %2</source>
-        <translation>Impossible de charger l&apos;image de l&apos;élément %1 :
+        <translation>Impossible de charger l&apos;image de l&apos;élément %1&#xa0;:
 %2</translation>
     </message>
     <message>
@@ -253,7 +253,7 @@
     </message>
     <message>
         <source>Total Files:</source>
-        <translation>Total :</translation>
+        <translation>Total&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Add Item</source>
@@ -375,11 +375,11 @@
     </message>
     <message>
         <source>quiz: %1</source>
-        <translation>questions : %1</translation>
+        <translation>questions&#xa0;: %1</translation>
     </message>
     <message>
         <source>piclist: %1</source>
-        <translation>liste d&apos;images : %1</translation>
+        <translation>liste d&apos;images&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -401,7 +401,7 @@
     </message>
     <message>
         <source>%1 Help: %2</source>
-        <translation>Aide de %1 : %2</translation>
+        <translation>Aide de %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>&amp;Back</source>
@@ -445,7 +445,7 @@
     </message>
     <message>
         <source>F&amp;ind in page:</source>
-        <translation>&amp;Chercher dans la page :</translation>
+        <translation>&amp;Chercher dans la page&#xa0;:</translation>
     </message>
     <message>
         <source>Find in page</source>
@@ -484,43 +484,43 @@
     </message>
     <message>
         <source>blank line at the end of the file: the game reads them as a question with no text, which it never asks; delete them</source>
-        <translation>ligne vide à la fin du fichier : le jeu la lit comme une question sans texte, qu&apos;il ne pose jamais; supprimez-la</translation>
+        <translation>ligne vide à la fin du fichier&#xa0;: le jeu la lit comme une question sans texte, qu&apos;il ne pose jamais; supprimez-la</translation>
     </message>
     <message>
         <source>blank lines at the end of the file: the game reads them as a question with no text, which it never asks; delete them</source>
-        <translation>lignes vides à la fin du fichier : le jeu les lit comme une question sans texte, qu&apos;il ne pose jamais; supprimez-les</translation>
+        <translation>lignes vides à la fin du fichier&#xa0;: le jeu les lit comme une question sans texte, qu&apos;il ne pose jamais; supprimez-les</translation>
     </message>
     <message>
         <source>blank lines where a question belongs: the game reads them as questions with no text, which it never asks</source>
-        <translation>lignes vides à la place d&apos;une question : le jeu les lit comme des questions sans texte, qu&apos;il ne pose jamais</translation>
+        <translation>lignes vides à la place d&apos;une question&#xa0;: le jeu les lit comme des questions sans texte, qu&apos;il ne pose jamais</translation>
     </message>
     <message>
         <source>blank line where a question belongs: it shifts the question on line %1 and every later question by %2; delete it</source>
-        <translation>ligne vide à la place d&apos;une question : elle décale de %2 la question de la ligne %1 et toutes les suivantes; supprimez-la</translation>
+        <translation>ligne vide à la place d&apos;une question&#xa0;: elle décale de %2 la question de la ligne %1 et toutes les suivantes; supprimez-la</translation>
     </message>
     <message>
         <source>blank lines where a question belongs: it shifts the question on line %1 and every later question by %2; delete it</source>
-        <translation>lignes vides à la place d&apos;une question : elles décalent de %2 la question de la ligne %1 et toutes les suivantes; supprimez-les</translation>
+        <translation>lignes vides à la place d&apos;une question&#xa0;: elles décalent de %2 la question de la ligne %1 et toutes les suivantes; supprimez-les</translation>
     </message>
     <message>
         <source>%1 stands where the first question belongs and is no question: the file has %2 too many at its top (a title?), which shifts every question by %2</source>
-        <translation>%1 est à la place de la première question et n&apos;en est pas une : le fichier a %2 de trop au début (un titre?), ce qui décale chaque question de %2</translation>
+        <translation>%1 est à la place de la première question et n&apos;en est pas une&#xa0;: le fichier a %2 de trop au début (un titre?), ce qui décale chaque question de %2</translation>
     </message>
     <message>
         <source>%1 stands where a question belongs and looks like an answer: the question before it has %2 too many, which shifts the question on line %3 and every later question by %2%4</source>
-        <translation>%1 est à la place d&apos;une question et ressemble à une réponse : la question précédente a %2 de trop, ce qui décale de %2 la question de la ligne %3 et toutes les suivantes%4</translation>
+        <translation>%1 est à la place d&apos;une question et ressemble à une réponse&#xa0;: la question précédente a %2 de trop, ce qui décale de %2 la question de la ligne %3 et toutes les suivantes%4</translation>
     </message>
     <message>
         <source>this question stands where the question on line %1 expects its %2 answer: that question is missing %3, which shifts this and every later question by %3</source>
-        <translation>cette question est à la place où la question de la ligne %1 attend sa %2 réponse : il manque %3 à cette question, ce qui décale de %3 celle-ci et toutes les suivantes</translation>
+        <translation>cette question est à la place où la question de la ligne %1 attend sa %2 réponse&#xa0;: il manque %3 à cette question, ce qui décale de %3 celle-ci et toutes les suivantes</translation>
     </message>
     <message>
         <source>the game reads 100 questions at most: %1 (from here to the end, %2) is never read</source>
-        <translation>le jeu lit au plus 100 questions : %1 (d&apos;ici à la fin, %2) n&apos;est jamais lue</translation>
+        <translation>le jeu lit au plus 100 questions&#xa0;: %1 (d&apos;ici à la fin, %2) n&apos;est jamais lue</translation>
     </message>
     <message>
         <source>the game reads 100 questions at most: %1 (from here to the end, %2) are never read</source>
-        <translation>le jeu lit au plus 100 questions : %1 (d&apos;ici à la fin, %2) ne sont jamais lues</translation>
+        <translation>le jeu lit au plus 100 questions&#xa0;: %1 (d&apos;ici à la fin, %2) ne sont jamais lues</translation>
     </message>
     <message>
         <source>question 101</source>
@@ -532,7 +532,7 @@
     </message>
     <message>
         <source>the questions seem shifted from here on: a line is missing or one too many between line %1 and line %2, since before it each question is the longest line of its block and after it none is</source>
-        <translation>les questions semblent décalées à partir d&apos;ici : il manque une ligne ou il y en a une de trop entre la ligne %1 et la ligne %2, car avant, chaque question est la plus longue ligne de son bloc, et après, aucune ne l&apos;est</translation>
+        <translation>les questions semblent décalées à partir d&apos;ici&#xa0;: il manque une ligne ou il y en a une de trop entre la ligne %1 et la ligne %2, car avant, chaque question est la plus longue ligne de son bloc, et après, aucune ne l&apos;est</translation>
     </message>
     <message>
         <source> (perhaps the blank line %1)</source>
@@ -540,11 +540,11 @@
     </message>
     <message>
         <source>the last question is cut short: the file ends before its answers</source>
-        <translation>la dernière question est tronquée : le fichier se termine avant ses réponses</translation>
+        <translation>la dernière question est tronquée&#xa0;: le fichier se termine avant ses réponses</translation>
     </message>
     <message>
         <source>the last question is cut short: it has %1 of its 4 answer lines, and the game leaves the missing answers empty</source>
-        <translation>la dernière question est tronquée : elle a %1 de ses 4 lignes de réponse, et le jeu laisse vides les réponses manquantes</translation>
+        <translation>la dernière question est tronquée&#xa0;: elle a %1 de ses 4 lignes de réponse, et le jeu laisse vides les réponses manquantes</translation>
     </message>
     <message>
         <source>; if no question was meant to be short, a line is missing or one too many further up, and the questions after it are shifted</source>
@@ -552,15 +552,15 @@
     </message>
     <message>
         <source>the question is empty: the game never asks it</source>
-        <translation>la question est vide : le jeu ne la pose jamais</translation>
+        <translation>la question est vide&#xa0;: le jeu ne la pose jamais</translation>
     </message>
     <message>
         <source>the question %1 has fewer than 5 characters: the game never asks it</source>
-        <translation>la question %1 a moins de 5 caractères : le jeu ne la pose jamais</translation>
+        <translation>la question %1 a moins de 5 caractères&#xa0;: le jeu ne la pose jamais</translation>
     </message>
     <message>
         <source>the correct answer is empty: the game never asks this question</source>
-        <translation>la bonne réponse est vide : le jeu ne pose jamais cette question</translation>
+        <translation>la bonne réponse est vide&#xa0;: le jeu ne pose jamais cette question</translation>
     </message>
     <message>
         <source>the same question as line %1</source>
@@ -576,7 +576,7 @@
     </message>
     <message>
         <source>: picking either counts as correct</source>
-        <translation> : choisir l&apos;une ou l&apos;autre compte comme une bonne réponse</translation>
+        <translation>&#xa0;: choisir l&apos;une ou l&apos;autre compte comme une bonne réponse</translation>
     </message>
     <message>
         <source>an answer button</source>
@@ -584,11 +584,11 @@
     </message>
     <message>
         <source>too long for %1: a word in it is wider than the button or box, and the game cuts it off</source>
-        <translation>trop long pour %1 : un mot est plus large que le bouton ou la boîte, et le jeu le coupe</translation>
+        <translation>trop long pour %1&#xa0;: un mot est plus large que le bouton ou la boîte, et le jeu le coupe</translation>
     </message>
     <message>
         <source>too long for %1: it needs %2 lines and %1 shows %3, so the game cuts it off</source>
-        <translation>trop long pour %1 : il faut %2 lignes et %1 en montre %3, donc le jeu coupe le texte</translation>
+        <translation>trop long pour %1&#xa0;: il faut %2 lignes et %1 en montre %3, donc le jeu coupe le texte</translation>
     </message>
     <message>
         <source>cannot be read</source>
@@ -596,7 +596,7 @@
     </message>
     <message>
         <source>the file is empty: the game loads no questions from it</source>
-        <translation>le fichier est vide : le jeu n&apos;en charge aucune question</translation>
+        <translation>le fichier est vide&#xa0;: le jeu n&apos;en charge aucune question</translation>
     </message>
     <message>
         <source>read as %1; %2 question, %3 of which the game can ask</source>
@@ -608,15 +608,15 @@
     </message>
     <message>
         <source>holds no question the game can ask: a game with this file ends at once</source>
-        <translation>ne contient aucune question que le jeu peut poser : une partie avec ce fichier se termine aussitôt</translation>
+        <translation>ne contient aucune question que le jeu peut poser&#xa0;: une partie avec ce fichier se termine aussitôt</translation>
     </message>
     <message>
         <source>warning: </source>
-        <translation>avertissement : </translation>
+        <translation>avertissement&#xa0;: </translation>
     </message>
     <message>
         <source>note: </source>
-        <translation>note : </translation>
+        <translation>note&#xa0;: </translation>
     </message>
     <message>
         <source>Usage: quillora-check [--quiet] FILE|FOLDER...
@@ -651,15 +651,15 @@ fichier en a un, 2 si un fichier est illisible.
     </message>
     <message>
         <source>cannot be read: no such file</source>
-        <translation>illisible : fichier introuvable</translation>
+        <translation>illisible&#xa0;: fichier introuvable</translation>
     </message>
     <message>
         <source>quillora-check: unknown option %1</source>
-        <translation>quillora-check : option inconnue %1</translation>
+        <translation>quillora-check&#xa0;: option inconnue %1</translation>
     </message>
     <message>
         <source>quillora-check: no file or folder named</source>
-        <translation>quillora-check : aucun fichier ni dossier nommé</translation>
+        <translation>quillora-check&#xa0;: aucun fichier ni dossier nommé</translation>
     </message>
     <message>
         <source>no question file, symbol list or valdra.ini in this folder</source>
@@ -671,7 +671,7 @@ fichier en a un, 2 si un fichier est illisible.
     </message>
     <message>
         <source>%1 checked: </source>
-        <translation>%1 vérifié(s) : </translation>
+        <translation>%1 vérifié(s)&#xa0;: </translation>
     </message>
     <message>
         <source>%1 file</source>
@@ -735,31 +735,31 @@ fichier en a un, 2 si un fichier est illisible.
     </message>
     <message>
         <source>%1 again: this line replaces line %2</source>
-        <translation>%1 de nouveau : cette ligne remplace la ligne %2</translation>
+        <translation>%1 de nouveau&#xa0;: cette ligne remplace la ligne %2</translation>
     </message>
     <message>
         <source>Quiz: the game loads the question file %1</source>
-        <translation>Quiz : le jeu charge le fichier de questions %1</translation>
+        <translation>Quiz&#xa0;: le jeu charge le fichier de questions %1</translation>
     </message>
     <message>
         <source>no question file named: the game starts with no questions</source>
-        <translation>aucun fichier de questions nommé : le jeu commence sans questions</translation>
+        <translation>aucun fichier de questions nommé&#xa0;: le jeu commence sans questions</translation>
     </message>
     <message>
         <source>the question file %1 does not exist%2: the game starts with no questions</source>
-        <translation>le fichier de questions %1 n&apos;existe pas%2 : le jeu commence sans questions</translation>
+        <translation>le fichier de questions %1 n&apos;existe pas%2&#xa0;: le jeu commence sans questions</translation>
     </message>
     <message>
         <source>PicList: no symbol list</source>
-        <translation>PicList : aucune liste de symboles</translation>
+        <translation>PicList&#xa0;: aucune liste de symboles</translation>
     </message>
     <message>
         <source>PicList: the game loads the symbol list %1</source>
-        <translation>PicList : le jeu charge la liste de symboles %1</translation>
+        <translation>PicList&#xa0;: le jeu charge la liste de symboles %1</translation>
     </message>
     <message>
         <source>the symbol list %1 does not exist%2: the custom set keeps its flags</source>
-        <translation>la liste de symboles %1 n&apos;existe pas%2 : la série personnalisée garde ses drapeaux</translation>
+        <translation>la liste de symboles %1 n&apos;existe pas%2&#xa0;: la série personnalisée garde ses drapeaux</translation>
     </message>
     <message>
         <source>%1 is not a picture the game can load</source>
@@ -771,11 +771,11 @@ fichier en a un, 2 si un fichier est illisible.
     </message>
     <message>
         <source>QuizPic: empty, so the question box and the buttons show no picture</source>
-        <translation>QuizPic : vide, donc la boîte de questions et les boutons n&apos;affichent aucune image</translation>
+        <translation>QuizPic&#xa0;: vide, donc la boîte de questions et les boutons n&apos;affichent aucune image</translation>
     </message>
     <message>
         <source>QuizPic: the question box and the buttons wear the picture %1</source>
-        <translation>QuizPic : la boîte de questions et les boutons portent l&apos;image %1</translation>
+        <translation>QuizPic&#xa0;: la boîte de questions et les boutons portent l&apos;image %1</translation>
     </message>
     <message>
         <source>%1 is not a window width the window system takes</source>
@@ -787,15 +787,15 @@ fichier en a un, 2 si un fichier est illisible.
     </message>
     <message>
         <source>%1: the window is %2 twips wide</source>
-        <translation>%1 : la fenêtre a %2 twips de largeur</translation>
+        <translation>%1&#xa0;: la fenêtre a %2 twips de largeur</translation>
     </message>
     <message>
         <source>%1: the window is %2 twips high</source>
-        <translation>%1 : la fenêtre a %2 twips de hauteur</translation>
+        <translation>%1&#xa0;: la fenêtre a %2 twips de hauteur</translation>
     </message>
     <message>
         <source>%1 twips is below the smallest window: the game makes it %2</source>
-        <translation>%1 twips est sous la plus petite fenêtre : le jeu la porte à %2</translation>
+        <translation>%1 twips est sous la plus petite fenêtre&#xa0;: le jeu la porte à %2</translation>
     </message>
     <message>
         <source>%1 is not a place the window system takes</source>
@@ -803,11 +803,11 @@ fichier en a un, 2 si un fichier est illisible.
     </message>
     <message>
         <source>%1: the question box&apos;s top is at %2 twips</source>
-        <translation>%1 : le haut de la boîte de questions est à %2 twips</translation>
+        <translation>%1&#xa0;: le haut de la boîte de questions est à %2 twips</translation>
     </message>
     <message>
         <source>%1: the question box&apos;s left is at %2 twips</source>
-        <translation>%1 : la gauche de la boîte de questions est à %2 twips</translation>
+        <translation>%1&#xa0;: la gauche de la boîte de questions est à %2 twips</translation>
     </message>
     <message>
         <source>%1 minutes is more than the game can count</source>
@@ -815,11 +815,11 @@ fichier en a un, 2 si un fichier est illisible.
     </message>
     <message>
         <source>%1 is not a game length the game offers (1, 3, 5 or 10 minutes): the game length stays %2</source>
-        <translation>%1 n&apos;est pas une durée que le jeu offre (1, 3, 5 ou 10 minutes) : la durée reste %2</translation>
+        <translation>%1 n&apos;est pas une durée que le jeu offre (1, 3, 5 ou 10 minutes)&#xa0;: la durée reste %2</translation>
     </message>
     <message>
         <source>Timeoption: a game lasts %1 (%2 seconds)</source>
-        <translation>Timeoption : une partie dure %1 (%2 secondes)</translation>
+        <translation>Timeoption&#xa0;: une partie dure %1 (%2 secondes)</translation>
     </message>
     <message>
         <source>%1 is more symbols than the game can count</source>
@@ -827,23 +827,23 @@ fichier en a un, 2 si un fichier est illisible.
     </message>
     <message>
         <source>%1 is not a number of symbols the game offers (6 or 12): it stays %2</source>
-        <translation>%1 n&apos;est pas un nombre de symboles que le jeu offre (6 ou 12) : il reste %2</translation>
+        <translation>%1 n&apos;est pas un nombre de symboles que le jeu offre (6 ou 12)&#xa0;: il reste %2</translation>
     </message>
     <message>
         <source>Dooroption: a game has %1 symbols</source>
-        <translation>Dooroption : une partie a %1 symboles</translation>
+        <translation>Dooroption&#xa0;: une partie a %1 symboles</translation>
     </message>
     <message>
         <source>%1 is no setting the game knows, so it ignores this line; did you mean &quot;%2:&quot;?</source>
-        <translation>%1 n&apos;est pas un réglage que le jeu connaît, il ignore donc cette ligne; vouliez-vous dire « %2: »?</translation>
+        <translation>%1 n&apos;est pas un réglage que le jeu connaît, il ignore donc cette ligne; vouliez-vous dire «&#xa0;%2:&#xa0;»?</translation>
     </message>
     <message>
         <source>holds no setting key: the game ignores this line</source>
-        <translation>ne contient aucune clé de réglage : le jeu ignore cette ligne</translation>
+        <translation>ne contient aucune clé de réglage&#xa0;: le jeu ignore cette ligne</translation>
     </message>
     <message>
         <source>the line starts with &quot;%1:&quot; but also holds &quot;%2&quot;, which the game looks for first: it reads the line as %3</source>
-        <translation>la ligne commence par « %1: » mais contient aussi « %2 », que le jeu cherche d&apos;abord : il lit la ligne comme %3</translation>
+        <translation>la ligne commence par «&#xa0;%1:&#xa0;» mais contient aussi «&#xa0;%2&#xa0;», que le jeu cherche d&apos;abord&#xa0;: il lit la ligne comme %3</translation>
     </message>
     <message>
         <source>%1 (line %2)</source>
@@ -851,7 +851,7 @@ fichier en a un, 2 si un fichier est illisible.
     </message>
     <message>
         <source>: the game stops reading the settings here</source>
-        <translation> : le jeu cesse de lire les réglages ici</translation>
+        <translation>&#xa0;: le jeu cesse de lire les réglages ici</translation>
     </message>
     <message>
         <source>, so it loses </source>
@@ -871,11 +871,11 @@ fichier en a un, 2 si un fichier est illisible.
     </message>
     <message>
         <source>the list is empty: the custom set keeps its flags</source>
-        <translation>la liste est vide : la série personnalisée garde ses drapeaux</translation>
+        <translation>la liste est vide&#xa0;: la série personnalisée garde ses drapeaux</translation>
     </message>
     <message>
         <source>: the game stops reading the list here, so %1 and the choice of the custom set are lost</source>
-        <translation> : le jeu cesse de lire la liste ici, donc %1 et le choix de la série personnalisée sont perdus</translation>
+        <translation>&#xa0;: le jeu cesse de lire la liste ici, donc %1 et le choix de la série personnalisée sont perdus</translation>
     </message>
     <message>
         <source>this line, %1</source>
@@ -891,11 +891,11 @@ fichier en a un, 2 si un fichier est illisible.
     </message>
     <message>
         <source>no &quot;; &quot; between the region and the picture</source>
-        <translation>pas de « ;  » entre la région et l&apos;image</translation>
+        <translation>pas de «&#xa0;; &#xa0;» entre la région et l&apos;image</translation>
     </message>
     <message>
         <source>no region name before the &quot;;&quot;: the symbol can never be placed on the map</source>
-        <translation>aucun nom de région avant le « ; » : le symbole ne peut jamais être placé sur la carte</translation>
+        <translation>aucun nom de région avant le «&#xa0;;&#xa0;»&#xa0;: le symbole ne peut jamais être placé sur la carte</translation>
     </message>
     <message>
         <source>%1 is not one of the 13 region names, so the symbol can never be placed on the map</source>
@@ -903,23 +903,23 @@ fichier en a un, 2 si un fichier est illisible.
     </message>
     <message>
         <source>; did you mean &quot;%1&quot; (in French, &quot;%2&quot;)?</source>
-        <translation>; vouliez-vous dire « %2 » (en anglais, « %1 »)?</translation>
+        <translation>; vouliez-vous dire «&#xa0;%2&#xa0;» (en anglais, «&#xa0;%1&#xa0;»)?</translation>
     </message>
     <message>
         <source>no blank after the &quot;;&quot;: the game reads it, but the list is written &quot;Region; picture&quot;</source>
-        <translation>pas d&apos;espace après le « ; » : le jeu la lit, mais la liste s&apos;écrit « Région; image »</translation>
+        <translation>pas d&apos;espace après le «&#xa0;;&#xa0;»&#xa0;: le jeu la lit, mais la liste s&apos;écrit «&#xa0;Région; image&#xa0;»</translation>
     </message>
     <message>
         <source>no picture named after the &quot;;&quot;: the symbol shows no picture</source>
-        <translation>aucune image nommée après le « ; » : le symbole n&apos;affiche aucune image</translation>
+        <translation>aucune image nommée après le «&#xa0;;&#xa0;»&#xa0;: le symbole n&apos;affiche aucune image</translation>
     </message>
     <message>
         <source>the game uses the first 13 lines only: %1 are ignored</source>
-        <translation>le jeu n&apos;utilise que les 13 premières lignes : %1 sont ignorées</translation>
+        <translation>le jeu n&apos;utilise que les 13 premières lignes&#xa0;: %1 sont ignorées</translation>
     </message>
     <message>
         <source>the game uses the first 13 lines only: %1 is ignored</source>
-        <translation>le jeu n&apos;utilise que les 13 premières lignes : %1 est ignorée</translation>
+        <translation>le jeu n&apos;utilise que les 13 premières lignes&#xa0;: %1 est ignorée</translation>
     </message>
     <message>
         <source>it is a folder</source>
@@ -931,15 +931,15 @@ fichier en a un, 2 si un fichier est illisible.
     </message>
     <message>
         <source>cannot be read: %1</source>
-        <translation>illisible : %1</translation>
+        <translation>illisible&#xa0;: %1</translation>
     </message>
     <message>
         <source>the file is UTF-16 text, which the game cannot read: save it as UTF-8 or as Windows-1252 (&quot;ANSI&quot;)</source>
-        <translation>le fichier est du texte UTF-16, que le jeu ne peut pas lire : enregistrez-le en UTF-8 ou en Windows-1252 (« ANSI »)</translation>
+        <translation>le fichier est du texte UTF-16, que le jeu ne peut pas lire&#xa0;: enregistrez-le en UTF-8 ou en Windows-1252 («&#xa0;ANSI&#xa0;»)</translation>
     </message>
     <message>
         <source>holds a NUL byte: this is no text file (a picture, or a document saved by a word processor?)</source>
-        <translation>contient un octet NUL : ce n&apos;est pas un fichier texte (une image, ou un document enregistré par un traitement de texte?)</translation>
+        <translation>contient un octet NUL&#xa0;: ce n&apos;est pas un fichier texte (une image, ou un document enregistré par un traitement de texte?)</translation>
     </message>
     <message>
         <source>UTF-8 with a byte order mark</source>
@@ -947,11 +947,11 @@ fichier en a un, 2 si un fichier est illisible.
     </message>
     <message>
         <source>byte %1 is not UTF-8: the game shows it as a replacement character</source>
-        <translation>l&apos;octet %1 n&apos;est pas de l&apos;UTF-8 : le jeu l&apos;affiche comme un caractère de remplacement</translation>
+        <translation>l&apos;octet %1 n&apos;est pas de l&apos;UTF-8&#xa0;: le jeu l&apos;affiche comme un caractère de remplacement</translation>
     </message>
     <message>
         <source>byte %1 is not UTF-8, so the game reads the whole file as Windows-1252 and every accented letter written in UTF-8 shows as two odd characters: save the file as UTF-8 throughout</source>
-        <translation>l&apos;octet %1 n&apos;est pas de l&apos;UTF-8, donc le jeu lit tout le fichier en Windows-1252 et chaque lettre accentuée écrite en UTF-8 s&apos;affiche comme deux caractères bizarres : enregistrez tout le fichier en UTF-8</translation>
+        <translation>l&apos;octet %1 n&apos;est pas de l&apos;UTF-8, donc le jeu lit tout le fichier en Windows-1252 et chaque lettre accentuée écrite en UTF-8 s&apos;affiche comme deux caractères bizarres&#xa0;: enregistrez tout le fichier en UTF-8</translation>
     </message>
     <message>
         <source>holds the control character %1, which is no text</source>
@@ -963,7 +963,7 @@ fichier en a un, 2 si un fichier est illisible.
     </message>
     <message>
         <source>%1 more lines hold bytes that are no text: is this a text file?</source>
-        <translation>%1 autres lignes contiennent des octets qui ne sont pas du texte : est-ce bien un fichier texte?</translation>
+        <translation>%1 autres lignes contiennent des octets qui ne sont pas du texte&#xa0;: est-ce bien un fichier texte?</translation>
     </message>
     <message>
         <source>no line breaks</source>
@@ -979,7 +979,7 @@ fichier en a un, 2 si un fichier est illisible.
     </message>
     <message>
         <source>mixed line endings (%1 CR LF, %2 LF, %3 CR): the game reads each as a line break, but other programs may not</source>
-        <translation>fins de ligne mélangées (%1 CR LF, %2 LF, %3 CR) : le jeu lit chacune comme un saut de ligne, mais d&apos;autres programmes peuvent ne pas le faire</translation>
+        <translation>fins de ligne mélangées (%1 CR LF, %2 LF, %3 CR)&#xa0;: le jeu lit chacune comme un saut de ligne, mais d&apos;autres programmes peuvent ne pas le faire</translation>
     </message>
     <message>
         <source> (the blanks at the end of the name count)</source>
@@ -987,7 +987,7 @@ fichier en a un, 2 si un fichier est illisible.
     </message>
     <message>
         <source> (a Windows drive: name the file as it is found on this computer)</source>
-        <translation> (un lecteur Windows : nommez le fichier tel qu&apos;il se trouve sur cet ordinateur)</translation>
+        <translation> (un lecteur Windows&#xa0;: nommez le fichier tel qu&apos;il se trouve sur cet ordinateur)</translation>
     </message>
     <message>
         <source>line %1</source>
@@ -1002,11 +1002,11 @@ fichier en a un, 2 si un fichier est illisible.
     <name>commandline</name>
     <message>
         <source>unknown language &apos;%1&apos;: choose fr or en</source>
-        <translation>langue inconnue « %1 » : choisissez fr ou en</translation>
+        <translation>langue inconnue «&#xa0;%1&#xa0;»&#xa0;: choisissez fr ou en</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
-        <translation>option inconnue « %1 »</translation>
+        <translation>option inconnue «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>the folder name is empty</source>
@@ -1014,11 +1014,11 @@ fichier en a un, 2 si un fichier est illisible.
     </message>
     <message>
         <source>more than one folder given (&apos;%1&apos;, &apos;%2&apos;)</source>
-        <translation>plus d&apos;un dossier donné (« %1 », « %2 »)</translation>
+        <translation>plus d&apos;un dossier donné («&#xa0;%1&#xa0;», «&#xa0;%2&#xa0;»)</translation>
     </message>
     <message>
         <source>--user-folder and a folder (&apos;%1&apos;) cannot go together</source>
-        <translation>--user-folder et un dossier (« %1 ») ne vont pas ensemble</translation>
+        <translation>--user-folder et un dossier («&#xa0;%1&#xa0;») ne vont pas ensemble</translation>
     </message>
     <message>
         <source>Usage: quillora [--lang fr|en] [FOLDER]
@@ -1070,8 +1070,8 @@ Options :
         <source>quillora: %1
 Try &apos;quillora --help&apos; for more information.
 </source>
-        <translation>quillora : %1
-Essayez « quillora --help » pour en savoir plus.
+        <translation>quillora&#xa0;: %1
+Essayez «&#xa0;quillora --help&#xa0;» pour en savoir plus.
 </translation>
     </message>
 </context>
@@ -1086,39 +1086,39 @@ Essayez « quillora --help » pour en savoir plus.
     <name>form7</name>
     <message>
         <source>Quiz:</source>
-        <translation>Questions :</translation>
+        <translation>Questions&#xa0;:</translation>
     </message>
     <message>
         <source>Symbols List:</source>
-        <translation>Liste de symboles :</translation>
+        <translation>Liste de symboles&#xa0;:</translation>
     </message>
     <message>
         <source>Quiz Box Picture:</source>
-        <translation>Image de la boîte :</translation>
+        <translation>Image de la boîte&#xa0;:</translation>
     </message>
     <message>
         <source>Game Length (1,3,5,10):</source>
-        <translation>Durée (1, 3, 5, 10) :</translation>
+        <translation>Durée (1, 3, 5, 10)&#xa0;:</translation>
     </message>
     <message>
         <source>Symbols to Locate (6, 12):</source>
-        <translation>Symboles à situer (6, 12) :</translation>
+        <translation>Symboles à situer (6, 12)&#xa0;:</translation>
     </message>
     <message>
         <source>Game Width:</source>
-        <translation>Largeur du jeu :</translation>
+        <translation>Largeur du jeu&#xa0;:</translation>
     </message>
     <message>
         <source>Game Height:</source>
-        <translation>Hauteur du jeu :</translation>
+        <translation>Hauteur du jeu&#xa0;:</translation>
     </message>
     <message>
         <source>Quiz Box Left:</source>
-        <translation>Gauche de la boîte :</translation>
+        <translation>Gauche de la boîte&#xa0;:</translation>
     </message>
     <message>
         <source>Quiz Box Top:</source>
-        <translation>Haut de la boîte :</translation>
+        <translation>Haut de la boîte&#xa0;:</translation>
     </message>
     <message>
         <source>Current Directory</source>
@@ -1176,7 +1176,7 @@ Essayez « quillora --help » pour en savoir plus.
     </message>
     <message>
         <source>Enter your name:</source>
-        <translation>Entrez votre nom :</translation>
+        <translation>Entrez votre nom&#xa0;:</translation>
     </message>
     <message>
         <source>another game</source>
@@ -1200,11 +1200,11 @@ Essayez « quillora --help » pour en savoir plus.
     </message>
     <message>
         <source>Its lock file %1 could not be made: %2</source>
-        <translation>Son fichier de verrou %1 n&apos;a pas pu être créé : %2</translation>
+        <translation>Son fichier de verrou %1 n&apos;a pas pu être créé&#xa0;: %2</translation>
     </message>
     <message>
         <source>It could not be read: %1</source>
-        <translation>Il n&apos;a pas pu être lu : %1</translation>
+        <translation>Il n&apos;a pas pu être lu&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -1215,11 +1215,11 @@ Essayez « quillora --help » pour en savoir plus.
     </message>
     <message>
         <source>Cannot write %1: %2</source>
-        <translation>Impossible d&apos;écrire %1 : %2</translation>
+        <translation>Impossible d&apos;écrire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Cannot make the play folder %1: %2</source>
-        <translation>Impossible de créer le dossier de jeu %1 : %2</translation>
+        <translation>Impossible de créer le dossier de jeu %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>a file of that name is in the way</source>
@@ -1227,7 +1227,7 @@ Essayez « quillora --help » pour en savoir plus.
     </message>
     <message>
         <source>Cannot open the play folder %1: %2</source>
-        <translation>Impossible d&apos;ouvrir le dossier de jeu %1 : %2</translation>
+        <translation>Impossible d&apos;ouvrir le dossier de jeu %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>

@@ -60,7 +60,7 @@ TEST_F(StartUp, TheMenuBarCarriesEveryCommandWithItsAccessKeys)
     }
     const QStringList expected = {
         "&Files", "  &Begin New Game", "  &End Game", "-", "  New &Questions", "  New &Symbols", "-", "  E&xit",
-        "&Options", "  &Game Options", "-", "  &Add New Symbols", "-", "  &Save Options",
+        "&Options", "  &Game Options", "-", "  &Add New Symbols", "-", "  &Save Options", "-", "  &Language",
         "High &Scores",
         "&Help", "  &About", "-", "  &Help",
     };
