@@ -108,7 +108,8 @@ Form2::Form2(QWidget* parent) : QWidget(parent)
     g_form2 = this;
 
     menuBar = new QMenuBar(this);
-    mnuExit = menuBar->addAction(QString(), this, &Form2::mnuExit_Click);
+    // Captioned at once: the bar's height is measured from it just below.
+    mnuExit = menuBar->addAction(tr("E&xit to Game"), this, &Form2::mnuExit_Click);
     const int menuHeight = menuBar->sizeHint().height();
     const QSize clientSize = rectTw(0, 0, 10545, 6135).size();
     setFixedSize(clientSize.width(), clientSize.height() + menuHeight);
@@ -152,6 +153,9 @@ Form2::Form2(QWidget* parent) : QWidget(parent)
     List2 = new QListWidget(client);
     List2->setFont(ui::gameFont(9.75, false));
     List2->setGeometry(rectTw(4935, 1080, 2040, 4380));
+    // The longest French names ("Territoires du Nord-Ouest") take two lines rather than hide.
+    List2->setWordWrap(true);
+    List2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     Line1 = new QFrame(client);
     Line1->setFrameStyle(QFrame::VLine | QFrame::Plain);

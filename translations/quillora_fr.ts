@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>&amp;Begin New Game</source>
-        <translation>&amp;Commencer une partie</translation>
+        <translation>&amp;Nouvelle partie</translation>
     </message>
     <message>
         <source>&amp;End Game</source>
@@ -93,19 +93,19 @@
     </message>
     <message>
         <source>Move the question box up</source>
-        <translation>Monter la boîte de questions</translation>
+        <translation>Monter le cadre des questions</translation>
     </message>
     <message>
         <source>Move the question box down</source>
-        <translation>Descendre la boîte de questions</translation>
+        <translation>Descendre le cadre des questions</translation>
     </message>
     <message>
         <source>Move the question box left</source>
-        <translation>Déplacer la boîte de questions vers la gauche</translation>
+        <translation>Déplacer le cadre des questions vers la gauche</translation>
     </message>
     <message>
         <source>Move the question box right</source>
-        <translation>Déplacer la boîte de questions vers la droite</translation>
+        <translation>Déplacer le cadre des questions vers la droite</translation>
     </message>
     <message>
         <source>Question</source>
@@ -169,7 +169,7 @@
     </message>
     <message>
         <source>%1--Load New Questions</source>
-        <translation>%1--Charger de nouvelles questions</translation>
+        <translation>%1--Nouvelles questions</translation>
     </message>
     <message>
         <source>The question file %1 could not be read (%2). The game goes on with %3.</source>
@@ -177,7 +177,7 @@
     </message>
     <message>
         <source>%1--Load New Treasures</source>
-        <translation>%1--Charger de nouveaux trésors</translation>
+        <translation>%1--Nouveaux trésors</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -225,7 +225,7 @@
     </message>
     <message>
         <source>%1--Picture Locator for Treasure Lists</source>
-        <translation>%1--Repérage d&apos;images pour les listes de trésors</translation>
+        <translation>%1--Localisateur d&apos;images pour les listes de trésors</translation>
     </message>
     <message>
         <source>E&amp;xit to Game</source>
@@ -233,7 +233,7 @@
     </message>
     <message>
         <source>  PICTURE LOCATOR</source>
-        <translation>  REPÉRAGE D&apos;IMAGES</translation>
+        <translation>  LOCALISATEUR</translation>
     </message>
     <message>
         <source>This file cannot be shown as a picture.</source>
@@ -241,7 +241,7 @@
     </message>
     <message>
         <source>Use Picture for Quiz &amp;Window</source>
-        <translation>Image de la &amp;boîte de questions</translation>
+        <translation>Image du &amp;cadre des questions</translation>
     </message>
     <message>
         <source>Province or Territory</source>
@@ -367,11 +367,11 @@
     </message>
     <message>
         <source>%1--Load Question File</source>
-        <translation>%1--Charger un fichier de questions</translation>
+        <translation>%1--Fichier de questions</translation>
     </message>
     <message>
         <source>%1--Load Treasure List</source>
-        <translation>%1--Charger une liste de trésors</translation>
+        <translation>%1--Liste de trésors</translation>
     </message>
     <message>
         <source>quiz: %1</source>
@@ -568,7 +568,7 @@
     </message>
     <message>
         <source>the question box</source>
-        <translation>la boîte de questions</translation>
+        <translation>le cadre des questions</translation>
     </message>
     <message>
         <source>the same answer as line %1 (%2)%3</source>
@@ -584,7 +584,7 @@
     </message>
     <message>
         <source>too long for %1: a word in it is wider than the button or box, and the game cuts it off</source>
-        <translation>trop long pour %1&#xa0;: un mot est plus large que le bouton ou la boîte, et le jeu le coupe</translation>
+        <translation>trop long pour %1&#xa0;: un mot est plus large que le bouton ou le cadre, et le jeu le coupe</translation>
     </message>
     <message>
         <source>too long for %1: it needs %2 lines and %1 shows %3, so the game cuts it off</source>
@@ -771,11 +771,11 @@ fichier en a un, 2 si un fichier est illisible.
     </message>
     <message>
         <source>QuizPic: empty, so the question box and the buttons show no picture</source>
-        <translation>QuizPic&#xa0;: vide, donc la boîte de questions et les boutons n&apos;affichent aucune image</translation>
+        <translation>QuizPic&#xa0;: vide, donc le cadre des questions et les boutons n&apos;affichent aucune image</translation>
     </message>
     <message>
         <source>QuizPic: the question box and the buttons wear the picture %1</source>
-        <translation>QuizPic&#xa0;: la boîte de questions et les boutons portent l&apos;image %1</translation>
+        <translation>QuizPic&#xa0;: le cadre des questions et les boutons portent l&apos;image %1</translation>
     </message>
     <message>
         <source>%1 is not a window width the window system takes</source>
@@ -803,11 +803,11 @@ fichier en a un, 2 si un fichier est illisible.
     </message>
     <message>
         <source>%1: the question box&apos;s top is at %2 twips</source>
-        <translation>%1&#xa0;: le haut de la boîte de questions est à %2 twips</translation>
+        <translation>%1&#xa0;: le haut du cadre des questions est à %2 twips</translation>
     </message>
     <message>
         <source>%1: the question box&apos;s left is at %2 twips</source>
-        <translation>%1&#xa0;: la gauche de la boîte de questions est à %2 twips</translation>
+        <translation>%1&#xa0;: la gauche du cadre des questions est à %2 twips</translation>
     </message>
     <message>
         <source>%1 minutes is more than the game can count</source>
@@ -1094,7 +1094,7 @@ Essayez «&#xa0;quillora --help&#xa0;» pour en savoir plus.
     </message>
     <message>
         <source>Quiz Box Picture:</source>
-        <translation>Image de la boîte&#xa0;:</translation>
+        <translation>Image du cadre&#xa0;:</translation>
     </message>
     <message>
         <source>Game Length (1,3,5,10):</source>
@@ -1114,11 +1114,11 @@ Essayez «&#xa0;quillora --help&#xa0;» pour en savoir plus.
     </message>
     <message>
         <source>Quiz Box Left:</source>
-        <translation>Gauche de la boîte&#xa0;:</translation>
+        <translation>Gauche du cadre&#xa0;:</translation>
     </message>
     <message>
         <source>Quiz Box Top:</source>
-        <translation>Haut de la boîte&#xa0;:</translation>
+        <translation>Haut du cadre&#xa0;:</translation>
     </message>
     <message>
         <source>Current Directory</source>
