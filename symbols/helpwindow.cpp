@@ -189,10 +189,10 @@ void HelpWindow::retranslateUi()
 void HelpWindow::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::LanguageChange) {
-        retranslateUi();
-        // The same page, now in the language in use.
+        // The same page, now in the language in use; then the title it brings.
         if (!browser->source().isEmpty())
             browser->reload();
+        retranslateUi();
     }
     QWidget::changeEvent(event);
 }

@@ -14,6 +14,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTemporaryDir>
+#include <QTextBrowser>
+#include <QToolButton>
 
 using language::Language;
 using namespace modValdra;
@@ -262,4 +264,18 @@ TEST(LanguageFiles, FrenchHelpFallsBackToTheEnglishPageWhereNoneIsWritten)
     const QUrl shown = HelpWindow::inLanguage(contents);
     EXPECT_EQ(shown.path(), QFile::exists(QStringLiteral(":/help/fr/index.html")) ? QStringLiteral("/help/fr/index.html")
                                                                                     : QStringLiteral("/help/index.html"));
+}
+
+TEST(LanguageFiles, AnOpenHelpWindowTurnsToTheFrenchPageAndBack)
+{
+    HelpWindow help;
+    ASSERT_TRUE(help.browser->toPlainText().contains(QStringLiteral("Quillora Help")));
+    {
+        InFrench french;
+        EXPECT_TRUE(help.browser->toPlainText().contains(QStringLiteral("Aide de Quillora")));
+        EXPECT_EQ(help.browser->source(), HelpWindow::ContentsPage) << "the address stays, so back and forward do";
+        EXPECT_TRUE(help.windowTitle().startsWith(QStringLiteral("Aide de "))) << help.windowTitle().toStdString();
+        EXPECT_EQ(help.contentsButton->text(), QStringLiteral("&Sommaire"));
+    }
+    EXPECT_TRUE(help.browser->toPlainText().contains(QStringLiteral("Quillora Help")));
 }
