@@ -3,6 +3,7 @@
 #include "game/playfolder.h"
 #include "ui/language.h"
 #include "ui/platform.h"
+#include "ui/quitsignals.h"
 
 #include <QApplication>
 
@@ -18,6 +19,8 @@ int main(int argc, char* argv[])
         language::apply(language::startLanguage(commandline::chosenLanguage(early)));
         return commandline::printAnswer(commandline::parse(commandline::arguments(argc, argv)));
     }
+    // A folder name the system's encoding cannot read back would be read as another name.
+    const QString undecodable = commandline::undecodableArgument(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillora"));
     // Lets the desktop match the window to the installed menu entry and its icon.
@@ -29,6 +32,12 @@ int main(int argc, char* argv[])
     const commandline::Options options = commandline::parse(arguments);
     if (options.action != commandline::Action::Play)
         return commandline::printAnswer(options);
+    if (!undecodable.isEmpty()) {
+        const QString error = commandline::undecodableFolderMessage(undecodable);
+        std::fprintf(stderr, "quillora: %s\n", error.toLocal8Bit().constData());
+        ui::platform().messageBox(nullptr, error, QStringLiteral("Quillora"));
+        return 2;
+    }
     // The game reads every file relative to the current folder, so it starts in its play folder.
     const QString folder = commandline::playFolder(options);
     QString error;
@@ -38,6 +47,8 @@ int main(int argc, char* argv[])
         return 1;
     }
     Form1 form;
+    // A logout or Ctrl+C ends the game as Exit does.
+    ui::QuitSignals quitSignals([&form](int) { form.QuitOnSignal(); });
     form.Form_Load();
     form.show();
     // Take the keyboard focus even where no window manager hands it out.

@@ -4,6 +4,7 @@
 #include "checker/report.h"
 #include "checker/settingscheck.h"
 #include "checker/symbolcheck.h"
+#include "files/filenames.h"
 #include "ui/textfile.h"
 
 #include <QCoreApplication>
@@ -32,6 +33,11 @@ const char* const Usage = QT_TRANSLATE_NOOP("checker",
 
 QString usage() { return QCoreApplication::translate("checker", Usage); }
 
+QString undecodableReason()
+{
+    return QCoreApplication::translate("checker", "cannot be read: its name is not valid in this system's encoding");
+}
+
 // Checks one file from its own folder, so the names in it are found the way the game finds
 // them from its start folder.
 FileReport checkFile(const QString& shownName, FileKind kind)
@@ -42,7 +48,10 @@ FileReport checkFile(const QString& shownName, FileKind kind)
     if (!info.exists() || !QDir::setCurrent(info.absolutePath())) {
         FileReport report{shownName};
         report.readable = false;
-        report.problem(0, QCoreApplication::translate("checker", "cannot be read: no such file"));
+        // A name whose bytes the system's encoding cannot read comes here with replacement
+        // characters in it, and no file has that name.
+        const bool undecodable = !info.exists() && shownName.contains(QChar::ReplacementCharacter);
+        report.problem(0, undecodable ? undecodableReason() : QCoreApplication::translate("checker", "cannot be read: no such file"));
         return report;
     }
     FileReport report;
@@ -122,7 +131,18 @@ int run(const QStringList& arguments, QTextStream& out, QTextStream& err)
         const QFileInfo info(name);
         if (info.isDir()) {
             const QStringList files = filesInFolder(name);
-            if (files.isEmpty()) {
+            // Names the system's encoding cannot read are left out of every listing: said here.
+            QStringList unnamed;
+            for (const QString& odd : files::undecodableNames(name))
+                if (kindOf(odd) != FileKind::Unknown)
+                    unnamed << QDir::cleanPath(QDir(name).filePath(odd));
+            for (const QString& odd : unnamed) {
+                FileReport report{odd};
+                report.readable = false;
+                report.problem(0, undecodableReason());
+                reports << report;
+            }
+            if (files.isEmpty() && unnamed.isEmpty()) {
                 FileReport report{name};
                 report.warn(0, QCoreApplication::translate("checker", "no question file, symbol list or valdra.ini in this folder"));
                 reports << report;

@@ -1,6 +1,7 @@
 #include "config/form7.h"
 
 #include "config/settingswriter.h"
+#include "files/folderlock.h"
 #include "game/form1.h"
 #include "game/state.h"
 #include "ui/platform.h"
@@ -150,14 +151,41 @@ void form7::WriteSettingsFile(const QString& path)
     settings.TimeOption = TimeOption;
     settings.DoorOption = DoorOption;
 
+    // A file with lines the game does not read (a teacher's note, a value out of range) is
+    // kept beside itself before it is replaced, so nothing in it is lost unseen.
+    QString keptAs;
+    QString unread;
+    const ui::TextFile old = ui::readTextFile(path);
+    if (old.opened)
+        unread = settingsfile::unreadLine(old.lines);
+    QString error;
+    if (!unread.isEmpty()) {
+        keptAs = files::keepDamagedCopy(path, &error);
+        if (keptAs.isEmpty()) {
+            ui::platform().messageBox(
+                this,
+                ui::saveFailedMessage(QStringLiteral("The settings"), path,
+                                      tr("It holds a line the game does not read (%1), and no copy of it could be "
+                                         "kept: %2")
+                                          .arg(unread, error)),
+                ProgramTitle);
+            return;
+        }
+    }
+
     // Replaced as a whole or not at all: a failed save leaves the old file for the next start,
     // tells the teacher why, and keeps the editor open with what was typed.
-    QString error;
     if (!ui::writeTextFile(path, settingsfile::settingsLines(settings), &error)) {
         ui::platform().messageBox(this, ui::saveFailedMessage(tr("The settings"), path, error),
                                   ProgramTitle);
         return;
     }
+    if (!keptAs.isEmpty())
+        ui::platform().messageBox(this,
+                                  tr("%1 held a line the game does not read (%2). The file as it was is kept "
+                                     "in %3.")
+                                      .arg(path, unread, keptAs),
+                                  ProgramTitle);
     close();
 }
 

@@ -1,5 +1,6 @@
 #include "config/settingswriter.h"
 
+#include "config/settingsfile.h"
 #include "ui/textfile.h"
 
 #include <QDir>
@@ -11,6 +12,27 @@
 #include <utility>
 
 namespace settingsfile {
+
+QString unreadLine(const QStringList& lines)
+{
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const SettingLine setting = classifyLine(lines[i]);
+        bool read = true;
+        switch (setting.key) {
+        case Key::None: read = lines[i].trimmed().isEmpty(); break;
+        case Key::GameWidth:
+        case Key::GameHeight: read = windowSize(setting.value).has_value(); break;
+        case Key::QuizTop:
+        case Key::QuizLeft: read = windowPosition(setting.value).has_value(); break;
+        case Key::TimeOption: read = !gameSeconds(setting.value).error; break;
+        case Key::DoorOption: read = !symbolCount(setting.value).error; break;
+        default: break;
+        }
+        if (!read)
+            return QStringLiteral("line %1: \"%2\"").arg(i + 1).arg(lines[i].left(60));
+    }
+    return {};
+}
 
 QStringList settingsLines(const GameSettings& s)
 {

@@ -28,6 +28,11 @@ QStringList settingsLines(const GameSettings& settings);
 // "Valdra.ini" where none exists yet.
 QString settingsFilePath(const QString& folder);
 
+// What a rewrite from the editor would lose of the file as it is: the first line the game does
+// not read as a setting (a note, a mistyped label) or whose value stops the reading (a game
+// length or window size out of range), as "line 4: ...". Empty when the file read whole.
+QString unreadLine(const QStringList& lines);
+
 // A number as its shortest decimal text, without exponent or needless point: 3, 12000, 2.5.
 // A single-precision value gives its own shortest text (1.6666666, not 1.6666666269302368).
 QString numberText(double value);

@@ -1,5 +1,10 @@
 #include "game/commandline.h"
 
+#include "files/filenames.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
 #include "game/playfolder.h"
 
 #include <QCoreApplication>
@@ -75,6 +80,22 @@ std::optional<language::Language> chosenLanguage(const Options& options)
 QString playFolder(const Options& options)
 {
     return options.userFolder ? playfolder::userFolder() : options.folder;
+}
+
+QString undecodableArgument(int argc, const char* const* argv)
+{
+    for (int i = 1; i < argc; ++i)
+        if (!files::decodable(QByteArray(argv[i])))
+            return files::shownName(QByteArray(argv[i]));
+    return {};
+}
+
+QString undecodableFolderMessage(const QString& shown)
+{
+    return QCoreApplication::translate("commandline",
+                                       "The name %1 is not valid in this system's encoding, so the game cannot play "
+                                       "in that folder. Rename the folder, or name another one.")
+        .arg(shown);
 }
 
 QStringList arguments(int argc, const char* const* argv)

@@ -32,6 +32,13 @@ std::optional<language::Language> chosenLanguage(const Options& options);
 // The folder to play in: the one named, the player's own, or empty for the current folder.
 QString playFolder(const Options& options);
 
+// The first argument that is not valid in the system's encoding (as a file name would be read
+// back), shown with its stray bytes as \xNN; empty when every argument is valid. Such a name
+// would be read as another one (with replacement characters), so the game would play elsewhere.
+QString undecodableArgument(int argc, const char* const* argv);
+// What the game says, and stops at, for such a folder name.
+QString undecodableFolderMessage(const QString& shown);
+
 // The arguments as main() receives them, before any QCoreApplication exists.
 QStringList arguments(int argc, const char* const* argv);
 

@@ -37,6 +37,9 @@ public:
     // Start-up and shutdown (form1_startup.cpp).
     void Form_Load();
     void ShutDown();
+    // A request to end from outside (SIGTERM, SIGINT, SIGHUP): as Exit, but a save under way
+    // finishes first, so no lock or temporary file is left.
+    void QuitOnSignal();
     void Command1_Click();
     void mnuExit_Click();
 
@@ -184,6 +187,9 @@ public:
 
     // The outcome of the last shutdown request (tests read it; the real run quits).
     bool shutDownRequested = false;
+    // A high-score save is under way, and a request to end waits for it.
+    bool savingScores = false;
+    bool quitAfterSave = false;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

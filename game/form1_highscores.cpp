@@ -8,9 +8,11 @@
 #include "ui/textfile.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QScopeGuard>
+#include <cstdio>
 #include <optional>
 
 using namespace modValdra;
@@ -25,12 +27,43 @@ struct PendingScore {
 };
 std::optional<PendingScore> pendingScore;
 
-// The lock waits on the platform's clock, so tests move it instead of waiting.
-class PlatformLockClock final : public highscores::LockClock {
+// The wait for another game's lock: counted on the platform's monotonic clock (tests move it)
+// and spent in an event loop, so the window keeps painting.
+class WindowLockWaiter final : public files::LockWaiter {
 public:
-    QDateTime now() override { return ui::platform().currentDateTime(); }
     double seconds() override { return ui::platform().timeOfDay(); }
-    void sleep(int milliseconds) override { ui::platform().sleep(milliseconds); }
+    void wait(int milliseconds) override
+    {
+        const double start = ui::platform().timeOfDay();
+        ui::platform().waitForEvents(milliseconds);
+        // An event loop that returns at once (the game is ending) must not make the wait spin.
+        const int left = milliseconds - int((ui::platform().timeOfDay() - start) * 1000.0);
+        if (left > 1)
+            ui::platform().sleep(left);
+    }
+};
+
+// While the save waits, the player's clicks and keys are dropped: the busy pointer says so, and
+// a game started or ended in the middle of a save would save into a changed state.
+class DropInput final : public QObject {
+public:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::Wheel:
+        case QEvent::Shortcut:
+        case QEvent::ShortcutOverride:
+        case QEvent::Close:
+            return true;
+        default:
+            return false;
+        }
+    }
 };
 
 // Other games in this folder may have saved since start-up: the list becomes the file as it is
@@ -109,14 +142,39 @@ void Form1::SaveHighScores()
     if (pendingScore) {
         // The hourglass, in case another game holds the file for a moment.
         QApplication::setOverrideCursor(Qt::WaitCursor);
-        const auto restoreCursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
-        PlatformLockClock clock;
+        DropInput dropInput;
+        qApp->installEventFilter(&dropInput);
+        const auto restore = qScopeGuard([&] {
+            qApp->removeEventFilter(&dropInput);
+            QApplication::restoreOverrideCursor();
+        });
+        WindowLockWaiter waiter;
+        savingScores = true;
         result = highscores::saveScore(ScoreFile, HighScoreNames, HighScoreValues, pendingScore->score,
-                                       pendingScore->correctCount, pendingScore->typed, clock);
+                                       pendingScore->correctCount, pendingScore->typed, waiter);
+        savingScores = false;
     } else if (!ui::writeTextFile(ScoreFile, highscores::scoreFileLines(HighScoreNames, HighScoreValues),
                                   &result.writeError)) {
         result.outcome = Outcome::Failed;
     }
+
+    // Asked to end meanwhile: say what went wrong where a person may still read it, then end.
+    const auto tell = [this](const QString& text) {
+        if (quitAfterSave)
+            std::fprintf(stderr, "quillora: %s\n", text.toLocal8Bit().constData());
+        else
+            ui::platform().messageBox(this, text, ProgramTitle);
+    };
+    const auto quitIfAsked = qScopeGuard([this] {
+        if (quitAfterSave) {
+            quitAfterSave = false;
+            ShutDown();
+        }
+    });
+    if (!result.damagedCopy.isEmpty())
+        tell(tr("%1 did not read whole: %2.\n\nIt was kept as it was in %3; the entries that could be read carry on "
+               "in the list.")
+                .arg(ScoreFile, result.damage, result.damagedCopy));
 
     QString message;
     switch (result.outcome) {
@@ -128,15 +186,17 @@ void Form1::SaveHighScores()
                       .arg(pendingScore->score);
         break;
     case Outcome::SavedUnshared:
-        message = tr("The high scores were saved to %1 without the scores other games may have "
-                     "saved meanwhile.\n\n%2")
+        message = tr("The high scores were saved to %1 without its lock: other games may be saving into it at "
+                     "the same moment.\n\n%2")
                       .arg(ScoreFile, result.sharingError);
         break;
     case Outcome::Failed:
         message = ui::saveFailedMessage(tr("The high scores"), ScoreFile, result.writeError);
+        if (!result.sharingError.isEmpty())
+            message += QStringLiteral("\n\n") + result.sharingError;
         break;
     }
-    ui::platform().messageBox(this, message, ProgramTitle);
+    tell(message);
 }
 
 void Form1::mnuScores_Click()

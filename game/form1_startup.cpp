@@ -38,6 +38,14 @@ void Form1::ShutDown()
     QCoreApplication::exit(0);
 }
 
+void Form1::QuitOnSignal()
+{
+    if (savingScores)
+        quitAfterSave = true;
+    else
+        ShutDown();
+}
+
 void Form1::Command1_Click() { ShutDown(); }
 
 void Form1::mnuExit_Click() { ShutDown(); }

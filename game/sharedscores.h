@@ -12,7 +12,11 @@ namespace highscores {
 
 // Reads the high-score file as it is now into the list, which is cleared first. A missing file
 // is an empty list. False, with the system's reason, when the file is there but cannot be read.
-bool readScoreFile(const QString& fileName, Names& names, Values& values, QString* error = nullptr);
+// A file that does not read whole (a damaged score line, a name without its score, too many
+// entries) still gives every entry that can be read, past the damage too; *damage then says
+// what is wrong with it.
+bool readScoreFile(const QString& fileName, Names& names, Values& values, QString* error = nullptr,
+                   QString* damage = nullptr);
 
 // A name the player typed for a row marked "***", with the score that row held.
 struct TypedName {
@@ -29,18 +33,24 @@ struct SaveResult {
     enum class Outcome {
         Saved,           // entered into the file as it is now
         NoLongerEnters,  // other games saved better scores since the player was asked
-        SavedUnshared,   // no lock or an unreadable file: the list in memory was written as it is
+        SavedUnshared,   // merged with the file as it is now, but without the lock in time
         Failed,          // nothing could be written
     };
     Outcome outcome = Outcome::Saved;
-    QString sharingError;  // why the list could not be merged with the file (SavedUnshared, Failed)
-    QString writeError;    // why the file could not be written (Failed)
+    QString sharingError;  // why the lock could not be had (SavedUnshared, or Failed after it)
+    QString writeError;    // why the file could not be written or read (Failed)
+    // The file did not read whole: what was wrong, and where the whole of it was kept.
+    QString damage;
+    QString damagedCopy;
 };
 
-// Saves a new score. `names` and `values` come in as the list in memory with the score already
-// entered and named (written as it is when the file cannot be locked or read), and go out as what
-// the file holds afterwards (or was meant to hold, when the write failed).
+// Saves a new score into the file as it is now, under the folder lock. It never writes a list
+// read earlier: when the lock cannot be had in time it still reads, merges and writes (and says
+// so). A file that did not read whole is kept beside itself first; one that cannot be read at
+// all is left alone. `names` and `values` come in as the list in memory with the score already
+// entered and named, and go out as what the file holds afterwards (or was meant to hold, when
+// the write failed).
 SaveResult saveScore(const QString& fileName, Names& names, Values& values, qint32 score, int correctCount,
-                     const QList<TypedName>& typed, LockClock& clock, const LockTiming& timing = {});
+                     const QList<TypedName>& typed, LockWaiter& waiter, const LockTiming& timing = {});
 
 } // namespace highscores

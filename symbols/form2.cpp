@@ -286,8 +286,21 @@ void Form2::LoadSymbolList(QString& fileName)
     const symbollist::ListFile file = symbollist::readListFile(fileName);
     if (!file.opened)
         return;
-    for (const QString& item : file.items)
-        addListItem(item);
+    // One merge and one refill, so a long list loads in time linear in its length.
+    const QListWidgetItem* current = List1->currentItem();
+    const QString currentText = current ? current->text() : QString();
+    const QStringList merged = symbollist::mergeSorted(listItems(), file.items);
+    List1->setUpdatesEnabled(false);
+    List1->clear();
+    List1->addItems(merged);
+    for (int i = 0; i < List1->count(); ++i)
+        List1->item(i)->setToolTip(merged[i]);
+    if (current) {
+        const QList<QListWidgetItem*> same = List1->findItems(currentText, Qt::MatchExactly);
+        if (!same.isEmpty())
+            List1->setCurrentItem(same.first());
+    }
+    List1->setUpdatesEnabled(true);
     showTotal();
     setListButtons(true);
 }

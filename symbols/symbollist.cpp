@@ -4,6 +4,7 @@
 #include "ui/textfile.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace symbollist {
 
@@ -40,6 +41,17 @@ int insertSorted(QStringList& items, const QString& item)
     const int index = int(at - items.begin());
     items.insert(index, item);
     return index;
+}
+
+QStringList mergeSorted(const QStringList& items, QStringList added)
+{
+    // A stable sort keeps equal added items in their order, and the merge puts them after the
+    // equal ones already there: the places insertSorted would give one by one.
+    std::stable_sort(added.begin(), added.end(), itemLess);
+    QStringList merged;
+    merged.reserve(items.size() + added.size());
+    std::merge(items.begin(), items.end(), added.begin(), added.end(), std::back_inserter(merged), itemLess);
+    return merged;
 }
 
 QString makeItem(const QString& region, const QString& picture) { return region + QStringLiteral("; ") + picture; }

@@ -124,14 +124,6 @@
         <translation>D&apos;autres parties ont enregistré de meilleurs scores entre-temps&#xa0;: votre score de %1 n&apos;entre plus au tableau des meilleurs scores.</translation>
     </message>
     <message>
-        <source>The high scores were saved to %1 without the scores other games may have saved meanwhile.
-
-%2</source>
-        <translation>Les meilleurs scores ont été enregistrés dans %1 sans les scores que d&apos;autres parties ont pu y enregistrer entre-temps.
-
-%2</translation>
-    </message>
-    <message>
         <source>The high scores</source>
         <translation>les meilleurs scores</translation>
     </message>
@@ -183,6 +175,22 @@
         <source>E&amp;xit</source>
         <comment>the button on the top bar</comment>
         <translation>&amp;Sortir</translation>
+    </message>
+    <message>
+        <source>%1 did not read whole: %2.
+
+It was kept as it was in %3; the entries that could be read carry on in the list.</source>
+        <translation>%1 n&apos;a pas pu être lu en entier&#xa0;: %2.
+
+Il a été gardé tel quel dans %3; les entrées lisibles restent dans la liste.</translation>
+    </message>
+    <message>
+        <source>The high scores were saved to %1 without its lock: other games may be saving into it at the same moment.
+
+%2</source>
+        <translation>Les meilleurs scores ont été enregistrés dans %1 sans son verrou&#xa0;: d&apos;autres parties y enregistrent peut-être en même temps.
+
+%2</translation>
     </message>
 </context>
 <context>
@@ -997,6 +1005,10 @@ fichier en a un, 2 si un fichier est illisible.
         <source>lines %1 to %2</source>
         <translation>lignes %1 à %2</translation>
     </message>
+    <message>
+        <source>cannot be read: its name is not valid in this system&apos;s encoding</source>
+        <translation>illisible&#xa0;: son nom n&apos;est pas valide dans l&apos;encodage de ce système</translation>
+    </message>
 </context>
 <context>
     <name>commandline</name>
@@ -1074,12 +1086,35 @@ Try &apos;quillora --help&apos; for more information.
 Essayez «&#xa0;quillora --help&#xa0;» pour en savoir plus.
 </translation>
     </message>
+    <message>
+        <source>The name %1 is not valid in this system&apos;s encoding, so the game cannot play in that folder. Rename the folder, or name another one.</source>
+        <translation>Le nom %1 n&apos;est pas valide dans l&apos;encodage de ce système, donc le jeu ne peut pas jouer dans ce dossier. Renommez le dossier ou nommez-en un autre.</translation>
+    </message>
 </context>
 <context>
     <name>filebrowser</name>
     <message>
         <source>This folder cannot be read.</source>
         <translation>Ce dossier est illisible.</translation>
+    </message>
+</context>
+<context>
+    <name>files</name>
+    <message>
+        <source>another game</source>
+        <translation>une autre partie</translation>
+    </message>
+    <message>
+        <source>%1, process %2</source>
+        <translation>%1, processus %2</translation>
+    </message>
+    <message>
+        <source>It is locked by %1 (%2).</source>
+        <translation>Il est verrouillé par %1 (%2).</translation>
+    </message>
+    <message>
+        <source>Its lock file %1 could not be made: %2</source>
+        <translation>Son fichier de verrou %1 n&apos;a pas pu être créé&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -1148,6 +1183,14 @@ Essayez «&#xa0;quillora --help&#xa0;» pour en savoir plus.
         <source>&amp;Cancel</source>
         <translation>&amp;Annuler</translation>
     </message>
+    <message>
+        <source>It holds a line the game does not read (%1), and no copy of it could be kept: %2</source>
+        <translation>Il contient une ligne que le jeu ne lit pas (%1), et aucune copie n&apos;a pu en être gardée&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 held a line the game does not read (%2). The file as it was is kept in %3.</source>
+        <translation>%1 contenait une ligne que le jeu ne lit pas (%2). Le fichier tel qu&apos;il était est gardé dans %3.</translation>
+    </message>
 </context>
 <context>
     <name>frmAbout</name>
@@ -1179,18 +1222,6 @@ Essayez «&#xa0;quillora --help&#xa0;» pour en savoir plus.
         <translation>Entrez votre nom&#xa0;:</translation>
     </message>
     <message>
-        <source>another game</source>
-        <translation>une autre partie</translation>
-    </message>
-    <message>
-        <source>%1, process %2</source>
-        <translation>%1, processus %2</translation>
-    </message>
-    <message>
-        <source>It is locked by %1 (%2).</source>
-        <translation>Il est verrouillé par %1 (%2).</translation>
-    </message>
-    <message>
         <source>Is a directory</source>
         <translation>C&apos;est un dossier</translation>
     </message>
@@ -1199,12 +1230,24 @@ Essayez «&#xa0;quillora --help&#xa0;» pour en savoir plus.
         <translation>Erreur d&apos;entrée-sortie</translation>
     </message>
     <message>
-        <source>Its lock file %1 could not be made: %2</source>
-        <translation>Son fichier de verrou %1 n&apos;a pas pu être créé&#xa0;: %2</translation>
+        <source>it holds more than %1 entries</source>
+        <translation>il contient plus de %1 entrées</translation>
     </message>
     <message>
-        <source>It could not be read: %1</source>
-        <translation>Il n&apos;a pas pu être lu&#xa0;: %1</translation>
+        <source>line %1 is a name without its score</source>
+        <translation>la ligne %1 est un nom sans son score</translation>
+    </message>
+    <message>
+        <source>line %1 is not a score: &quot;%2&quot;</source>
+        <translation>la ligne %1 n&apos;est pas un score&#xa0;: «&#xa0;%2&#xa0;»</translation>
+    </message>
+    <message>
+        <source>It could not be read, so it was left as it is: %1</source>
+        <translation>Il n&apos;a pas pu être lu, il a donc été laissé tel quel&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>It did not read whole (%1), and no copy of it could be kept: %2</source>
+        <translation>Il n&apos;a pas pu être lu en entier (%1), et aucune copie n&apos;a pu en être gardée&#xa0;: %2</translation>
     </message>
 </context>
 <context>

@@ -274,10 +274,15 @@ bool writeTextFile(const QString& fileName, const QStringList& lines, QString* e
     if (link.isSymLink())
         path = link.exists() ? link.canonicalFilePath() : link.symLinkTarget();
     const QFileInfo info(path);
-    if (info.exists() && (info.isDir() || !info.isWritable()))
-        return fail(info.isDir() ? EISDIR : EACCES);
     const QByteArray folder = QFile::encodeName(info.absolutePath());
     const QByteArray target = QFile::encodeName(info.absoluteFilePath());
+    // The system's own reason: a read-only file system says so, not "Permission denied".
+    if (info.isDir())
+        return fail(EISDIR);
+    if (info.exists() && ::access(target.constData(), W_OK) != 0)
+        return fail(errno);
+    if (info.exists() && !info.isWritable())
+        return fail(EACCES);  // marked read-only, though the superuser could write it
     const QByteArray prefix = tempPrefix(QFile::encodeName(info.fileName()));
     removeStaleTemporaries(folder, prefix);
 

@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 using checker::run;
@@ -93,6 +97,19 @@ TEST_F(CheckCommand, AFolderStandsForItsQuestionFilesListsAndSettingsFile)
     folder.write(QStringLiteral("sub/valdra.ini"), "Quiz: ONE.QTN\r\n");
     const Outcome o = check({QStringLiteral("--quiet"), QStringLiteral("sub/valdra.ini")});
     EXPECT_FALSE(o.out.contains(QStringLiteral("does not exist"))) << o.out.toStdString();
+}
+
+TEST_F(CheckCommand, AFileWhoseNameIsNotValidInTheSystemsEncodingIsListedAndSaysWhy)
+{
+    ::mkdir("sub", 0755);
+    const int fd = ::open("sub/bad\xff\xfe.qtn", O_WRONLY | O_CREAT, 0644);
+    ASSERT_GE(fd, 0);
+    ::close(fd);
+    const Outcome o = check({QStringLiteral("--quiet"), QStringLiteral("sub")});
+    ::unlink("sub/bad\xff\xfe.qtn");  // the temporary folder could not remove it
+    EXPECT_EQ(o.status, checker::Unreadable);
+    EXPECT_EQ(o.out, QStringLiteral("sub/bad\\xFF\\xFE.qtn: cannot be read: its name is not valid in this system's "
+                                    "encoding\n"));
 }
 
 } // namespace

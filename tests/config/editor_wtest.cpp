@@ -5,6 +5,7 @@
 #include "config/form7.h"
 #include "ui/twips.h"
 
+#include <QFileInfo>
 #include <QImage>
 
 using namespace modValdra;
@@ -157,6 +158,25 @@ TEST_F(EditorTest, AFailedSaveKeepsTheOldFileAndSaysSo)
 
     save(editor);  // room again
     EXPECT_EQ(fileLines(QStringLiteral("valdra.ini")).size(), 7);
+}
+
+TEST_F(EditorTest, AFileWithLinesTheGameDoesNotReadIsKeptBesideBeforeItIsReplaced)
+{
+    folder.writeLines(QStringLiteral("valdra.ini"), {"Timeoption: 10", "Class 5b, autumn term"});
+    folder.write(QStringLiteral("valdra.ini.damaged"), "earlier");
+    writeQuestions(5);
+    start();
+    const QByteArray before = folder.read(QStringLiteral("valdra.ini"));
+    save(open());
+    EXPECT_EQ(folder.read(QStringLiteral("valdra.ini.damaged-2")), before);
+    EXPECT_EQ(folder.read(QStringLiteral("valdra.ini.damaged")), QByteArray("earlier"));
+    ASSERT_EQ(script.messages.size(), 1);
+    EXPECT_TRUE(script.messages[0].text.contains(QStringLiteral("line 2: \"Class 5b, autumn term\"")))
+        << script.messages[0].text.toStdString();
+    EXPECT_TRUE(script.messages[0].text.contains(QStringLiteral("valdra.ini.damaged-2")));
+    EXPECT_EQ(fileLines(QStringLiteral("valdra.ini")).size(), 7);
+    save(open());  // read whole now: no copy
+    EXPECT_FALSE(QFileInfo::exists(folder.file(QStringLiteral("valdra.ini.damaged-3"))));
 }
 
 } // namespace

@@ -52,3 +52,19 @@ TEST(SettingsWriter, ReplacesTheFileTheReaderReads)
 }
 
 } // namespace
+
+TEST(SettingsWriter, TellsTheFirstLineTheGameDoesNotRead)
+{
+    struct Case {
+        QStringList lines;
+        const char* unread;
+    } cases[] = {
+        {{"Quiz: Birds.qtn", "", "Timeoption: 3", "Gamewidth: 12000"}, ""},
+        {{"Quiz: Birds.qtn", "# for class 5b", "Timeoption: 3"}, "line 2: \"# for class 5b\""},
+        {{"Timeoption: 99999999"}, "line 1: \"Timeoption: 99999999\""},
+        {{"Gamewidth: -5"}, "line 1: \"Gamewidth: -5\""},
+        {{"Timeoption: 7", "Dooroption: 6"}, ""},  // not a length we offer, but read and passed over
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(settingsfile::unreadLine(c.lines), QString::fromLatin1(c.unread)) << c.lines.join(QLatin1Char('|')).toStdString();
+}

@@ -93,3 +93,18 @@ TEST(CommandLine, UserFolderFollowsTheXdgDataHome)
         EXPECT_EQ(playfolder::userFolder(QString::fromUtf8(c.xdg), QString::fromUtf8(c.home)),
                   QString::fromUtf8(c.folder)) << c.xdg;
 }
+
+TEST(CommandLine, AFolderNameTheSystemsEncodingCannotReadIsNamedWithItsStrayBytes)
+{
+    struct Case { const char* argument; const char* shown; } cases[] = {
+        {"bad\xff\xfe", "bad\\xFF\\xFE"},
+        {"classe-\xc3\xa9t\xc3\xa9", ""},  // valid UTF-8
+        {"cut-\xc3", "cut-\\xC3"},
+        {"--user-folder", ""},
+    };
+    for (const Case& c : cases) {
+        const char* argv[] = {"quillora", c.argument};
+        EXPECT_EQ(commandline::undecodableArgument(2, argv), QString::fromLatin1(c.shown)) << c.argument;
+    }
+    EXPECT_TRUE(commandline::undecodableFolderMessage(QStringLiteral("bad\\xFF")).contains(QLatin1String("bad\\xFF")));
+}

@@ -6,7 +6,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QTimeZone>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -18,44 +17,19 @@
 using highscores::LockTiming;
 using highscores::Names;
 using highscores::SaveResult;
-using highscores::ScoreFileLock;
 using highscores::TypedName;
 using highscores::Values;
 using Outcome = SaveResult::Outcome;
 
 namespace {
 
-const QDateTime Epoch(QDate(2026, 3, 2), QTime(9, 0), QTimeZone::utc());
-
-// A clock the test moves: a sleep only moves it on.
-class FakeClock : public highscores::LockClock {
+// Time that only moves when a lock waits.
+class FakeWaiter : public files::LockWaiter {
 public:
-    QDateTime now() override { return Epoch.addMSecs(qint64(elapsed * 1000)); }
     double seconds() override { return elapsed; }
-    void sleep(int milliseconds) override { elapsed += milliseconds / 1000.0; }
+    void wait(int milliseconds) override { elapsed += milliseconds / 1000.0; }
     double elapsed = 0;
 };
-
-// For child processes racing for real: a sleep really sleeps, and every lock looks newer than
-// the clock's date, so none is ever judged abandoned.
-class SleepingClock : public highscores::LockClock {
-public:
-    QDateTime now() override { return QDateTime(QDate(2000, 1, 1), QTime(0, 0), QTimeZone::utc()); }
-    double seconds() override { return slept; }
-    void sleep(int milliseconds) override
-    {
-        ::usleep(useconds_t(milliseconds) * 1000);
-        slept += milliseconds / 1000.0;
-    }
-    double slept = 0;
-};
-
-void setModified(const QString& path, const QDateTime& when)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
-    ASSERT_TRUE(file.setFileTime(when, QFileDevice::FileModificationTime));
-}
 
 // (name, score) rows of a list, down to the first blank one.
 std::vector<std::pair<QString, qint32>> rows(const Names& names, const Values& values)
@@ -88,7 +62,7 @@ void writeList(const QString& name, const std::vector<std::pair<QString, qint32>
 
 // What a game does at its end: read the file now, and when the score makes it, enter it under
 // the typed name into that list and save.
-SaveResult playerSaves(const QString& file, qint32 score, const QString& name, highscores::LockClock& clock,
+SaveResult playerSaves(const QString& file, qint32 score, const QString& name, files::LockWaiter& clock,
                        const LockTiming& timing = {}, Names* startNames = nullptr, Values* startValues = nullptr)
 {
     Names names;
@@ -101,99 +75,11 @@ SaveResult playerSaves(const QString& file, qint32 score, const QString& name, h
     }
     const QList<TypedName> typed{{score, name}};
     if (!highscores::enterScore(names, values, score, 5, typed))
-        return {Outcome::NoLongerEnters, {}, {}};
+        return {Outcome::NoLongerEnters, {}, {}, {}, {}};
     return highscores::saveScore(file, names, values, score, 5, typed, clock, timing);
 }
 
 } // namespace
-
-TEST(ScoreLock, ALockIsTakenOverOnlyOnceItIsOlderThanTheStaleAge)
-{
-    // Waits 5 s; a lock older than 10 s is abandoned.
-    struct Case {
-        const char* what;
-        int ageSeconds;  // of the lock when the wait starts
-        ScoreFileLock::Result result;
-        double waitedFrom, waitedTo;
-    } cases[] = {
-        {"long abandoned", 30, ScoreFileLock::Result::Locked, 0, 0},
-        {"abandoned during the wait", 7, ScoreFileLock::Result::Locked, 3.0, 3.2},
-        {"held through the wait", 3, ScoreFileLock::Result::Busy, 5.0, 5.1},
-        {"from the future (clocks apart)", -60, ScoreFileLock::Result::Busy, 5.0, 5.1},
-    };
-    for (const Case& c : cases) {
-        TestFolder folder;
-        folder.write(QStringLiteral("Valdra.scr.lock"), "host elsewhere\npid 1\n");
-        setModified(folder.file(QStringLiteral("Valdra.scr.lock")), Epoch.addSecs(-c.ageSeconds));
-        FakeClock clock;
-        ScoreFileLock lock(QStringLiteral("Valdra.scr"));
-        EXPECT_EQ(lock.acquire(clock), c.result) << c.what;
-        EXPECT_GE(clock.elapsed, c.waitedFrom) << c.what;
-        EXPECT_LE(clock.elapsed, c.waitedTo) << c.what;
-        EXPECT_EQ(lock.tookOverStale(), c.result == ScoreFileLock::Result::Locked) << c.what;
-        if (c.result == ScoreFileLock::Result::Busy) {
-            EXPECT_TRUE(lock.error().contains(QStringLiteral("elsewhere, process 1"))) << c.what;
-            EXPECT_EQ(folder.read(QStringLiteral("Valdra.scr.lock")), QByteArray("host elsewhere\npid 1\n"));
-        }
-        lock.release();
-        EXPECT_EQ(QFileInfo::exists(folder.file(QStringLiteral("Valdra.scr.lock"))),
-                  c.result == ScoreFileLock::Result::Busy) << c.what;
-        EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), c.result == ScoreFileLock::Result::Busy ? 1 : 0)
-            << c.what << ": nothing else left behind";
-    }
-}
-
-TEST(ScoreLock, ALockLeftByAKilledGameIsTakenOverAfterItsTimeout)
-{
-    TestFolder folder;
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        FakeClock clock;
-        ScoreFileLock lock(QStringLiteral("Valdra.scr"));
-        if (lock.acquire(clock) == ScoreFileLock::Result::Locked)
-            ::raise(SIGKILL);
-        ::_exit(1);
-    }
-    int status = 0;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFSIGNALED(status)) << "the child should have died holding the lock";
-    const QString lockFile = folder.file(QStringLiteral("Valdra.scr.lock"));
-    EXPECT_TRUE(folder.read(QStringLiteral("Valdra.scr.lock")).contains(QByteArray("pid ") + QByteArray::number(child)));
-
-    // The lock was made 2 s before this game comes to save.
-    setModified(lockFile, Epoch.addSecs(-2));
-    FakeClock clock;
-    ScoreFileLock lock(QStringLiteral("Valdra.scr"));
-    ASSERT_EQ(lock.acquire(clock, LockTiming{20000, 10, 50}), ScoreFileLock::Result::Locked);
-    EXPECT_TRUE(lock.tookOverStale());
-    EXPECT_GE(clock.elapsed, 8.0);
-    EXPECT_LE(clock.elapsed, 8.2);
-    EXPECT_TRUE(folder.read(QStringLiteral("Valdra.scr.lock")).contains(QByteArray("pid ") + QByteArray::number(getpid())));
-}
-
-TEST(ScoreLock, AGameWhoseLockWasTakenOverLeavesTheNewOneInPlace)
-{
-    TestFolder folder;
-    FakeClock slowClock;
-    ScoreFileLock slow(QStringLiteral("Valdra.scr"));
-    ASSERT_EQ(slow.acquire(slowClock), ScoreFileLock::Result::Locked);
-    setModified(folder.file(QStringLiteral("Valdra.scr.lock")), Epoch.addSecs(-60));
-
-    FakeClock clock;
-    ScoreFileLock next(QStringLiteral("Valdra.scr"));
-    ASSERT_EQ(next.acquire(clock), ScoreFileLock::Result::Locked);
-    const QByteArray nextLock = folder.read(QStringLiteral("Valdra.scr.lock"));
-    slow.release();
-    EXPECT_EQ(folder.read(QStringLiteral("Valdra.scr.lock")), nextLock);
-    next.release();
-    EXPECT_FALSE(QFileInfo::exists(folder.file(QStringLiteral("Valdra.scr.lock"))));
-
-    // A lock that cannot be made at all fails at once, with the system's reason.
-    ScoreFileLock nowhere(QStringLiteral("no/such/folder/Valdra.scr"));
-    EXPECT_EQ(nowhere.acquire(clock), ScoreFileLock::Result::Failed);
-    EXPECT_FALSE(nowhere.error().isEmpty());
-}
 
 TEST(SharedScores, TwoGamesSavingInTurnKeepBothScoresInOrder)
 {
@@ -207,7 +93,7 @@ TEST(SharedScores, TwoGamesSavingInTurnKeepBothScoresInOrder)
     second = first;
     secondValues = firstValues;
 
-    FakeClock clock;
+    FakeWaiter clock;
     EXPECT_EQ(playerSaves(file, 400, QStringLiteral("One"), clock, {}, &first, &firstValues).outcome, Outcome::Saved);
     EXPECT_EQ(playerSaves(file, 350, QStringLiteral("Two"), clock, {}, &second, &secondValues).outcome, Outcome::Saved);
     const std::vector<std::pair<QString, qint32>> expected{{"Ann", 500}, {"One", 400}, {"Two", 350}, {"Bob", 300}};
@@ -229,7 +115,7 @@ TEST(SharedScores, TheFifteenEntryCutIsMadeAgainstTheFileAsItIsNow)
     writeList(file, full);
     const QByteArray before = folder.read(file);
 
-    FakeClock clock;
+    FakeWaiter clock;
     for (qint32 score : {200, 300}) {
         Names n = names;
         Values v = values;
@@ -311,8 +197,8 @@ TEST(SharedScores, TwoGamesSavingAtOnceKeepBothScoresInOrder)
             char go;
             if (::read(gate[0], &go, 1) != 1)
                 return false;
-            SleepingClock clock;
-            return playerSaves(file, score, QString::fromLatin1(name), clock, LockTiming{60000, 10, 1}, &names, &values)
+            files::SleepingWaiter clock;
+            return playerSaves(file, score, QString::fromLatin1(name), clock, LockTiming{60000, 400, 1}, &names, &values)
                        .outcome == Outcome::Saved;
         }));
     ASSERT_EQ(::write(gate[1], "gg", 2), 2);
@@ -340,13 +226,13 @@ TEST(SharedScores, ManyGamesSavingAtRandomMomentsLoseNoScoreAndDoubleNone)
             everyone.emplace_back(QStringLiteral("Game %1 save %2").arg(g).arg(s), 100 + 10 * (s * Games + g));
         children.push_back(inChild([&, g] {
             unsigned seed = unsigned(g) * 7919u + 1u;
-            SleepingClock clock;
+            files::SleepingWaiter clock;
             bool ok = true;
             for (int s = 0; s < SavesEach; ++s) {
                 ::usleep(useconds_t(rand_r(&seed) % 20000));
                 const qint32 score = 100 + 10 * (s * Games + g);
                 ok = merged(playerSaves(file, score, QStringLiteral("Game %1 save %2").arg(g).arg(s), clock,
-                                        LockTiming{60000, 10, 1})) && ok;
+                                        LockTiming{60000, 400, 1})) && ok;
             }
             return ok;
         }));
@@ -357,4 +243,57 @@ TEST(SharedScores, ManyGamesSavingAtRandomMomentsLoseNoScoreAndDoubleNone)
     everyone.resize(15);
     EXPECT_EQ(fileRows(file), everyone);
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{file}) << "no lock or temporary file left";
+}
+
+TEST(SharedScores, ADamagedListIsKeptBesideAndItsReadableEntriesCarryOn)
+{
+    TestFolder folder;
+    const QString file = QStringLiteral("Valdra.scr");
+    struct Case {
+        const char* what;
+        QStringList lines;
+        QStringList kept;  // names in the list after "New" (score 450) is saved
+        const char* damage;
+    } cases[] = {
+        {"a score typed with a letter",
+         {"Ann", " 900 ", "Bob", " 800 ", "Cy", " 13O ", "Dee", " 400 ", "Eve", " 300 "},
+         {"Ann", "Bob", "New", "Dee", "Eve"}, "line 6 is not a score: \" 13O \""},
+        {"a score line lost from the middle",
+         {"Ann", " 900 ", "Bob", "Cy", " 500 ", "Dee", " 400 "}, {"Ann", "Cy", "New", "Dee"}, "line 4 is not a score"},
+        {"cut after a name", {"Ann", " 900 ", "Bob"}, {"Ann", "New"}, "line 3 is a name without its score"},
+    };
+    for (const Case& c : cases) {
+        folder.writeLines(file, c.lines);
+        const QByteArray original = folder.read(file);
+        // An earlier copy stays as it is.
+        folder.write(file + QStringLiteral(".damaged"), "earlier");
+        FakeWaiter clock;
+        const SaveResult saved = playerSaves(file, 450, QStringLiteral("New"), clock);
+        EXPECT_EQ(saved.outcome, Outcome::Saved) << c.what;
+        EXPECT_TRUE(saved.damage.startsWith(QString::fromLatin1(c.damage))) << c.what << ": " << saved.damage.toStdString();
+        EXPECT_EQ(saved.damagedCopy, file + QStringLiteral(".damaged-2")) << c.what;
+        EXPECT_EQ(folder.read(file + QStringLiteral(".damaged-2")), original) << c.what;
+        EXPECT_EQ(folder.read(file + QStringLiteral(".damaged")), QByteArray("earlier")) << c.what;
+        QStringList names;
+        for (const auto& [name, score] : fileRows(file))
+            names << name;
+        EXPECT_EQ(names, c.kept) << c.what;
+        QFile::remove(folder.file(file + QStringLiteral(".damaged-2")));
+    }
+}
+
+TEST(SharedScores, AListThatCannotBeReadIsLeftAsItIs)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "root reads every file";
+    TestFolder folder;
+    const QString file = QStringLiteral("Valdra.scr");
+    writeList(file, {{"Ann", 500}});
+    ASSERT_TRUE(QFile::setPermissions(file, QFileDevice::WriteOwner));
+    FakeWaiter clock;
+    const SaveResult saved = playerSaves(file, 450, QStringLiteral("New"), clock);
+    EXPECT_EQ(saved.outcome, Outcome::Failed);
+    EXPECT_TRUE(saved.writeError.contains(QStringLiteral("could not be read"))) << saved.writeError.toStdString();
+    QFile::setPermissions(file, QFileDevice::WriteOwner | QFileDevice::ReadOwner);
+    EXPECT_EQ(fileRows(file).size(), 1u);
 }

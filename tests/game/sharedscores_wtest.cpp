@@ -5,6 +5,7 @@
 #include "game/state.h"
 #include "ui/textfile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -57,14 +58,16 @@ protected:
         return rows;
     }
 
-    // Another game holds the lock from now on.
+    // A live game on another machine holds the lock from now on: its record beats while this
+    // game waits.
     void lockHeld()
     {
-        const QString lock = folder.file(QStringLiteral("Valdra.scr.lock"));
-        folder.write(QStringLiteral("Valdra.scr.lock"), "host pc-12\npid 4711\n");
-        QFile file(lock);
-        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
-        ASSERT_TRUE(file.setFileTime(script.currentDateTime(), QFileDevice::FileModificationTime));
+        auto beat = [this, n = 0]() mutable {
+            folder.write(QStringLiteral("Valdra.scr.lock"),
+                         "host pc-12\npid 4711\ntoken 77\nbeat " + QByteArray::number(++n) + "\n");
+        };
+        beat();
+        script.onProcessEvents = beat;
     }
 };
 
@@ -112,23 +115,63 @@ TEST_F(SharedScoreTest, AScorePushedOutWhileThePlayerTypesIsToldAndNotAskedAgain
     EXPECT_EQ(HighScoreNames[14], QStringLiteral("P14"));
 }
 
-TEST_F(SharedScoreTest, ALockHeldThroughTheWaitFallsBackToTheListInMemoryAndSaysSo)
+TEST_F(SharedScoreTest, ALockHeldThroughTheWaitStillMergesWithTheFileAsItIsAndSaysSo)
 {
     lockHeld();
     otherGameSaves(entries({{"Ann", 900}, {"Cy", 500}, {"Bob", 100}}));  // after the check read it
-    script.whileInputOpen = [&](const QString&) { otherGameSaves(entries({{"Zed", 800}})); };
+    script.whileInputOpen = [&](const QString&) {
+        otherGameSaves(entries({{"Ann", 900}, {"Zed", 800}, {"Cy", 500}, {"Bob", 100}}));
+    };
     script.inputs = {QStringLiteral("Dee")};
     finish(300);
-    EXPECT_GE(script.sleptMilliseconds, 5000);
-    EXPECT_LT(script.sleptMilliseconds, 5200);
+    int waited = 0;
+    for (int w : script.waits)
+        waited += w;
+    EXPECT_GE(waited, 4000) << "the wait is spent in the event loop";
+    EXPECT_LE(waited, 8000);
     ASSERT_EQ(script.messages.size(), 1);
     const QString text = script.messages[0].text;
-    EXPECT_TRUE(text.startsWith(QStringLiteral("The high scores were saved to Valdra.scr without"))) << text.toStdString();
+    EXPECT_TRUE(text.startsWith(QStringLiteral("The high scores were saved to Valdra.scr without its lock"))) << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("pc-12, process 4711"))) << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("Valdra.scr.lock"))) << text.toStdString();
-    // As a game alone would: its own list, which Zed's save did not reach.
-    EXPECT_EQ(fileTop(4), entries({{"Ann", 900}, {"Cy", 500}, {"Dee", 300}, {"Bob", 100}}));
-    EXPECT_EQ(folder.read(QStringLiteral("Valdra.scr.lock")), QByteArray("host pc-12\npid 4711\n"));
+    // Never the list read before: Zed's save is kept.
+    EXPECT_EQ(fileTop(5), entries({{"Ann", 900}, {"Zed", 800}, {"Cy", 500}, {"Dee", 300}, {"Bob", 100}}));
+    EXPECT_TRUE(folder.read(QStringLiteral("Valdra.scr.lock")).startsWith("host pc-12\npid 4711\n"));
+}
+
+TEST_F(SharedScoreTest, ADamagedListIsKeptBesideAndThePlayerIsToldWhere)
+{
+    otherGameSaves({QStringLiteral("Ann"), QStringLiteral(" 900 "), QStringLiteral("Cy"), QStringLiteral(" 13O "),
+                    QStringLiteral("Bob"), QStringLiteral(" 100 ")});
+    const QByteArray damaged = folder.read(QStringLiteral("Valdra.scr"));
+    script.inputs = {QStringLiteral("Dee")};
+    finish(300);
+    ASSERT_EQ(script.messages.size(), 1);
+    const QString text = script.messages[0].text;
+    EXPECT_TRUE(text.startsWith(QStringLiteral("Valdra.scr did not read whole: line 4"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("Valdra.scr.damaged"))) << text.toStdString();
+    EXPECT_EQ(folder.read(QStringLiteral("Valdra.scr.damaged")), damaged);
+    EXPECT_EQ(fileTop(3), entries({{"Ann", 900}, {"Dee", 300}, {"Bob", 100}}));
+}
+
+TEST_F(SharedScoreTest, ARequestToEndDuringASaveEndsTheGameOnceTheSaveIsDone)
+{
+    lockHeld();
+    const auto beat = script.onProcessEvents;
+    script.onProcessEvents = [&] {
+        beat();
+        form->QuitOnSignal();  // as the signal's notifier does in the wait's event loop
+        EXPECT_FALSE(form->shutDownRequested) << "not in the middle of the save";
+    };
+    script.inputs = {QStringLiteral("Dee")};
+    finish(300);
+    EXPECT_TRUE(form->shutDownRequested);
+    EXPECT_TRUE(script.messages.isEmpty()) << "no message box in the way of a logout";
+    EXPECT_EQ(fileTop(3), entries({{"Ann", 900}, {"Dee", 300}, {"Bob", 100}}));
+    EXPECT_EQ(QDir(folder.path()).entryList({QStringLiteral("Valdra.scr*"), QStringLiteral(".Valdra*")},
+                                            QDir::Files | QDir::Hidden),
+              QStringList({QStringLiteral("Valdra.scr"), QStringLiteral("Valdra.scr.lock")}))
+        << "only the other game's lock stays";
 }
 
 TEST_F(SharedScoreTest, AFailedSaveNamesTheFileAndTheReasonAndKeepsTheList)

@@ -58,4 +58,15 @@ TEST(SymbolList, KeepsTheEditedListSortedWithoutRegardToCase)
     EXPECT_EQ(symbollist::listFileLines({"a;b", "", "c;d"}), (QStringList{"a;b", "c;d"}));
 }
 
+TEST(SymbolList, LoadingALongListPutsEveryItemWhereAddingItInTurnWould)
+{
+    const QStringList before{"Alberta; a.gif", "Yukon; y.gif"};
+    const QStringList loaded{"yukon; z.gif", "ALBERTA; c.gif", "Nunavut; n.gif", "alberta; a.gif", "Alberta; a.gif", "Bc; b.gif"};
+    QStringList oneByOne = before;
+    for (const QString& item : loaded)
+        symbollist::insertSorted(oneByOne, item);
+    EXPECT_EQ(symbollist::mergeSorted(before, loaded), oneByOne);
+    EXPECT_EQ(symbollist::mergeSorted({}, {}), QStringList());
+}
+
 } // namespace
