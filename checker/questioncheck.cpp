@@ -344,8 +344,10 @@ FileReport checkQuestionFile(const QString& fileName)
         report.problem(0, QCoreApplication::translate("checker", "holds no question the game can ask: a game with this file ends at once"));
 
     const ui::TextFile file = ui::readTextFile(fileName);
-    QuestionChecker(file.lines, report).run();
+    checkQuestionLines(file.lines, report);
     return report;
 }
+
+void checkQuestionLines(const QStringList& lines, FileReport& report) { QuestionChecker(lines, report).run(); }
 
 } // namespace checker

@@ -7,4 +7,8 @@ namespace checker {
 
 FileReport checkQuestionFile(const QString& fileName);
 
+// The rules on the lines of a question file, read in blocks of five as the game reads them:
+// the question editor checks its questions with them.
+void checkQuestionLines(const QStringList& lines, FileReport& report);
+
 } // namespace checker

@@ -173,6 +173,7 @@ void Form1::buildMenus()
     mnuFiles->addSeparator();
     mnuQuiz = mnuFiles->addAction(QString(), this, &Form1::mnuQuiz_Click);
     mnuTreasures = mnuFiles->addAction(QString(), this, &Form1::mnuTreasures_Click);
+    mnuEditQuestions = mnuFiles->addAction(QString(), this, &Form1::mnuEditQuestions_Click);
     mnuFiles->addSeparator();
     mnuExit = mnuFiles->addAction(QString(), this, &Form1::mnuExit_Click);
 
@@ -208,6 +209,7 @@ void Form1::retranslateUi()
     mnuEndGame->setText(tr("&End Game"));
     mnuQuiz->setText(tr("New &Questions"));
     mnuTreasures->setText(tr("New &Symbols"));
+    mnuEditQuestions->setText(tr("E&dit Questions"));
     mnuExit->setText(tr("E&xit"));
     mnuOptions->setTitle(tr("&Options"));
     mnuGameLength->setText(tr("&Game Options"));
@@ -301,9 +303,13 @@ void Form1::resizeEvent(QResizeEvent* event)
 
 void Form1::closeEvent(QCloseEvent* event)
 {
-    // Closing the main window from its frame is the same orderly way out as Exit.
-    event->accept();
+    // Closing the main window from its frame is the same orderly way out as Exit, and stays
+    // open when the question editor's unsaved changes keep it.
     ShutDown();
+    if (shutDownRequested)
+        event->accept();
+    else
+        event->ignore();
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event)

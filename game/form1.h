@@ -24,6 +24,9 @@ class QMenu;
 class Form5;
 class frmAbout;
 class HelpWindow;
+namespace editor {
+class QuestionEditor;
+}
 
 class Form1 : public QWidget {
     Q_OBJECT
@@ -112,6 +115,14 @@ public:
     void mnuSaveOptions_Click();
     void mnuQuiz_Click();
     void mnuTreasures_Click();
+    // The question editor (editor/form1_editor.cpp).
+    void mnuEditQuestions_Click();
+    editor::QuestionEditor* existingQuestionEditor() const;
+    // Plays a saved question file, loaded as "New Questions" loads the file it is given.
+    void playQuestionFile(const QString& fileName);
+    // Reads the question file now named, with its own high scores; a file that cannot be read
+    // is named and the one before it stays in play.
+    void loadNamedQuestionFile(const QString& previousQuiz, const QString& previousScores);
     void mnuAbout_Click();
     void mnuValdraHelp_Click();
     // Switches the language, keeps the choice in the player's settings, and rewrites every open
@@ -173,6 +184,7 @@ public:
     QAction* mnuEndGame = nullptr;
     QAction* mnuQuiz = nullptr;
     QAction* mnuTreasures = nullptr;
+    QAction* mnuEditQuestions = nullptr;
     QAction* mnuExit = nullptr;
     QAction* mnuGameLength = nullptr;
     QAction* mnuNewPictures = nullptr;
@@ -212,6 +224,8 @@ private:
     // Gives the keyboard to where play goes on: the question's first answer, the map waiting for
     // a placement, or the button that begins a game.
     void placeKeyboardFocus();
+    // True when there is no question editor or its changes may go (Save, Discard or Cancel).
+    bool questionEditorMaySetAside();
     void buildControls();
     void buildMenus();
     QSize innerChrome() const;
@@ -223,6 +237,7 @@ private:
     QPointer<HelpWindow> m_helpWindow;
     QPointer<Form4> m_form4;
     QPointer<form7> m_form7;
+    QPointer<editor::QuestionEditor> m_questionEditor;
     // Counts games, so a handler that waited on a modal box can tell that its game is over.
     int m_gameSerial = 0;
     // The answers of the question on show in their shuffled order, 1..4: what each answer

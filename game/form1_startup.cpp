@@ -27,6 +27,9 @@ void Form1::Form_Load()
 
 void Form1::ShutDown()
 {
+    // Unsaved questions are never lost without a question.
+    if (!questionEditorMaySetAside())
+        return;
     // The windows unloaded before the end: the options dialog, the file chooser, the high scores
     // and the about box, then the settings editor.
     delete m_form4;

@@ -46,7 +46,11 @@ void Form1::mnuQuiz_Click()
     runChooser(m_form5);
     GameFinished = 0;
     EndGame();
+    loadNamedQuestionFile(previousQuiz, previousScores);
+}
 
+void Form1::loadNamedQuestionFile(const QString& previousQuiz, const QString& previousScores)
+{
     // A chosen file that cannot be read would leave the old questions in play under the new
     // file's name and high-score list. Say so, and keep playing the file that was read.
     if (QuizFile != previousQuiz) {

@@ -192,6 +192,10 @@ Il a été gardé tel quel dans %3; les entrées lisibles restent dans la liste.
 
 %2</translation>
     </message>
+    <message>
+        <source>E&amp;dit Questions</source>
+        <translation>Mo&amp;difier les questions</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -1089,6 +1093,442 @@ Essayez «&#xa0;quillora --help&#xa0;» pour en savoir plus.
     <message>
         <source>The name %1 is not valid in this system&apos;s encoding, so the game cannot play in that folder. Rename the folder, or name another one.</source>
         <translation>Le nom %1 n&apos;est pas valide dans l&apos;encodage de ce système, donc le jeu ne peut pas jouer dans ce dossier. Renommez le dossier ou nommez-en un autre.</translation>
+    </message>
+</context>
+<context>
+    <name>editor::Csv</name>
+    <message>
+        <source>it has %1 cells; only the first five (question, right answer, three wrong answers) were taken</source>
+        <translation>elle a %1 cellules; seules les cinq premières (question, bonne réponse, trois mauvaises réponses) ont été prises</translation>
+    </message>
+    <message>
+        <source>its question cell is empty</source>
+        <translation>sa cellule de question est vide</translation>
+    </message>
+    <message>
+        <source>it has no right answer (the second cell)</source>
+        <translation>elle n&apos;a pas de bonne réponse (la deuxième cellule)</translation>
+    </message>
+    <message>
+        <source>a cell holds a line break, which became a space</source>
+        <translation>une cellule contient un saut de ligne, devenu une espace</translation>
+    </message>
+    <message>
+        <source>a quotation mark opened in this row is never closed, so the rest of the file went into one cell</source>
+        <translation>un guillemet ouvert dans cette rangée n&apos;est jamais fermé, donc le reste du fichier est entré dans une seule cellule</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Question</translation>
+    </message>
+    <message>
+        <source>Right answer</source>
+        <translation>Bonne réponse</translation>
+    </message>
+    <message>
+        <source>Wrong answer 1</source>
+        <translation>Mauvaise réponse 1</translation>
+    </message>
+    <message>
+        <source>Wrong answer 2</source>
+        <translation>Mauvaise réponse 2</translation>
+    </message>
+    <message>
+        <source>Wrong answer 3</source>
+        <translation>Mauvaise réponse 3</translation>
+    </message>
+</context>
+<context>
+    <name>editor::QuestionEditor</name>
+    <message>
+        <source>typing</source>
+        <translation>saisie</translation>
+    </message>
+    <message>
+        <source>--Question Editor</source>
+        <translation>--Éditeur de questions</translation>
+    </message>
+    <message>
+        <source>fine</source>
+        <translation>correct</translation>
+    </message>
+    <message>
+        <source>warning</source>
+        <translation>avertissement</translation>
+    </message>
+    <message>
+        <source>problem</source>
+        <translation>problème</translation>
+    </message>
+    <message>
+        <source>(no question yet)</source>
+        <translation>(pas encore de question)</translation>
+    </message>
+    <message>
+        <source>&amp;Question:</source>
+        <translation>&amp;Question&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Right answer:</source>
+        <translation>&amp;Bonne réponse&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Wrong answer &amp;%1:</source>
+        <translation>Mauvaise réponse &amp;%1&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Question</translation>
+    </message>
+    <message>
+        <source>Right answer</source>
+        <translation>Bonne réponse</translation>
+    </message>
+    <message>
+        <source>Wrong answer %1</source>
+        <translation>Mauvaise réponse %1</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>&amp;Ouvrir...</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>Enregistrer &amp;sous...</translation>
+    </message>
+    <message>
+        <source>&amp;Import CSV...</source>
+        <translation>&amp;Importer un CSV...</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV...</source>
+        <translation>E&amp;xporter un CSV...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Édition</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>&amp;Add Question</source>
+        <translation>Ajouter une &amp;question</translation>
+    </message>
+    <message>
+        <source>Dup&amp;licate Question</source>
+        <translation>&amp;Dupliquer la question</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Question</source>
+        <translation>&amp;Supprimer la question</translation>
+    </message>
+    <message>
+        <source>Move U&amp;p</source>
+        <translation>&amp;Monter</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>D&amp;escendre</translation>
+    </message>
+    <message>
+        <source>&amp;Find...</source>
+        <translation>&amp;Chercher...</translation>
+    </message>
+    <message>
+        <source>Find &amp;Next</source>
+        <translation>Chercher la s&amp;uivante</translation>
+    </message>
+    <message>
+        <source>Pa&amp;ste Cells</source>
+        <translation>C&amp;oller des cellules</translation>
+    </message>
+    <message>
+        <source>Adds cells copied from a spreadsheet as questions</source>
+        <translation>Ajoute comme questions des cellules copiées d&apos;un tableur</translation>
+    </message>
+    <message>
+        <source>Fi&amp;nd:</source>
+        <translation>C&amp;hercher&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Chercher</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Suivant</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Questions</source>
+        <translation>Questions</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>A&amp;jouter</translation>
+    </message>
+    <message>
+        <source>Dup&amp;licate</source>
+        <translation>Dup&amp;liquer</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>&amp;Monter</translation>
+    </message>
+    <message>
+        <source>Add a question</source>
+        <translation>Ajouter une question</translation>
+    </message>
+    <message>
+        <source>Duplicate the question</source>
+        <translation>Dupliquer la question</translation>
+    </message>
+    <message>
+        <source>Delete the question</source>
+        <translation>Supprimer la question</translation>
+    </message>
+    <message>
+        <source>Move the question up</source>
+        <translation>Monter la question</translation>
+    </message>
+    <message>
+        <source>Move the question down</source>
+        <translation>Descendre la question</translation>
+    </message>
+    <message>
+        <source>What the game will make of this question:</source>
+        <translation>Ce que le jeu fera de cette question&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Findings for this question</source>
+        <translation>Constats sur cette question</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view</source>
+        <translation>&amp;Aperçu</translation>
+    </message>
+    <message>
+        <source>Preview the question as pupils see it</source>
+        <translation>Voir la question comme les élèves la verront</translation>
+    </message>
+    <message>
+        <source>&amp;Play These Questions</source>
+        <translation>Jouer &amp;ces questions</translation>
+    </message>
+    <message>
+        <source>No question is selected.</source>
+        <translation>Aucune question n&apos;est choisie.</translation>
+    </message>
+    <message>
+        <source>Fine: the game asks it as written.</source>
+        <translation>Correct&#xa0;: le jeu la pose telle qu&apos;elle est écrite.</translation>
+    </message>
+    <message>
+        <source>1 question (the game reads the first 100)</source>
+        <translation>1 question (le jeu lit les 100 premières)</translation>
+    </message>
+    <message>
+        <source>%1 questions (the game reads the first 100)</source>
+        <translation>%1 questions (le jeu lit les 100 premières)</translation>
+    </message>
+    <message>
+        <source>questions %1 to %2 are never asked</source>
+        <translation>les questions %1 à %2 ne sont jamais posées</translation>
+    </message>
+    <message>
+        <source>not saved yet</source>
+        <translation>pas encore enregistré</translation>
+    </message>
+    <message>
+        <source>%1 (changed)</source>
+        <translation>%1 (modifié)</translation>
+    </message>
+    <message>
+        <source>add</source>
+        <translation>ajout</translation>
+    </message>
+    <message>
+        <source>duplicate</source>
+        <translation>duplication</translation>
+    </message>
+    <message>
+        <source>delete</source>
+        <translation>suppression</translation>
+    </message>
+    <message>
+        <source>move up</source>
+        <translation>montée</translation>
+    </message>
+    <message>
+        <source>move down</source>
+        <translation>descente</translation>
+    </message>
+    <message>
+        <source>The clipboard holds no cells to add as questions.</source>
+        <translation>Le presse-papiers ne contient aucune cellule à ajouter comme questions.</translation>
+    </message>
+    <message>
+        <source>paste</source>
+        <translation>collage</translation>
+    </message>
+    <message>
+        <source>1 question added from the pasted cells.</source>
+        <translation>1 question ajoutée à partir des cellules collées.</translation>
+    </message>
+    <message>
+        <source>%1 questions added from the pasted cells.</source>
+        <translation>%1 questions ajoutées à partir des cellules collées.</translation>
+    </message>
+    <message>
+        <source>No question holds &quot;%1&quot;.</source>
+        <translation>Aucune question ne contient «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>The question file %1 cannot be opened: %2.</source>
+        <translation>Le fichier de questions %1 ne peut pas être ouvert&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>%1 is already in this folder, and the game takes it for %2. Replace it?</source>
+        <translation>%1 est déjà dans ce dossier, et le jeu le prend pour %2. Le remplacer?</translation>
+    </message>
+    <message>
+        <source>The questions</source>
+        <translation>les questions</translation>
+    </message>
+    <message>
+        <source>Saved %1.</source>
+        <translation>%1 enregistré.</translation>
+    </message>
+    <message>
+        <source>The spreadsheet file %1 cannot be read: %2.</source>
+        <translation>Le fichier de tableur %1 est illisible&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>The file %1 is no spreadsheet saved as CSV text, so nothing was imported. Save the sheet as &quot;CSV&quot; or &quot;Text (tab-separated)&quot; and import that.</source>
+        <translation>Le fichier %1 n&apos;est pas un tableur enregistré en texte CSV, donc rien n&apos;a été importé. Enregistrez la feuille en «&#xa0;CSV&#xa0;» ou en «&#xa0;Texte (séparé par des tabulations)&#xa0;» et importez ce fichier.</translation>
+    </message>
+    <message>
+        <source>import</source>
+        <translation>importation</translation>
+    </message>
+    <message>
+        <source>tabs</source>
+        <translation>des tabulations</translation>
+    </message>
+    <message>
+        <source>semicolons</source>
+        <translation>des points-virgules</translation>
+    </message>
+    <message>
+        <source>commas</source>
+        <translation>des virgules</translation>
+    </message>
+    <message>
+        <source>1 question imported from %1 (%2, cells separated by %3%4).</source>
+        <translation>1 question importée de %1 (%2, cellules séparées par %3%4).</translation>
+    </message>
+    <message>
+        <source>%5 questions imported from %1 (%2, cells separated by %3%4).</source>
+        <translation>%5 questions importées de %1 (%2, cellules séparées par %3%4).</translation>
+    </message>
+    <message>
+        <source>, first row taken as column titles</source>
+        <translation>, première rangée prise pour les titres des colonnes</translation>
+    </message>
+    <message>
+        <source>--Import CSV</source>
+        <translation>--Importer un CSV</translation>
+    </message>
+    <message>
+        <source>These rows need a look:</source>
+        <translation>Ces rangées sont à revoir&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Rows with problems</source>
+        <translation>Rangées avec des problèmes</translation>
+    </message>
+    <message>
+        <source>Row %1: %2</source>
+        <translation>Rangée %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The spreadsheet</source>
+        <translation>le tableur</translation>
+    </message>
+    <message>
+        <source>Exported %1.</source>
+        <translation>%1 exporté.</translation>
+    </message>
+    <message>
+        <source>%1 has changes that are not saved. Save them?</source>
+        <translation>%1 a des modifications non enregistrées. Les enregistrer?</translation>
+    </message>
+    <message>
+        <source>There are no questions to play yet.</source>
+        <translation>Il n&apos;y a pas encore de questions à jouer.</translation>
+    </message>
+    <message>
+        <source>The questions must be saved before the game can play them. Save them now?</source>
+        <translation>Les questions doivent être enregistrées avant que le jeu puisse les jouer. Les enregistrer maintenant?</translation>
+    </message>
+</context>
+<context>
+    <name>editor::QuestionFile</name>
+    <message>
+        <source>it is a folder</source>
+        <translation>c&apos;est un dossier</translation>
+    </message>
+    <message>
+        <source>it is %1 MB long, and a question file of a hundred questions takes a few kilobytes, so it is no question file (the editor opens files of up to %2 MB)</source>
+        <translation>il fait %1 Mo, et un fichier de cent questions tient en quelques kilo-octets, donc ce n&apos;est pas un fichier de questions (l&apos;éditeur ouvre les fichiers d&apos;au plus %2 Mo)</translation>
+    </message>
+    <message>
+        <source>it is no text file</source>
+        <translation>ce n&apos;est pas un fichier texte</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>il est illisible</translation>
+    </message>
+</context>
+<context>
+    <name>editor::QuestionPreview</name>
+    <message>
+        <source>--Preview</source>
+        <translation>--Aperçu</translation>
+    </message>
+    <message>
+        <source>The question as pupils see it</source>
+        <translation>La question comme les élèves la voient</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
     </message>
 </context>
 <context>

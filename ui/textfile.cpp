@@ -259,8 +259,11 @@ bool writeTextFile(const QString& fileName, const QStringList& lines, QString* e
         line.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
         text += line + QStringLiteral("\r\n");
     }
-    const QByteArray bytes = encodeText(text);
+    return writeFileBytes(fileName, encodeText(text), error);
+}
 
+bool writeFileBytes(const QString& fileName, const QByteArray& bytes, QString* error)
+{
     const auto fail = [&](int code) {
         if (error)
             *error = qt_error_string(code);

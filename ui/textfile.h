@@ -26,6 +26,8 @@ TextFile readTextFile(const QString& fileName);
 // temporaryPrefix(fileName) + "<pid>-<id>"; one that a killed save on this machine left goes
 // at the next save.
 bool writeTextFile(const QString& fileName, const QStringList& lines, QString* error = nullptr);
+// The same atomic replacement for bytes already encoded.
+bool writeFileBytes(const QString& fileName, const QByteArray& bytes, QString* error = nullptr);
 // ".<name>.quillora-save-<host>-": how this machine's temporaries of a file begin.
 QString temporaryPrefix(const QString& fileName);
 

@@ -59,7 +59,8 @@ TEST_F(StartUp, TheMenuBarCarriesEveryCommandWithItsAccessKeys)
                 captions << (a->isSeparator() ? QStringLiteral("-") : QStringLiteral("  ") + a->text());
     }
     const QStringList expected = {
-        "&Files", "  &Begin New Game", "  &End Game", "-", "  New &Questions", "  New &Symbols", "-", "  E&xit",
+        "&Files", "  &Begin New Game", "  &End Game", "-", "  New &Questions", "  New &Symbols", "  E&dit Questions", "-",
+        "  E&xit",
         "&Options", "  &Game Options", "-", "  &Add New Symbols", "-", "  &Save Options", "-", "  &Language",
         "High &Scores",
         "&Help", "  &About", "-", "  &Help",
