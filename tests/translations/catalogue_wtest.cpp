@@ -77,7 +77,7 @@ TEST(FrenchCatalogue, EveryTextHasAFinishedTranslationThatKeepsItsPlaceholdersAn
     ASSERT_TRUE(QFile::copy(QStringLiteral(QUILLORA_SOURCE_DIR "/translations/quillora_fr.ts"), copy));
     QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner);
     QStringList arguments{QStringLiteral("-no-obsolete"), QStringLiteral("-locations"), QStringLiteral("none"),
-                          QStringLiteral("-silent")};
+                          QStringLiteral("-silent"), QStringLiteral("-I"), QStringLiteral(QUILLORA_SOURCE_DIR)};
     for (const char* dir : {"app", "ui", "game", "config", "symbols", "checker", "files", "classroom", "editor", "explore"}) {
         const QString path = QStringLiteral(QUILLORA_SOURCE_DIR "/") + QLatin1String(dir);
         if (QFile::exists(path))
