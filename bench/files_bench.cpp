@@ -1,7 +1,7 @@
 // How long the game's file work takes: loading a full question file and decoding text.
 #include "game/questionbank.h"
 #include "game/state.h"
-#include "ui/textfile.h"
+#include "files/textfile.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -3,7 +3,7 @@
 // of the list, not its square.
 #include "symbols/form2.h"
 #include "symbols/symbollist.h"
-#include "ui/textfile.h"
+#include "files/textfile.h"
 
 #include <QApplication>
 #include <QTemporaryDir>

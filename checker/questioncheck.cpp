@@ -2,10 +2,9 @@
 
 #include "checker/textfit.h"
 #include "checker/textscan.h"
+#include "files/questionfile.h"
 #include "game/deck.h"
-#include "game/questionbank.h"
 #include "game/state.h"
-#include "ui/textfile.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -46,7 +45,10 @@ struct Block {
 
 class QuestionChecker {
 public:
-    QuestionChecker(const QStringList& lines, FileReport& report) : m_lines(lines), m_report(report)
+    // lines: those the game reads; total: lines in the file (as far as it was read); unread:
+    // the file goes on beyond what was read.
+    QuestionChecker(const QStringList& lines, int total, bool unread, FileReport& report)
+        : m_lines(lines), m_total(total), m_unread(unread), m_report(report)
     {
         m_limit = int(std::min<qsizetype>(lines.size(), ReadLimit));
         // In a file whose questions end in "?", a question mark tells a question from an answer;
@@ -66,7 +68,7 @@ public:
                 int next = start;
                 while (next < m_limit && blank(m_lines[next]))
                     ++next;
-                if (next >= m_limit && next == m_lines.size()) {
+                if (next >= m_limit && next == m_total) {
                     m_report.warn(start + 1, next - start == 1
                         ? QCoreApplication::translate("checker", "blank line at the end of the file: the game reads them as a "
                                                                  "question with no text, which it never asks; delete them")
@@ -77,7 +79,7 @@ public:
                 // Blank lines are a shift when what follows them is a question (or, in a file
                 // without question marks, when they alone break the count of whole blocks);
                 // otherwise they are a question left empty.
-                const qsizetype size = m_lines.size();
+                const qsizetype size = m_total;
                 const bool shift = m_usesMarks ? looksLikeQuestion(next)
                                                : (size - next) % BlockLines == 0 && (size - start) % BlockLines != 0;
                 if (next < m_limit && shift) {
@@ -143,22 +145,30 @@ public:
                 }
                 block.answers[i - start - 1] = i;
             }
-            checkBlock(block, end - start < BlockLines && end == m_lines.size());
+            checkBlock(block, end - start < BlockLines && end == m_total);
             start = end;
         }
 
         if (!m_usesMarks && m_limit % BlockLines != 0)
             placeShiftByLength();
 
-        if (m_lines.size() > ReadLimit)
+        if (m_unread && m_total >= ReadLimit)
+            m_report.problem(ReadLimit + 1, QCoreApplication::translate("checker", "the game reads 100 questions at most: line %1 and every line "
+                                                           "after it are never read")
+                                                .arg(ReadLimit + 1));
+        else if (m_total > ReadLimit)
             m_report.problem(ReadLimit + 1,
-                (m_lines.size() == ReadLimit + 1
+                (m_total == ReadLimit + 1
                      ? QCoreApplication::translate("checker", "the game reads 100 questions at most: %1 (from here to the end, %2) is never read")
                      : QCoreApplication::translate("checker", "the game reads 100 questions at most: %1 (from here to the end, %2) are never read"))
-                    .arg(lineRange(ReadLimit + 1, int(m_lines.size())),
-                        m_lines.size() <= ReadLimit + BlockLines
+                    .arg(lineRange(ReadLimit + 1, m_total),
+                        m_total <= ReadLimit + BlockLines
                             ? QCoreApplication::translate("checker", "question 101")
-                            : QCoreApplication::translate("checker", "questions 101 to %1").arg((m_lines.size() + BlockLines - 1) / BlockLines)));
+                            : QCoreApplication::translate("checker", "questions 101 to %1").arg((m_total + BlockLines - 1) / BlockLines)));
+        else if (m_unread)
+            m_report.problem(m_total, QCoreApplication::translate("checker", "the file is larger than the game reads (%1 KiB): it reads up to "
+                                                                  "here, in the middle of this line")
+                                          .arg(questionfile::MostBytes / 1024));
     }
 
 private:
@@ -303,6 +313,8 @@ private:
     }
 
     const QStringList& m_lines;
+    int m_total = 0;
+    bool m_unread = false;
     FileReport& m_report;
     int m_limit = 0;
     bool m_usesMarks = false;
@@ -311,29 +323,21 @@ private:
 
 } // namespace
 
-FileReport checkQuestionFile(const QString& fileName)
-{
-    FileReport report{fileName};
-    RawFile raw;
-    QString summary;
-    if (!readForCheck(fileName, report, raw, &summary))
-        return report;
+FileReport checkQuestionFile(const QString& fileName) { return questionfile::readQuestionFile(fileName).report; }
 
-    // The game's own loader decides how many questions there are and which can be asked.
-    const questionbank::LoadOutcome outcome = questionbank::loadQuestionBank(fileName);
-    if (outcome == questionbank::LoadOutcome::NotOpened) {
-        report.readable = false;
-        report.problem(0, QCoreApplication::translate("checker", "cannot be read"));
-        return report;
-    }
-    if (outcome == questionbank::LoadOutcome::EmptyFile) {
+void checkQuestions(const questionfile::Reading& reading, FileReport& report)
+{
+    QString summary;
+    if (!checkRead(reading.file, report, &summary))
+        return;
+    if (reading.questionCount < 0) {
         report.problem(0, QCoreApplication::translate("checker", "the file is empty: the game loads no questions from it"));
-        return report;
+        return;
     }
-    const int count = modValdra::QuestionCount;
+    const int count = reading.questionCount;
     int usable = 0;
-    for (int q = 1; q <= count; ++q)
-        usable += deck::isUsable(modValdra::QuestionText[q], modValdra::AnswerText[q][1]);
+    for (const questionfile::Question& q : reading.questions)
+        usable += deck::isUsable(q.text, q.answers[0]);
     report.findings.prepend({0, Severity::Note,
         (count == 1 ? QCoreApplication::translate("checker", "read as %1; %2 question, %3 of which the game can ask")
                     : QCoreApplication::translate("checker", "read as %1; %2 questions, %3 of which the game can ask"))
@@ -343,11 +347,8 @@ FileReport checkQuestionFile(const QString& fileName)
     if (usable == 0)
         report.problem(0, QCoreApplication::translate("checker", "holds no question the game can ask: a game with this file ends at once"));
 
-    const ui::TextFile file = ui::readTextFile(fileName);
-    checkQuestionLines(file.lines, report);
-    return report;
+    const ui::TextFile& file = reading.file;
+    QuestionChecker(file.lines, int(file.lines.size()) + file.linesLeftOut, file.bytesLeftUnread, report).run();
 }
-
-void checkQuestionLines(const QStringList& lines, FileReport& report) { QuestionChecker(lines, report).run(); }
 
 } // namespace checker

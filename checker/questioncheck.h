@@ -1,14 +1,17 @@
 #pragma once
 // Checking a question file (.qtn, .dat) the way the game reads it. Needs a QGuiApplication for
-// measuring texts; loads the file into the game's question bank.
+// measuring texts.
 #include "checker/report.h"
+
+namespace questionfile {
+struct Reading;
+}
 
 namespace checker {
 
+// Reads the file (questionfile::readQuestionFile) and gives its findings.
 FileReport checkQuestionFile(const QString& fileName);
-
-// The rules on the lines of a question file, read in blocks of five as the game reads them:
-// the question editor checks its questions with them.
-void checkQuestionLines(const QStringList& lines, FileReport& report);
+// The findings on what the reader read, added to report; the reader's own rules call it.
+void checkQuestions(const questionfile::Reading& reading, FileReport& report);
 
 } // namespace checker

@@ -5,7 +5,7 @@
 #include "checker/settingscheck.h"
 #include "checker/symbolcheck.h"
 #include "files/filenames.h"
-#include "ui/textfile.h"
+#include "files/textfile.h"
 
 #include <QCoreApplication>
 #include <QDir>

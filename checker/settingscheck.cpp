@@ -2,8 +2,9 @@
 
 #include "checker/textscan.h"
 #include "config/settingsfile.h"
+#include "files/settingsreading.h"
+#include "files/textfile.h"
 #include "ui/picture.h"
-#include "ui/textfile.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -45,7 +46,10 @@ const KeyInfo& info(Key key)
 // The smallest window the game lays out, in twips; a smaller size is widened to it.
 constexpr int SmallestWidth = 9600, SmallestHeight = 7200;
 
-bool fileExists(const QString& name) { return QFileInfo(ui::resolveFileName(name)).isFile(); }
+bool fileExists(const QString& name, const QString& besideFile)
+{
+    return QFileInfo(ui::resolveFileName(name, besideFile)).isFile();
+}
 
 QString minutes(int seconds)
 {
@@ -55,7 +59,10 @@ QString minutes(int seconds)
 
 class SettingsChecker {
 public:
-    SettingsChecker(const QStringList& lines, FileReport& report) : m_lines(lines), m_report(report) {}
+    SettingsChecker(const QStringList& lines, const QString& fileName, FileReport& report, QList<settingsreading::Setting>& applied)
+        : m_lines(lines), m_fileName(fileName), m_report(report), m_applied(applied)
+    {
+    }
 
     void run()
     {
@@ -79,6 +86,11 @@ public:
     const SettingsVerdict& verdict() const { return m_verdict; }
 
 private:
+    settingsreading::Setting& apply(Key key, int i, const QString& value)
+    {
+        m_applied.append({key, i + 1, value, 0, QPixmap()});
+        return m_applied.last();
+    }
     void note(int i, const QString& text) { m_report.note(i + 1, text); }
     void problem(int i, const QString& text) { m_report.problem(i + 1, text); }
 
@@ -93,6 +105,8 @@ private:
         }
         const KeyInfo& key = info(setting.key);
         checkLeadingKey(i, key);
+        if (setting.key == Key::QuizPic)
+            m_picture = ui::loadPicture(setting.value, m_fileName);
         // A key given twice: the later line wins.
         const auto earlier = m_seen.constFind(setting.key);
         if (earlier != m_seen.constEnd() && applies(setting))
@@ -104,28 +118,31 @@ private:
         switch (setting.key) {
         case Key::None: break;
         case Key::Quiz:
+            apply(setting.key, i, value);
             m_verdict.quizFile = value;
             note(i, QCoreApplication::translate("checker", "Quiz: the game loads the question file %1").arg(quoted(value)));
             if (value.isEmpty())
                 problem(i, QCoreApplication::translate("checker", "no question file named: the game starts with no questions"));
-            else if (!fileExists(value))
+            else if (!fileExists(value, m_fileName))
                 problem(i, QCoreApplication::translate("checker", "the question file %1 does not exist%2: the game starts with no questions")
                                .arg(quoted(value), missingFileHint(value)));
             break;
         case Key::PicList:
+            apply(setting.key, i, value);
             m_verdict.picListFile = value;
             if (value.isEmpty()) {
                 note(i, QCoreApplication::translate("checker", "PicList: no symbol list"));
             } else {
                 note(i, QCoreApplication::translate("checker", "PicList: the game loads the symbol list %1").arg(quoted(value)));
-                if (!fileExists(value))
+                if (!fileExists(value, m_fileName))
                     problem(i, QCoreApplication::translate("checker", "the symbol list %1 does not exist%2: the custom set keeps its flags")
                                    .arg(quoted(value), missingFileHint(value)));
             }
             break;
-        case Key::QuizPic:
-            if (!ui::loadPicture(value).ok) {
-                m_stop = fileExists(value) ? QCoreApplication::translate("checker", "%1 is not a picture the game can load").arg(quoted(value))
+        case Key::QuizPic: {
+            const ui::LoadedPicture& picture = m_picture;
+            if (!picture.ok) {
+                m_stop = fileExists(value, m_fileName) ? QCoreApplication::translate("checker", "%1 is not a picture the game can load").arg(quoted(value))
                                            : QCoreApplication::translate("checker", "the picture %1 does not exist%2")
                                                  .arg(quoted(value), missingFileHint(value));
                 return false;
@@ -133,7 +150,9 @@ private:
             note(i, value.isEmpty() ? QCoreApplication::translate("checker", "QuizPic: empty, so the question box and the buttons show no picture")
                                     : QCoreApplication::translate("checker", "QuizPic: the question box and the buttons wear the picture %1")
                                           .arg(quoted(value)));
+            apply(setting.key, i, value).picture = picture.picture;
             break;
+        }
         case Key::GameWidth:
         case Key::GameHeight: {
             const std::optional<int> size = settingsfile::windowSize(value);
@@ -144,6 +163,7 @@ private:
                              .arg(quoted(value));
                 return false;
             }
+            apply(setting.key, i, value).number = *size;
             note(i, (width ? QCoreApplication::translate("checker", "%1: the window is %2 twips wide")
                            : QCoreApplication::translate("checker", "%1: the window is %2 twips high"))
                         .arg(QLatin1String(key.name))
@@ -162,6 +182,7 @@ private:
                 m_stop = QCoreApplication::translate("checker", "%1 is not a place the window system takes").arg(quoted(value));
                 return false;
             }
+            apply(setting.key, i, value).number = *place;
             note(i, (setting.key == Key::QuizTop ? QCoreApplication::translate("checker", "%1: the question box's top is at %2 twips")
                                                  : QCoreApplication::translate("checker", "%1: the question box's left is at %2 twips"))
                         .arg(QLatin1String(key.name))
@@ -181,6 +202,7 @@ private:
                 break;
             }
             m_verdict.gameSeconds = *seconds.value;
+            apply(setting.key, i, value).number = *seconds.value;
             note(i, QCoreApplication::translate("checker", "Timeoption: a game lasts %1 (%2 seconds)")
                         .arg(minutes(m_verdict.gameSeconds))
                         .arg(m_verdict.gameSeconds));
@@ -199,6 +221,7 @@ private:
                 break;
             }
             m_verdict.symbolCount = *count.value;
+            apply(setting.key, i, value).number = *count.value;
             note(i, QCoreApplication::translate("checker", "Dooroption: a game has %1 symbols").arg(m_verdict.symbolCount));
             break;
         }
@@ -207,10 +230,10 @@ private:
     }
 
     // Whether the reader takes the line's value (rather than skipping it or stopping).
-    static bool applies(const settingsfile::SettingLine& setting)
+    bool applies(const settingsfile::SettingLine& setting) const
     {
         switch (setting.key) {
-        case Key::QuizPic: return ui::loadPicture(setting.value).ok;
+        case Key::QuizPic: return m_picture.ok;
         case Key::GameWidth:
         case Key::GameHeight: return settingsfile::windowSize(setting.value).has_value();
         case Key::QuizTop:
@@ -231,7 +254,8 @@ private:
         const QString word = line.left(colon < 0 ? line.size() : colon).trimmed().toUpper();
         for (const KeyInfo& k : Keys) {
             const QString name = QString::fromLatin1(k.upper).chopped(1);
-            if (!word.isEmpty() && editDistance(word, name) <= 2) {
+            // A long word is no slip of a key (and comparing it would take long).
+            if (!word.isEmpty() && word.size() < 40 && editDistance(word, name) <= 2) {
                 problem(i, QCoreApplication::translate("checker", "%1 is no setting the game knows, so it ignores this line; did you mean \"%2:\"?")
                                .arg(quoted(line.left(colon < 0 ? line.size() : colon).trimmed()), QLatin1String(k.name)));
                 return;
@@ -272,7 +296,10 @@ private:
     }
 
     const QStringList& m_lines;
+    QString m_fileName;
     FileReport& m_report;
+    QList<settingsreading::Setting>& m_applied;
+    ui::LoadedPicture m_picture;  // of the QuizPic line being read
     QString m_stop;
     SettingsVerdict m_verdict;
     QMap<Key, int> m_seen;
@@ -282,18 +309,29 @@ private:
 
 FileReport checkSettingsFile(const QString& fileName, SettingsVerdict* verdict)
 {
-    FileReport report{fileName};
-    RawFile raw;
+    settingsreading::Reading reading;
+    reading.file = ui::readTextFile(fileName, {-1, settingsreading::MostBytes});
+    reading.report.file = fileName;
+    readSettingsLines(reading, verdict);
+    return reading.report;
+}
+
+void readSettingsLines(settingsreading::Reading& reading, SettingsVerdict* verdict)
+{
+    FileReport& report = reading.report;
     QString summary;
-    if (!readForCheck(fileName, report, raw, &summary))
-        return report;
+    if (!checkRead(reading.file, report, &summary))
+        return;
     report.findings.prepend({0, Severity::Note, QCoreApplication::translate("checker", "read as %1").arg(summary)});
-    const QStringList lines = ui::readTextFile(fileName).lines;
-    SettingsChecker checker(lines, report);
+    if (reading.file.bytesLeftUnread)
+        report.problem(int(reading.file.lines.size()),
+            QCoreApplication::translate("checker", "the file is larger than the game reads (%1 KiB): it reads up to here, in the middle of this line")
+                .arg(settingsreading::MostBytes / 1024));
+    SettingsChecker checker(reading.file.lines, report.file, report, reading.settings);
     checker.run();
+    reading.stopped = checker.verdict().stopLine > 0;
     if (verdict)
         *verdict = checker.verdict();
-    return report;
 }
 
 } // namespace checker

@@ -3,6 +3,10 @@
 // QGuiApplication for loading the question box's picture.
 #include "checker/report.h"
 
+namespace settingsreading {
+struct Reading;
+}
+
 namespace checker {
 
 // What start-up takes from the file, for comparing with the game itself.
@@ -15,5 +19,9 @@ struct SettingsVerdict {
 };
 
 FileReport checkSettingsFile(const QString& fileName, SettingsVerdict* verdict = nullptr);
+
+// The reader's rules: goes through the lines as the game does, fills reading.settings and
+// reading.stopped, and adds the findings to reading.report.
+void readSettingsLines(settingsreading::Reading& reading, SettingsVerdict* verdict = nullptr);
 
 } // namespace checker

@@ -3,9 +3,10 @@
 #include "checker/textscan.h"
 #include "game/regions.h"
 #include "game/state.h"
+#include "files/symbollistfile.h"
+#include "files/textfile.h"
 #include "symbols/symbollist.h"
 #include "ui/picture.h"
-#include "ui/textfile.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -69,6 +70,9 @@ bool isRegion(const QString& tag)
 
 QString likelyRegion(const QString& name)
 {
+    // No region name is long; a long text is no slip of one.
+    if (name.size() > 60)
+        return QString();
     const QString wanted = plain(name);
     if (wanted.isEmpty())
         return QString();
@@ -104,21 +108,23 @@ QString likelyRegion(const QString& name)
     return best;
 }
 
-FileReport checkSymbolList(const QString& fileName)
-{
-    FileReport report{fileName};
-    RawFile raw;
-    QString summary;
-    if (!readForCheck(fileName, report, raw, &summary))
-        return report;
+FileReport checkSymbolList(const QString& fileName) { return symbollistfile::readSymbolList(fileName).report; }
 
-    const QStringList lines = ui::readTextFile(fileName).lines;
+void readSymbolLines(symbollistfile::Reading& reading, const QString& listFile)
+{
+    FileReport& report = reading.report;
+    QString summary;
+    if (!checkRead(reading.file, report, &summary))
+        return;
+
+    const QStringList& lines = reading.file.lines;
+    const int total = int(lines.size()) + reading.file.linesLeftOut;
     const int used = int(std::min<qsizetype>(lines.size(), ListLines));
     report.findings.prepend({0, Severity::Note,
         QCoreApplication::translate("checker", "read as %1; the game takes %2 of its %3 lines into the custom set")
             .arg(summary)
             .arg(used)
-            .arg(lines.size())});
+            .arg(total)});
     if (lines.isEmpty())
         report.warn(0, QCoreApplication::translate("checker", "the list is empty: the custom set keeps its flags"));
 
@@ -140,6 +146,10 @@ FileReport checkSymbolList(const QString& fileName)
             stopped = true;
             continue;
         }
+        // The game's own loader: what it refuses stops the list.
+        const ui::LoadedPicture picture = ui::loadPicture(line->picture, listFile);
+        if (!stopped && picture.ok)
+            reading.custom << symbollistfile::Slot{line->tag, picture.picture};
 
         if (!isRegion(line->tag)) {
             const QString guess = likelyRegion(line->tag);
@@ -162,9 +172,8 @@ FileReport checkSymbolList(const QString& fileName)
             report.problem(lineNo, QCoreApplication::translate("checker", "no picture named after the \";\": the symbol shows no picture"));
             continue;
         }
-        // The game's own loader: what it refuses stops the list.
-        if (!ui::loadPicture(line->picture).ok) {
-            const bool exists = QFileInfo::exists(ui::resolveFileName(line->picture));
+        if (!picture.ok) {
+            const bool exists = QFileInfo::exists(ui::resolveFileName(line->picture, listFile));
             report.problem(lineNo, (exists ? QCoreApplication::translate("checker", "%1 is not a picture the game can load")
                                            : QCoreApplication::translate("checker", "the picture %1 does not exist%2"))
                                            .arg(quoted(line->picture), exists ? QString() : missingFileHint(line->picture))
@@ -173,20 +182,23 @@ FileReport checkSymbolList(const QString& fileName)
         }
     }
 
-    if (lines.size() > ListLines) {
-        bool allBlank = true;
+    reading.completed = !stopped;
+    if (total > ListLines) {
+        bool allBlank = reading.file.leftOutAllBlank;
         for (qsizetype i = ListLines; i < lines.size(); ++i)
             allBlank = allBlank && lines[i].trimmed().isEmpty();
-        const QString text = (lines.size() > ListLines + 1
-                                  ? QCoreApplication::translate("checker", "the game uses the first 13 lines only: %1 are ignored")
-                                  : QCoreApplication::translate("checker", "the game uses the first 13 lines only: %1 is ignored"))
-                                 .arg(lineRange(ListLines + 1, int(lines.size())));
+        const QString text = reading.file.bytesLeftUnread
+                                 ? QCoreApplication::translate("checker", "the game uses the first 13 lines only: line 14 and every line after "
+                                                                          "it are ignored")
+                                 : (total > ListLines + 1
+                                        ? QCoreApplication::translate("checker", "the game uses the first 13 lines only: %1 are ignored")
+                                        : QCoreApplication::translate("checker", "the game uses the first 13 lines only: %1 is ignored"))
+                                       .arg(lineRange(ListLines + 1, total));
         if (allBlank)
             report.warn(ListLines + 1, text);
         else
             report.problem(ListLines + 1, text);
     }
-    return report;
 }
 
 } // namespace checker

@@ -1,9 +1,11 @@
 #include "game/form1.h"
 
 #include "config/settingsfile.h"
+#include "files/loadmessage.h"
+#include "files/settingsreading.h"
 #include "game/state.h"
-#include "ui/picture.h"
-#include "ui/textfile.h"
+
+#include <QCoreApplication>
 
 void Form1::ReadSettingsFile()
 {
@@ -11,15 +13,18 @@ void Form1::ReadSettingsFile()
     using settingsfile::Key;
 
     // The editor writes "Valdra.ini"; the name is matched without regard to case, so both
-    // spellings reach the same file on any file system.
-    const ui::TextFile file = ui::readTextFile(QStringLiteral("valdra.ini"));
-    if (!file.opened)
+    // spellings reach the same file on any file system. One reading gives the settings and
+    // what a teacher should know about them.
+    const QString fileName = QString::fromLatin1(settingsreading::FileName);
+    const QString identity = files::fileIdentity(fileName);
+    const settingsreading::Reading reading = settingsreading::readSettingsFile(fileName);
+    if (!reading.file.opened)
         return;
+    tellFileFindings(QCoreApplication::translate("Form1", "The settings file"), reading.report, identity);
 
-    // Each line takes effect as it is read. Any error ends the reading quietly: what came
-    // before stays, and the symbol list is left for the first new game.
-    for (const QString& line : file.lines) {
-        const settingsfile::SettingLine setting = settingsfile::classifyLine(line);
+    // Each line takes effect as it is read. An error ends the reading: what came before stays,
+    // and the symbol list is left for the first new game.
+    for (const settingsreading::Setting& setting : reading.settings) {
         switch (setting.key) {
         case Key::None: break;
         case Key::Quiz: QuizFile = setting.value; break;
@@ -27,57 +32,17 @@ void Form1::ReadSettingsFile()
             PicListFile = setting.value;
             SymbolListPending = 1;
             break;
-        case Key::QuizPic: {
-            // An empty name clears the picture; a missing file or one that is no picture ends
-            // the reading.
-            const ui::LoadedPicture picture = ui::loadPicture(setting.value);
-            if (!picture.ok)
-                return;
-            setQuizPicture(picture.picture);
-            break;
-        }
-        case Key::GameWidth:
-        case Key::GameHeight: {
-            const std::optional<int> size = settingsfile::windowSize(setting.value);
-            if (!size)
-                return;
-            if (setting.key == Key::GameWidth)
-                setWidthTw(*size);
-            else
-                setHeightTw(*size);
-            break;
-        }
-        case Key::QuizTop:
-        case Key::QuizLeft: {
-            const std::optional<int> place = settingsfile::windowPosition(setting.value);
-            if (!place)
-                return;
-            QPoint box = quizBoxTw();
-            if (setting.key == Key::QuizTop)
-                box.setY(*place);
-            else
-                box.setX(*place);
-            setQuizBoxTw(box);
-            break;
-        }
-        case Key::TimeOption: {
-            const settingsfile::Choice seconds = settingsfile::gameSeconds(setting.value);
-            if (seconds.error)
-                return;
-            if (seconds.value)
-                GameSeconds = *seconds.value;
-            break;
-        }
-        case Key::DoorOption: {
-            const settingsfile::Choice count = settingsfile::symbolCount(setting.value);
-            if (count.error)
-                return;
-            if (count.value)
-                SymbolCount = *count.value;
-            break;
-        }
+        case Key::QuizPic: setQuizPicture(setting.picture); break;
+        case Key::GameWidth: setWidthTw(setting.number); break;
+        case Key::GameHeight: setHeightTw(setting.number); break;
+        case Key::QuizTop: setQuizBoxTw(QPoint(quizBoxTw().x(), setting.number)); break;
+        case Key::QuizLeft: setQuizBoxTw(QPoint(setting.number, quizBoxTw().y())); break;
+        case Key::TimeOption: GameSeconds = qint16(setting.number); break;
+        case Key::DoorOption: SymbolCount = qint16(setting.number); break;
         }
     }
+    if (reading.stopped)
+        return;
 
     if (!PicListFile.isEmpty())
         LoadCustomSymbols();

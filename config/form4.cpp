@@ -125,6 +125,10 @@ void Form4::Form_Load()
     imgBackGround->setPicture(main ? main->imgQuiz->picture() : QPixmap());
     for (ui::PictureImage* image : imgFrame)
         image->setPicture(imgBackGround->picture());
+    // A long custom set's name, or a long word in another language, keeps to its strip whole.
+    for (ui::PictureOption* option : {Option1, Option2, Option3, Option4, Option5, Option6, Option7, Option8,
+                                      Option9, Option10, Option11})
+        option->setFont(ui::fontToFit(optionFont(), option->text(), option->captionRect().width()));
     for (ui::PictureOption* option : {Option1, Option2, Option3, Option4, Option5, Option6, Option7, Option8,
                                       Option9, Option10, Option11})
         option->setPicture(imgBackGround->picture());

@@ -5,7 +5,7 @@
 #include "game/form1.h"
 #include "game/state.h"
 #include "ui/platform.h"
-#include "ui/textfile.h"
+#include "files/textfile.h"
 #include "ui/twips.h"
 
 #include <QKeyEvent>

@@ -1,7 +1,7 @@
 #include "config/settingswriter.h"
 
 #include "config/settingsfile.h"
-#include "ui/textfile.h"
+#include "files/textfile.h"
 
 #include <QDir>
 #include <QFileInfo>

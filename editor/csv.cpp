@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/csv.h"
 
-#include "ui/textfile.h"
+#include "files/textfile.h"
 
 #include <QCoreApplication>
 #include <QStringDecoder>

@@ -1,17 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/findings.h"
 
-#include "checker/questioncheck.h"
-#include "checker/textscan.h"
+#include "files/questionfile.h"
 
 namespace editor {
 
 Checked checkQuestions(const Questions& questions)
 {
-    checker::FileReport report;
-    // The bytes the file would hold (characters it cannot hold), then its lines.
-    checker::checkBytes(encodeQuestionFile(questions), report, nullptr);
-    checker::checkQuestionLines(toLines(questions), report);
+    // The bytes the editor would save, read as the game and the checker read a file.
+    const checker::FileReport report = questionfile::readQuestionBytes(encodeQuestionFile(questions)).report;
 
     Checked checked;
     checked.perQuestion.resize(questions.size());

@@ -6,7 +6,7 @@
 #include "editor/preview.h"
 #include "game/state.h"
 #include "ui/platform.h"
-#include "ui/textfile.h"
+#include "files/textfile.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -14,6 +14,7 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -735,19 +736,21 @@ bool QuestionEditor::saveTo(const QString& fileName)
 
 bool QuestionEditor::importCsvFile(const QString& fileName)
 {
-    const checker::RawFile raw = checker::readRaw(fileName);
-    if (!raw.opened) {
-        reportFailure(tr("The spreadsheet file %1 cannot be read: %2.").arg(QDir::toNativeSeparators(fileName), raw.error));
+    QFile file(ui::resolveFileName(fileName));
+    if (!file.open(QIODevice::ReadOnly)) {
+        reportFailure(tr("The spreadsheet file %1 cannot be read: %2.").arg(QDir::toNativeSeparators(fileName), file.errorString()));
         return false;
     }
-    if (raw.bytes.size() > MostBytes * 4 || (raw.bytes.contains('\0') && !raw.bytes.startsWith("\xFF\xFE")
-                                                && !raw.bytes.startsWith("\xFE\xFF"))) {
+    // One byte past the limit is enough to know a file is too long to be a sheet of questions.
+    const QByteArray bytes = file.read(MostBytes * 4 + 1);
+    if (bytes.size() > MostBytes * 4
+        || (bytes.contains('\0') && !bytes.startsWith("\xFF\xFE") && !bytes.startsWith("\xFE\xFF"))) {
         reportFailure(tr("The file %1 is no spreadsheet saved as CSV text, so nothing was imported. Save the sheet as "
                          "\"CSV\" or \"Text (tab-separated)\" and import that.")
                           .arg(QDir::toNativeSeparators(fileName)));
         return false;
     }
-    const CsvImport imported = importCsv(raw.bytes);
+    const CsvImport imported = importCsv(bytes);
     // The questions of a spreadsheet are a new file of their own, named on saving.
     const QFileInfo info(fileName);
     changeList(imported.questions, 0, tr("import"), QString());

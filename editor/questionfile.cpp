@@ -2,7 +2,7 @@
 #include "editor/questionfile.h"
 
 #include "checker/textscan.h"
-#include "ui/textfile.h"
+#include "files/textfile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -89,20 +89,13 @@ ReadResult readQuestionFile(const QString& fileName)
                            .arg(MostBytes / (1024 * 1024));
         return result;
     }
-    const checker::RawFile raw = checker::readRaw(fileName);
-    if (!raw.opened) {
-        result.error = raw.error;
-        return result;
-    }
-    // The checker's own verdict on bytes that are no text (UTF-16, a picture, a document).
-    checker::FileReport bytesReport(fileName);
-    if (!checker::checkBytes(raw.bytes, bytesReport, nullptr)) {
-        result.error = bytesReport.findings.isEmpty() ? QCoreApplication::translate("editor::QuestionFile", "it is no text file") : bytesReport.findings.last().text;
-        return result;
-    }
+    // Read whole (the size is bounded above), with the checker's verdict on bytes that are no
+    // text (UTF-16, a picture, a document).
     const ui::TextFile file = ui::readTextFile(fileName);
-    if (!file.opened) {
-        result.error = QCoreApplication::translate("editor::QuestionFile", "it cannot be read");
+    checker::FileReport bytesReport(fileName);
+    if (!checker::checkRead(file, bytesReport, nullptr)) {
+        result.error = bytesReport.findings.isEmpty() ? QCoreApplication::translate("editor::QuestionFile", "it cannot be read")
+                                                      : bytesReport.findings.last().text;
         return result;
     }
     result.ok = true;

@@ -6,6 +6,7 @@
 #include "symbols/form3.h"
 #include "ui/twips.h"
 #include "ui/typeface.h"
+#include "ui/zoom.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -14,6 +15,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <cmath>
 
 using ui::rectTw;
 
@@ -33,8 +35,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent)
     buildMenus();
     buildControls();
     retranslateUi();
-    // The designed client area, 11880 x 8310 twips, below the menu bar (measured with its captions).
-    resize(QSize(ui::px(11880), ui::px(8310)) + innerChrome());
+    nameControls();
     m_form3 = new Form3;
 }
 
@@ -50,8 +51,9 @@ namespace {
 
 QLabel* makeLabel(QWidget* parent, const QString& caption, QRect geometry)
 {
-    QLabel* label = ui::plainLabel(new QLabel(caption, parent), ui::gameFont());
-    label->setGeometry(geometry);
+    auto* label = new ui::CaptionLabel(caption, parent);
+    ui::plainLabel(label, ui::gameFont());
+    ui::placeDesigned(label, geometry);
     return label;
 }
 
@@ -68,36 +70,40 @@ void Form1::buildControls()
 
     // The top bar.
     Frame1 = new QFrame(client);
-    Frame1->setGeometry(rectTw(0, -30, 11985, 450));
+    ui::placeDesigned(Frame1, QRect(0, -30, 11985, 450));
     imgBar = new ui::PictureImage(Frame1);
-    imgBar->setGeometry(rectTw(0, 0, 720, 240));
+    ui::placeDesigned(imgBar, QRect(0, 0, 720, 240));
     m_messageText = [] { return tr("Select the best answer."); };
-    lblMessage = makeLabel(Frame1, QString(), rectTw(120, 120, 3000, 285));
+    lblMessage = makeLabel(Frame1, QString(), QRect(120, 120, 3000, 285));
     btnBegin = new ui::PictureButton(QString(), Frame1);
-    btnBegin->setGeometry(rectTw(0, 90, 3300, 345));
-    Label7 = makeLabel(Frame1, QString(), rectTw(3315, 120, 1095, 255));
-    lblTurnsLeft = makeLabel(Frame1, QStringLiteral("0"), rectTw(4410, 120, 345, 255));
-    Label1 = makeLabel(Frame1, QString(), rectTw(4755, 120, 1065, 255));
-    lblmin = makeLabel(Frame1, QStringLiteral("0"), rectTw(5835, 120, 255, 255));
-    Label2 = makeLabel(Frame1, QString(), rectTw(6075, 120, 495, 255));
-    lblsec = makeLabel(Frame1, QStringLiteral("0"), rectTw(6555, 120, 315, 255));
-    Label3 = makeLabel(Frame1, QString(), rectTw(6915, 120, 420, 255));
-    Label4 = makeLabel(Frame1, QString(), rectTw(7395, 120, 645, 255));
-    lblScore = makeLabel(Frame1, QStringLiteral("0"), rectTw(8085, 120, 810, 255));
-    Label5 = makeLabel(Frame1, QString(), rectTw(8670, 120, 780, 255));
-    lblBonus = makeLabel(Frame1, QStringLiteral("0"), rectTw(9510, 120, 825, 255));
+    ui::placeDesigned(btnBegin, QRect(0, 90, 3300, 345));
+    Label7 = makeLabel(Frame1, QString(), QRect(3315, 120, 1095, 255));
+    lblTurnsLeft = makeLabel(Frame1, QStringLiteral("0"), QRect(4410, 120, 345, 255));
+    Label1 = makeLabel(Frame1, QString(), QRect(4755, 120, 1065, 255));
+    lblmin = makeLabel(Frame1, QStringLiteral("0"), QRect(5835, 120, 255, 255));
+    Label2 = makeLabel(Frame1, QString(), QRect(6075, 120, 495, 255));
+    lblsec = makeLabel(Frame1, QStringLiteral("0"), QRect(6555, 120, 315, 255));
+    Label3 = makeLabel(Frame1, QString(), QRect(6915, 120, 420, 255));
+    Label4 = makeLabel(Frame1, QString(), QRect(7395, 120, 645, 255));
+    lblScore = makeLabel(Frame1, QStringLiteral("0"), QRect(8085, 120, 810, 255));
+    Label5 = makeLabel(Frame1, QString(), QRect(8670, 120, 780, 255));
+    lblBonus = makeLabel(Frame1, QStringLiteral("0"), QRect(9510, 120, 825, 255));
     Command1 = new ui::PictureButton(QString(), Frame1);
     Command1->setFont(ui::gameFont(12));
-    Command1->setGeometry(rectTw(10965, 105, 855, 330));
+    ui::placeDesigned(Command1, QRect(10965, 105, 855, 330));
+    for (QLabel* caption : {lblMessage, Label7, lblTurnsLeft, Label1, lblmin, Label2, lblsec, Label3, Label4, lblScore,
+                            Label5, lblBonus})
+        static_cast<ui::CaptionLabel*>(caption)->setBackdrop(imgBar);
 
     // The map.
     Picture1 = new ui::MapPicture(client);
-    Picture1->setGeometry(rectTw(-30, 390, 6255, 4695));
+    ui::placeDesigned(Picture1, QRect(-30, 390, 6255, 4695));
     Picture1->setPicture(QImage(QStringLiteral(":/map.bmp")));
+    Picture1->setMasterFile(QStringLiteral(":/map-master.png"));
 
     // The question box.
     Frame2 = new QFrame(client);
-    Frame2->setGeometry(rectTw(90, 5100, 6915, 3165));
+    ui::placeDesigned(Frame2, QRect(90, 5100, 6915, 3165));
     Frame2->setFrameShape(QFrame::Box);
     Frame2->installEventFilter(this);
     imgQuiz = new ui::PictureImage(Frame2);
@@ -106,12 +112,13 @@ void Form1::buildControls()
     lblQuestion->setFont(ui::gameFont());
     lblQuestion->setWordWrap(true);
     lblQuestion->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lblQuestion->setGeometry(rectTw(240, 180, 6375, 675));
+    ui::placeDesigned(lblQuestion, QRect(240, 180, 6375, 675));
     lblQuestion->setAttribute(Qt::WA_TransparentForMouseEvents);
+    lblQuestion->setBackdrop(imgQuiz);
     static constexpr int answerTops[] = {840, 1320, 1800, 2280};
     for (int i = 1; i <= 4; ++i) {
         btnAnswer[i] = new ui::PictureButton(QString(), Frame2);
-        btnAnswer[i]->setGeometry(rectTw(240, answerTops[i - 1], 6375, 495));
+        ui::placeDesigned(btnAnswer[i], QRect(240, answerTops[i - 1], 6375, 495));
         connect(btnAnswer[i], &QPushButton::clicked, this, [this, i] { btnAnswer_Click(i); });
     }
     static constexpr struct { int l, t, w, h; Qt::ArrowType arrow; } moves[] = {
@@ -123,7 +130,7 @@ void Form1::buildControls()
     for (int i = 0; i < 4; ++i) {
         cmdMove[i] = new ui::PictureButton(QString(), Frame2);
         cmdMove[i]->setArrow(moves[i].arrow);
-        cmdMove[i]->setGeometry(rectTw(moves[i].l, moves[i].t, moves[i].w, moves[i].h));
+        ui::placeDesigned(cmdMove[i], QRect(moves[i].l, moves[i].t, moves[i].w, moves[i].h));
         cmdMove[i]->setFocusPolicy(Qt::NoFocus);
         connect(cmdMove[i], &QPushButton::clicked, this, [this, i] { cmdMove_Click(i); });
     }
@@ -140,14 +147,14 @@ void Form1::buildControls()
     Text2 = new QPlainTextEdit(client);
     Text2->setReadOnly(true);
     Text2->setFont(ui::gameFont());
-    Text2->setGeometry(rectTw(7080, 4560, 4575, 765));
+    ui::placeDesigned(Text2, QRect(7080, 4560, 4575, 765));
     Text2->hide();
     CrestImage = new ui::PictureImage(client);
     CrestImage->setStretch(false);
-    CrestImage->setGeometry(rectTw(8160, 5400, 2895, 2775));
+    ui::placeDesigned(CrestImage, QRect(8160, 5400, 2895, 2775));
     CrestImage->hide();
     Image1 = new ui::PictureImage(client);
-    Image1->setGeometry(rectTw(7200, 5400, 480, 480));
+    ui::placeDesigned(Image1, QRect(7200, 5400, 480, 480));
     Image1->setPicture(QPixmap(QStringLiteral(":/pointer.ico")));
     // Only its picture is used, as the map's pointer.
     Image1->hide();
@@ -184,6 +191,9 @@ void Form1::buildMenus()
     mnuOptions->addSeparator();
     mnuSaveOptions = mnuOptions->addAction(QString(), this, &Form1::mnuSaveOptions_Click);
     mnuOptions->addSeparator();
+    buildZoomActions(mnuOptions);
+    mnuExplore = mnuOptions->addAction(QString(), this, &Form1::mnuExplore_Click);
+    mnuOptions->addSeparator();
     mnuLanguage = mnuOptions->addMenu(QString());
     // Each language is named in itself, so that a player who cannot read the other finds his own.
     mnuEnglish = mnuLanguage->addAction(QStringLiteral("&English"), this, [this] { chooseLanguage(false); });
@@ -200,6 +210,9 @@ void Form1::buildMenus()
     mnuAbout = mnuHelp->addAction(QString(), this, &Form1::mnuAbout_Click);
     mnuHelp->addSeparator();
     mnuValdraHelp = mnuHelp->addAction(QString(), this, &Form1::mnuValdraHelp_Click);
+    // F1 opens the help from any window of the game, as desktops have it.
+    mnuValdraHelp->setShortcut(QKeySequence::HelpContents);
+    mnuValdraHelp->setShortcutContext(Qt::ApplicationShortcut);
 }
 
 void Form1::retranslateUi()
@@ -215,6 +228,8 @@ void Form1::retranslateUi()
     mnuGameLength->setText(tr("&Game Options"));
     mnuNewPictures->setText(tr("&Add New Symbols"));
     mnuSaveOptions->setText(tr("&Save Options"));
+    mnuFitToWindow->setText(tr("Fit to &Window"));
+    mnuExplore->setText(tr("E&xplore the Map"));
     mnuLanguage->setTitle(tr("&Language"));
     mnuFrench->setChecked(language::isFrench());
     mnuEnglish->setChecked(!language::isFrench());
@@ -265,6 +280,10 @@ void Form1::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::LanguageChange) {
         retranslateUi();
+        Text2->setAccessibleName(tr("Hint"));
+        CrestImage->setAccessibleName(tr("Symbol"));
+        nameMap();
+        nameCounters();
         // Longer or shorter captions: the window lays its controls out again.
         if (isVisible())
             Form_Resize();
@@ -359,5 +378,6 @@ void Form1::dropEvent(QDropEvent* event)
         return;
     const QPoint at = client->mapFrom(this, event->position().toPoint());
     event->acceptProposedAction();
-    Form_DragDrop(source, ui::twips(at.x()), ui::twips(at.y()));
+    // In designed twips, whatever the zoom.
+    Form_DragDrop(source, int(std::lround(ui::twips(at.x()) / m_zoom)), int(std::lround(ui::twips(at.y()) / m_zoom)));
 }

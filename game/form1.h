@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QSet>
 #include <QTimer>
 #include <QWidget>
 #include <array>
@@ -18,6 +19,10 @@
 #include "symbols/form3.h"
 #include "ui/widgets.h"
 
+namespace checker {
+struct FileReport;
+}
+
 class QMenuBar;
 class QAction;
 class QMenu;
@@ -26,6 +31,9 @@ class frmAbout;
 class HelpWindow;
 namespace editor {
 class QuestionEditor;
+}
+namespace explore {
+class ExploreWindow;
 }
 
 class Form1 : public QWidget {
@@ -95,11 +103,32 @@ public:
     // Gives the question box and every control that wears it a new quiz picture.
     void setQuizPicture(const QPixmap& picture);
 
+    // Zoom (form1_zoom.cpp): the whole client area at 100 to 300 %, in steps, or following the
+    // window's size ("Fit to Window"). Lengths are the designed twips times the zoom.
+    double zoom() const { return m_zoom; }
+    int zoomPercent() const;
+    bool fitToWindow() const { return m_fitToWindow; }
+    void zoomIn();
+    void zoomOut();
+    void zoomReset();
+    // Takes a zoom step and resizes the window to it; false (and nothing done) where the
+    // screen has no room for it.
+    bool setZoomStep(int percent);
+    void mnuFitToWindow_Click();
+    // The personal zoom saved by the last run.
+    void restoreZoom();
+
     // Settings file (config/form1_settings.cpp).
     void ReadSettingsFile();
 
     // Custom symbols (symbols/form1_symbols.cpp).
     void LoadCustomSymbols();
+
+    // Telling what a teacher's file holds (game/form1_tell.cpp): one box after the load when the
+    // findings include problems, never twice for the same unchanged file (identity) in a run,
+    // and not before the window is shown. kind: "The question file" and the like.
+    void tellFileFindings(const QString& kind, const checker::FileReport& report, const QString& identity);
+    void tellPendingFindings();
 
     // Options dialog and settings editor (config/form1_options.cpp).
     void ShowCurrentOptions();
@@ -135,6 +164,17 @@ public:
     Form5* existingForm5() const;
     frmAbout* existingAbout() const;
     HelpWindow* existingHelp() const;
+
+    // What a screen reader says of the window (game/form1_access.cpp): the counters read with
+    // their captions, the map with what it waits for, and the changes a player sees at once.
+    void nameControls();
+    void nameCounters();
+    void nameMap();
+    void announceQuestion();
+
+    // Explore the Map (explore/form1_explore.cpp).
+    void mnuExplore_Click();
+    explore::ExploreWindow* existingExplore() const;
 
     // The picture store and the high-score window (created on demand).
     Form3* form3() const { return m_form3; }
@@ -189,6 +229,8 @@ public:
     QAction* mnuGameLength = nullptr;
     QAction* mnuNewPictures = nullptr;
     QAction* mnuSaveOptions = nullptr;
+    QAction* mnuFitToWindow = nullptr;
+    QAction* mnuExplore = nullptr;
     QAction* mnuScores = nullptr;
     QAction* mnuAbout = nullptr;
     QAction* mnuValdraHelp = nullptr;
@@ -196,6 +238,10 @@ public:
     QMenu* mnuLanguage = nullptr;
     QAction* mnuFrench = nullptr;
     QAction* mnuEnglish = nullptr;
+
+    // Gives the keyboard to where play goes on: the question's first answer, the map waiting for
+    // a placement, or the button that begins a game.
+    void placeKeyboardFocus();
 
     // The outcome of the last shutdown request (tests read it; the real run quits).
     bool shutDownRequested = false;
@@ -206,6 +252,7 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
@@ -221,20 +268,30 @@ private:
     void showHint(std::function<QString()> text);
     // Puts every fixed caption of the window in the language in use.
     void retranslateUi();
-    // Gives the keyboard to where play goes on: the question's first answer, the map waiting for
-    // a placement, or the button that begins a game.
-    void placeKeyboardFocus();
     // True when there is no question editor or its changes may go (Save, Discard or Cancel).
     bool questionEditorMaySetAside();
     void buildControls();
     void buildMenus();
     QSize innerChrome() const;
+    QSize clientSize() const;
+    // Zoom (form1_zoom.cpp).
+    void buildZoomActions(QMenu* options);
+    void applyZoom(double zoom);
+    void followWindowZoom();
+    void saveZoom();
+    void keepQuizBoxInside();
+    void layoutTopBar(int width);
+    void fitInsideScreen();
+    QSize availableOuterTw() const;
+    // The window's outer size in twips as the designed layout sees it at the zoom in force.
+    QSize designedOuterTw() const;
 
     QPointer<Form3> m_form3;
     QPointer<Form6> m_form6;
     QPointer<Form5> m_form5;
     QPointer<frmAbout> m_frmAbout;
     QPointer<HelpWindow> m_helpWindow;
+    QPointer<explore::ExploreWindow> m_explore;
     QPointer<Form4> m_form4;
     QPointer<form7> m_form7;
     QPointer<editor::QuestionEditor> m_questionEditor;
@@ -248,15 +305,27 @@ private:
     QPixmap m_targetPicture;
     // The last question file load could not read its file.
     bool m_questionFileUnread = false;
+    // Files already told of, and boxes waiting for the window to show.
+    QSet<QString> m_toldFiles;
+    QList<std::pair<QString, QString>> m_pendingTells;  // text, details
     QPoint m_quizBoxTw{90, 5100};
-    // An outer size asked for before the window had a frame to measure.
+    // An outer size asked for before the window had a frame to measure, and the size it gave.
     QSize m_pendingOuterTw;
+    QSize m_pendingClientPx;
+    void applyPendingOuterSize();
     QPoint m_dragStart;
     bool m_inLayout = false;
     std::function<QString()> m_messageText;
     std::function<QString()> m_hintText;
     // A question has been on show: the question box holds the file's text, not its captions.
     bool m_questionShown = false;
+    double m_zoom = 1.0;
+    bool m_fitToWindow = false;
+    bool m_shownOnce = false;
+    // The region under the keyboard's pointer on the map, as last said (-1: none, -2: not said).
+    int m_mapPointerRegion = -1;
+    // The game's last minute has been announced.
+    bool m_minuteAnnounced = false;
 
     friend class Form1TestAccess;
 };

@@ -2,6 +2,7 @@
 
 #include "game/gameclock.h"
 #include "game/state.h"
+#include "ui/announce.h"
 #include "ui/platform.h"
 
 using namespace modValdra;
@@ -17,6 +18,7 @@ void Form1::Timer1_Timer()
     lblTurnsLeft->setText(QString::number(SymbolCount - QuestionsAnswered));
     Bonus = SecondsLeft * gameclock::bonusPerSecond(GameSeconds);
     lblBonus->setText(QString::number(Bonus));
+    nameCounters();
     if (SecondsLeft < 1) {
         GameFinished = 1;
         EndGame();
@@ -25,6 +27,7 @@ void Form1::Timer1_Timer()
 
 void Form1::EndGame()
 {
+    const bool wasRunning = ClockRunning == 1;
     Score = Score + Bonus;
     // The bonus is paid once: a second "End Game", or a new game ended before its first tick,
     // must not pay it again.
@@ -44,6 +47,9 @@ void Form1::EndGame()
     lblTurnsLeft->setText(QString());
     showMessage({});
     Text2->hide();
+    nameCounters();
+    if (wasRunning)
+        ui::announce(this, tr("Game over. Score: %1.").arg(Score));
     if (GameFinished == 1) {
         CheckHighScore();
         GameFinished = 0;

@@ -5,7 +5,7 @@
 #include "game/sharedscores.h"
 #include "game/state.h"
 #include "ui/platform.h"
-#include "ui/textfile.h"
+#include "files/textfile.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -127,6 +127,12 @@ void Form1::CheckHighScore()
     Form6* scores = form6();
     if (wasOpen)
         scores->Form_Load();
+    // The entry just made, where the save left it.
+    for (int k = 0; k < highscores::ListSize; ++k)
+        if (HighScoreValues[k] == pending.score && !pending.typed.isEmpty() && HighScoreNames[k] == pending.typed.first().name) {
+            scores->markEntry(k);
+            break;
+        }
     scores->setScoresTitle(true);
     scores->show();
     scores->raise();

@@ -2,6 +2,7 @@
 
 #include "game/regions.h"
 #include "game/state.h"
+#include "ui/announce.h"
 #include "ui/platform.h"
 
 #include <cmath>
@@ -58,12 +59,8 @@ void Form1::Picture1_MouseDown(int, int, float X, float Y)
 
 void Form1::CheckLocation(qint64 colour)
 {
-    QString clicked;
-    for (int i = 0; i < 13; ++i)
-        if (RegionColours[i] == colour) {
-            clicked = QString::fromLatin1(RegionTable[i].name);
-            break;
-        }
+    const int hit = regions::indexOfColour(RegionColours, colour);
+    const QString clicked = hit >= 0 ? QString::fromLatin1(RegionTable[hit].name) : QString();
     Text2->show();
     if (clicked == TargetName) {
         Score += DifficultyLevel == 1 ? 200 : 100;
@@ -71,17 +68,24 @@ void Form1::CheckLocation(qint64 colour)
             ui::PictureImage* slot = Crest[FoundCount];
             slot->setPicture(m_targetPicture);
             slot->setTag(clicked);
+            const QString shown = regions::displayName(clicked);
+            slot->setAccessibleName(SymbolSetChoice == 0 ? tr("Crest of %1").arg(shown)
+                                    : SymbolSetChoice == 13 ? tr("Floral emblem of %1").arg(shown)
+                                                            : tr("%1: %2").arg(CustomSetName, shown));
             slot->show();
         }
         CrestImage->hide();
         ++FoundCount;
         const QString target = TargetName;
         showHint([target] { return tr("You found %1.").arg(regions::shownObject(target)); });
+        ui::announce(this, tr("Found: %1").arg(regions::displayName(TargetName)));
     } else {
         const QString target = TargetName;
         showHint([clicked, target] {
             return tr("You went to %1 instead of %2").arg(regions::shownPlace(clicked), regions::shownPlace(target));
         });
+        ui::announce(this, hit >= 0 ? tr("You went to %1 instead of %2").arg(regions::shownPlace(clicked), regions::shownPlace(TargetName))
+                                    : tr("You went to no province or territory instead of %1").arg(regions::shownPlace(TargetName)));
     }
     NextQuestion();
 }
@@ -102,4 +106,6 @@ void Form1::cancelPendingPlacement()
 {
     AwaitingLocation = 0;
     Picture1->clearPointer();
+    m_mapPointerRegion = -1;
+    nameMap();
 }

@@ -2,7 +2,9 @@
 
 #include "game/deck.h"
 #include "game/gameclock.h"
+#include "game/regions.h"
 #include "game/state.h"
+#include "ui/announce.h"
 #include "ui/platform.h"
 
 using namespace modValdra;
@@ -49,6 +51,7 @@ void Form1::NewGame()
     for (int i = 0; i <= 12; ++i)
         SymbolOrder[i] = i;
     QuestionsAnswered = 0;
+    m_minuteAnnounced = false;
     Timer1->start();
     EndTime = gameclock::endTime(ui::platform().timeOfDay(), GameSeconds);
     ClockRunning = 1;
@@ -120,6 +123,7 @@ void Form1::DisplayQuestion()
     }
     CorrectAnswer = CurrentAnswers[1];
     showMessage([] { return tr("Select the best answer."); });
+    announceQuestion();
     placeKeyboardFocus();
 }
 
@@ -137,15 +141,21 @@ void Form1::btnAnswer_Click(int Index)
         CorrectCount = CorrectCount + 1;
         Score = Score + (SymbolCount > 0 ? 1500 / SymbolCount : 0);
         lblScore->setText(QString::number(Score));
+        nameCounters();
         AwaitingLocation = 1;
         Picture1->setPointer(Image1->picture(), QPoint(16, 16));
         DrawTargetSymbol();
+        nameMap();
+        ui::announce(this, DifficultyLevel == 0
+            ? tr("Right. Place the symbol of %1 on the map.").arg(regions::displayName(TargetName))
+            : tr("Right. Place the symbol on the map."));
     } else if (correct) {
         AwaitingAnswer = 1;
     } else {
         // The clock keeps ticking while the box is open and may end this game (or, in
         // principle, anything may start another): then there is nothing left to go on with.
         const int serial = m_gameSerial;
+        ui::announce(this, tr("Wrong. The correct answer is: %1").arg(CorrectAnswer));
         ui::platform().messageBox(this, CorrectAnswer, tr("WRONG!  The correct answer is:"));
         if (serial != m_gameSerial || ClockRunning != 1)
             return;

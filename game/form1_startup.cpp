@@ -4,6 +4,7 @@
 #include "game/state.h"
 #include "symbols/form3.h"
 #include "symbols/form5.h"
+#include "explore/explorewindow.h"
 #include "symbols/frmabout.h"
 
 #include <QApplication>
@@ -23,6 +24,7 @@ void Form1::Form_Load()
     ReadHighScores();
     m_form3->Form_Load();
     Timer1->setInterval(1000);
+    restoreZoom();
 }
 
 void Form1::ShutDown()
@@ -37,6 +39,7 @@ void Form1::ShutDown()
     delete m_form6;
     delete m_frmAbout;
     delete m_form7;
+    delete m_explore;
     shutDownRequested = true;
     QCoreApplication::exit(0);
 }

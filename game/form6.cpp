@@ -4,14 +4,17 @@
 #include "game/state.h"
 #include "ui/keyboard.h"
 #include "ui/twips.h"
+#include "ui/widgets.h"
 
 using ui::rectTw;
 
 namespace {
 
-QLabel* makeRowLabel(QWidget* parent, QRect geometry, Qt::Alignment alignment)
+QLabel* makeRowLabel(QWidget* parent, QRect geometry, Qt::Alignment alignment, const ui::PictureImage* backdrop)
 {
-    QLabel* label = ui::plainLabel(new QLabel(QString(), parent), ui::gameFont());  // a name shows as typed
+    auto* label = new ui::CaptionLabel(QString(), parent);
+    label->setBackdrop(backdrop);
+    ui::plainLabel(label, ui::gameFont());  // a name shows as typed
     label->setAlignment(alignment | Qt::AlignVCenter);
     label->setGeometry(geometry);
     return label;
@@ -31,10 +34,19 @@ Form6::Form6(QWidget* parent) : QWidget(parent)
     ui::centreOver(this, parentWidget());
 
     imgBackGround = new ui::PictureImage(this);
+    // A light band behind the entry just made.
+    m_mark = new QWidget(this);
+    m_mark->setAutoFillBackground(true);
+    QPalette band = m_mark->palette();
+    band.setColor(QPalette::Window, QColor(255, 236, 140, 200));
+    m_mark->setPalette(band);
+    m_mark->hide();
     for (int k = 0; k < 15; ++k) {
         const int top = 120 + 240 * k;
-        lblHighScores[k] = makeRowLabel(this, rectTw(720, top, 4215, 255), Qt::AlignLeft);
-        lblScores[k] = makeRowLabel(this, rectTw(5040, top, 1095, 255), Qt::AlignRight);
+        lblRanks[k] = makeRowLabel(this, rectTw(120, top, 540, 255), Qt::AlignRight, imgBackGround);
+        lblRanks[k]->setText(tr("%1.").arg(k + 1));
+        lblHighScores[k] = makeRowLabel(this, rectTw(720, top, 4215, 255), Qt::AlignLeft, imgBackGround);
+        lblScores[k] = makeRowLabel(this, rectTw(5040, top, 1095, 255), Qt::AlignRight, imgBackGround);
     }
     Command1 = new ui::PictureButton(QString(), this);
     Command1->setGeometry(rectTw(2790, 3825, 1215, 375));
@@ -59,8 +71,29 @@ void Form6::Form_Load()
 
     for (int k = 0; k < 15; ++k) {
         lblHighScores[k]->setText(HighScoreNames[k]);
-        lblScores[k]->setText(QString::number(HighScoreValues[k]));
+        // An entry never filled (no name, no score) stays blank rather than a column of noughts.
+        const bool neverFilled = HighScoreNames[k].trimmed().isEmpty() && HighScoreValues[k] == 0;
+        lblScores[k]->setText(neverFilled ? QString() : QString::number(HighScoreValues[k]));
     }
+    markEntry(-1);
+}
+
+void Form6::markEntry(int k)
+{
+    m_marked = (k >= 0 && k < 15) ? k : -1;
+    for (int i = 0; i < 15; ++i) {
+        QFont font = lblHighScores[i]->font();
+        font.setUnderline(i == m_marked);
+        for (QLabel* label : {lblRanks[i], lblHighScores[i], lblScores[i]})
+            label->setFont(font);
+    }
+    if (m_marked < 0) {
+        m_mark->hide();
+        return;
+    }
+    m_mark->setGeometry(rectTw(60, 120 + 240 * m_marked - 15, 6135, 285));
+    m_mark->stackUnder(lblRanks[0]);
+    m_mark->show();
 }
 
 void Form6::Command1_Click() { close(); }
@@ -88,5 +121,12 @@ void Form6::changeEvent(QEvent* event)
 void Form6::closeEvent(QCloseEvent* event)
 {
     QWidget::closeEvent(event);
-    ui::returnFocusTo(parentWidget());
+    // The list is a window of its own: give the keyboard back to where play goes on in the
+    // main window (Begin, after a game), so Tab and Enter never land on Exit.
+    Form1* main = Form1::instance();
+    ui::returnFocusTo(main);
+    if (main && modValdra::ClockRunning == 0)
+        main->btnBegin->setFocus(Qt::OtherFocusReason);
+    else if (main)
+        main->placeKeyboardFocus();
 }

@@ -16,10 +16,15 @@ public:
     void Command1_Click();
     // The title after a game ("Quillora Scores--Valdra.scr") or from the menu ("Quillora--...").
     void setScoresTitle(bool afterGame);
+    // Marks the row of the entry just made (-1: none).
+    void markEntry(int k);
+    int markedEntry() const { return m_marked; }
 
     ui::PictureImage* imgBackGround = nullptr;
     std::array<QLabel*, 15> lblHighScores{};
     std::array<QLabel*, 15> lblScores{};
+    // The ranks 1 to 15 before the rows.
+    std::array<QLabel*, 15> lblRanks{};
     ui::PictureButton* Command1 = nullptr;
 
 protected:
@@ -29,4 +34,6 @@ protected:
 private:
     void retranslateUi();
     bool m_afterGame = false;
+    QWidget* m_mark = nullptr;
+    int m_marked = -1;
 };

@@ -1,6 +1,7 @@
 #include "game/layout.h"
 
 #include <QtGlobal>
+#include <algorithm>
 #include <cmath>
 
 namespace layout {
@@ -55,6 +56,11 @@ QPoint moveQuestionBox(int index, QPoint box, QSize boxSize, QSize window)
     default: break;
     }
     return box;
+}
+
+QPoint keepInside(QPoint topLeft, QSize limit)
+{
+    return QPoint(qBound(0, topLeft.x(), std::max(limit.width(), 0)), qBound(0, topLeft.y(), std::max(limit.height(), 0)));
 }
 
 } // namespace layout

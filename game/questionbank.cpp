@@ -1,31 +1,30 @@
 #include "game/questionbank.h"
 
+#include "files/questionfile.h"
 #include "game/state.h"
-#include "ui/textfile.h"
 
 namespace questionbank {
 
 using namespace modValdra;
 
-LoadOutcome loadQuestionBank(const QString& fileName)
+LoadOutcome loadQuestionBank(const QString& fileName) { return loadQuestionBank(questionfile::readQuestionFile(fileName, false)); }
+
+LoadOutcome loadQuestionBank(const questionfile::Reading& reading)
 {
-    const ui::TextFile file = ui::readTextFile(fileName);
-    if (!file.opened)
+    if (!reading.file.opened)
         return LoadOutcome::NotOpened;
-    if (file.size <= 1) {
+    if (reading.questionCount < 0) {
         QuestionCount = -1;
         return LoadOutcome::EmptyFile;
     }
-    const QStringList& lines = file.lines;
-    qsizetype next = 0;
-    int q = 1;
-    while (q <= MaxQuestions && next < lines.size()) {
-        QuestionText[q] = lines[next++];
-        for (int a = 1; a <= 4; ++a)
-            AnswerText[q][a] = next < lines.size() ? lines[next++] : QString();
+    int q = 0;
+    for (const questionfile::Question& question : reading.questions) {
         ++q;
+        QuestionText[q] = question.text;
+        for (int a = 1; a <= 4; ++a)
+            AnswerText[q][a] = question.answers[a - 1];
     }
-    QuestionCount = q - 1;
+    QuestionCount = q;
     return LoadOutcome::Loaded;
 }
 

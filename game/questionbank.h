@@ -2,6 +2,10 @@
 // Reading a question file into the question bank. Widget-free.
 #include <QString>
 
+namespace questionfile {
+struct Reading;
+}
+
 namespace questionbank {
 
 enum class LoadOutcome {
@@ -14,5 +18,7 @@ enum class LoadOutcome {
 // questions. Answer lines cut off by the end of the file are stored empty, never left from an
 // earlier file.
 LoadOutcome loadQuestionBank(const QString& fileName);
+// The same from a reading already made (which also holds the findings to tell).
+LoadOutcome loadQuestionBank(const questionfile::Reading& reading);
 
 } // namespace questionbank

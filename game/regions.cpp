@@ -90,4 +90,24 @@ QStringList shownNames()
     return names;
 }
 
+int indexOfColour(const std::array<qint64, 13>& colours, qint64 colour)
+{
+    for (int i = 0; i < int(colours.size()); ++i)
+        if (colours[i] == colour)
+            return i;
+    return -1;
+}
+
+QString displayName(int index)
+{
+    if (index < 0 || index >= int(modValdra::RegionTable.size()))
+        return QString();
+    return shown(QString::fromLatin1(modValdra::RegionTable[index].name));
+}
+
+QString displayName(const QString& gameName)
+{
+    return shown(gameName);
+}
+
 } // namespace regions

@@ -2,9 +2,11 @@
 #pragma once
 // The provinces and territories as the player reads them. The English names of RegionTable stay
 // the game's keys (a find compares them); these functions only dress a key for the screen in the
-// language in use, with the forms French sentences need. Widget-free.
+// language in use, with the forms French sentences need, and find which region a map colour
+// stands for. Widget-free.
 #include <QString>
 #include <QStringList>
+#include <array>
 
 namespace regions {
 
@@ -28,5 +30,16 @@ QString shownPlace(const QString& regionKey);
 
 // The thirteen names in the language in use, in the order of RegionTable.
 QStringList shownNames();
+
+// The index of the first region whose colour is `colour`, or -1 when none has it. The lower
+// index wins where two regions share a colour.
+int indexOfColour(const std::array<qint64, 13>& colours, qint64 colour);
+
+// The name of region `index` as the player reads it, in the player's language; empty for an
+// index outside the table.
+QString displayName(int index);
+// The same for a region given by the game's own name; a name that is no region (a custom
+// symbol's tag) is shown as it is.
+QString displayName(const QString& gameName);
 
 } // namespace regions

@@ -1,6 +1,6 @@
 #include "game/sharedscores.h"
 
-#include "ui/textfile.h"
+#include "files/textfile.h"
 
 #include <QCoreApplication>
 #include <QFile>

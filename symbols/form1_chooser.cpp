@@ -5,7 +5,7 @@
 #include "symbols/chooser.h"
 #include "symbols/form5.h"
 #include "ui/platform.h"
-#include "ui/textfile.h"
+#include "files/textfile.h"
 
 #include <QFile>
 #include <QPointer>

@@ -36,6 +36,8 @@ void Form1::mnuValdraHelp_Click()
                 help->move(beside);
         }
     }
+    else
+        m_helpWindow->showContents();  // Help opens at the contents, however the last visit ended
     m_helpWindow->show();
     m_helpWindow->raise();
     m_helpWindow->activateWindow();

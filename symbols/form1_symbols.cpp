@@ -1,9 +1,9 @@
 #include "game/form1.h"
 
+#include "files/loadmessage.h"
+#include "files/symbollistfile.h"
 #include "game/state.h"
 #include "symbols/symbollist.h"
-#include "ui/picture.h"
-#include "ui/textfile.h"
 
 #include <QApplication>
 #include <QScopeGuard>
@@ -16,24 +16,24 @@ void Form1::LoadCustomSymbols()
     m_form3->Form_Load();
     // The hourglass, put back however the load ends.
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const auto restoreCursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
-    const ui::TextFile file = ui::readTextFile(PicListFile);
-    if (!file.opened)
-        return;
-    for (int i = 0; i < 13 && i < file.lines.size(); ++i) {
-        const auto line = symbollist::splitSymbolLine(file.lines[i]);
-        if (!line)
-            return;
+    auto restoreCursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
+    // One reading: the slots as far as the game takes them, and the findings to tell. Pictures
+    // are found in the play folder first, then beside the list.
+    const QString identity = files::fileIdentity(PicListFile);
+    const symbollistfile::Reading reading = symbollistfile::readSymbolList(PicListFile);
+    for (int i = 0; i < reading.custom.size(); ++i) {
         // The tag changes only with its picture, so a slot never pairs an old picture with a
         // new region name.
-        const ui::LoadedPicture picture = ui::loadPicture(line->picture);
-        if (!picture.ok)
-            return;
         ui::PictureImage* slot = m_form3->Image1[Form3::CustomSet + i];
-        slot->setPicture(picture.picture);
-        slot->setTag(line->tag);
+        slot->setPicture(reading.custom[i].picture);
+        slot->setTag(reading.custom[i].tag);
     }
-    SymbolSetChoice = Form3::CustomSet;
-    if (const auto name = symbollist::customSetName(PicListFile))
-        CustomSetName = *name;
+    if (reading.completed) {
+        SymbolSetChoice = Form3::CustomSet;
+        if (const auto name = symbollist::customSetName(PicListFile))
+            CustomSetName = *name;
+    }
+    restoreCursor.dismiss();
+    QApplication::restoreOverrideCursor();
+    tellFileFindings(QCoreApplication::translate("Form1", "The symbol list"), reading.report, identity);
 }

@@ -7,11 +7,14 @@
 #include "symbols/symbollist.h"
 #include "ui/picture.h"
 #include "ui/platform.h"
-#include "ui/textfile.h"
+#include "files/symbollistfile.h"
+#include "files/textfile.h"
 #include "ui/twips.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QFrame>
 #include <QMenuBar>
 #include <QPainter>
@@ -64,13 +67,7 @@ protected:
         QPainter p(this);
         p.setFont(font());
         const int flags = int(alignment()) | (wordWrap() ? Qt::TextWordWrap : 0);
-        p.setPen(QColor(40, 40, 70));
-        for (int dx = -1; dx <= 1; ++dx)
-            for (int dy = -1; dy <= 1; ++dy)
-                if (dx || dy)
-                    p.drawText(rect().translated(dx, dy), flags, text());
-        p.setPen(Qt::white);
-        p.drawText(rect(), flags, text());
+        ui::drawEdgedText(p, rect(), flags, text(), {Qt::white, QColor(40, 40, 70)});
     }
 };
 
@@ -118,7 +115,8 @@ Form2::Form2(QWidget* parent) : QWidget(parent)
     client->setGeometry(0, menuHeight, clientSize.width(), clientSize.height());
 
     imgBackGround = new ui::PictureImage(client);
-    Label2 = makeLabel(client, QString(), rectTw(360, 240, 4095, 375), 18, true);
+    // A little taller than designed: the large capitals need their full line.
+    Label2 = makeLabel(client, QString(), rectTw(360, 225, 4095, 420), 18, true);
     Drive1 = new ui::DriveList(client);
     Drive1->setGeometry(rectTw(120, 840, 1575, 315));
     Dir1 = new ui::DirList(client);
@@ -168,10 +166,8 @@ Form2::Form2(QWidget* parent) : QWidget(parent)
     List1 = new QListWidget(client);
     List1->setFont(ui::gameFont(8.25, false));
     List1->setGeometry(rectTw(7200, 960, 3135, 2595));
-    // A long path is shortened in the middle (its tooltip holds it whole), so the region and
-    // the file name both stay in sight.
-    List1->setTextElideMode(Qt::ElideMiddle);
-    List1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // A long path wraps, so the region and the file name both stay in sight.
+    ui::wrapLongEntries(List1);
     Label4 = makeLabel(client, QString(), rectTw(7920, 3720, 1335, 255), 9.75, false);
     txtFileTotal = new QLineEdit(client);
     txtFileTotal->setFont(ui::gameFont(9.75, true));
@@ -185,6 +181,13 @@ Form2::Form2(QWidget* parent) : QWidget(parent)
     cmdLoad = makeButton(client, QString(), rectTw(9000, 4680, 1335, 375));
     cmdUseList = makeButton(client, QString(), rectTw(7215, 5160, 3135, 435));
 
+    // What a screen reader calls the lists and the count; the captions above them say it too.
+    filFile1->setAccessibleName(tr("Picture files"));
+    List2->setAccessibleName(tr("Province or Territory"));
+    List2->setAccessibleDescription(tr("The province or territory of the picture to add"));
+    List1->setAccessibleName(tr("File List"));
+    List1->setAccessibleDescription(tr("The pictures of the symbol list, each with its province or territory"));
+    txtFileTotal->setAccessibleName(tr("Total Files"));
     QWidget* order[] = {Drive1, Dir1, filFile1, List1, cmdAdd, cmdRemove, cmdClearList,
                         cmdSave, cmdLoad, txtFileTotal, List2, cmdUseList, cmdQuizWindow};
     for (std::size_t i = 0; i + 1 < std::size(order); ++i)
@@ -336,6 +339,16 @@ void Form2::Cmdsave_Click()
     QString fileName = ui::platform().saveFileName(this, request);
     if (fileName == request.fileName)
         return;
+    // The save writes to a file of the same name in another case when there is one (BIRDS.LST
+    // for Birds.lst), about which the dialog did not ask: ask before replacing it.
+    const QString target = ui::resolveFileName(fileName);
+    QString asked = fileName;
+    asked.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    if (QFileInfo(target).absoluteFilePath() != QFileInfo(asked).absoluteFilePath() && QFileInfo::exists(target)
+        && !ui::platform().askYesNo(this,
+               tr("%1 already exists.\nDo you want to replace it?").arg(QDir::toNativeSeparators(QFileInfo(target).absoluteFilePath())),
+               modValdra::ProgramTitle))
+        return;
     SaveSymbolList(fileName);
 }
 
@@ -396,14 +409,15 @@ void Form2::cmdUseList_Click()
                                      .arg(items[plan.badItem]));
         return;
     }
-    QList<QPixmap> pictures;
+    // The same reading as a list file loaded by New Symbols, so both take the same items (an
+    // empty picture part included) and tell the same findings.
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    for (int i = 0; i < plan.lines.size(); ++i) {
-        const ui::LoadedPicture loaded = ui::loadPicture(plan.lines[i].picture);
-        if (!loaded.ok || loaded.picture.isNull())
-            break;
-        pictures << fitForShow(loaded.picture);
-    }
+    const QStringList used = items.mid(0, plan.lines.size());
+    const symbollistfile::Reading reading =
+        symbollistfile::readSymbolLines(used);
+    QList<QPixmap> pictures;
+    for (int i = 0; i < reading.custom.size() && i < plan.lines.size(); ++i)
+        pictures << fitForShow(reading.custom[i].picture);
     QApplication::restoreOverrideCursor();
     if (pictures.size() < plan.lines.size()) {
         const int i = int(pictures.size());
@@ -418,6 +432,7 @@ void Form2::cmdUseList_Click()
         slot->setTag(plan.lines[i].tag);
     }
     modValdra::SymbolSetChoice = Form3::CustomSet;
+    main->tellFileFindings(tr("The Picture Locator's list"), reading.report, QStringLiteral("locator:") + used.join(QLatin1Char('\n')));
 }
 
 void Form2::cmdQuizWindow_Click()

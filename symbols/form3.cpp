@@ -48,7 +48,7 @@ void Form3::Form_Load()
         return;
     m_loaded = true;
     for (int i = 0; i < StoreSize; ++i) {
-        Image1[i]->setPicture(QPixmap(builtInPicture(i)));
+        Image1[i]->setPictureFile(builtInPicture(i));
         Image1[i]->setTag(builtInTag(i));
     }
 }

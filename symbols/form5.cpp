@@ -67,7 +67,8 @@ Form5::Form5(QWidget* parent) : QDialog(parent ? parent : Form1::instance())
     connect(Command1, &QPushButton::clicked, this, &Form5::Command1_Click);
 
     Form_Load();
-    File1->setFocus();
+    // The designed order starts at the drive list.
+    Drive1->setFocus();
 }
 
 void Form5::Form_Load()

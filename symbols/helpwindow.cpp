@@ -86,6 +86,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     findStatus = new QLabel(this);
 
     browser = new HelpBrowser(this);
+    browser->setAccessibleName(tr("Help page"));
     browser->setOpenLinks(true);
     browser->setOpenExternalLinks(true);
     browser->document()->setDefaultStyleSheet(helpStyleSheet());

@@ -1,7 +1,7 @@
 #include "symbols/symbollist.h"
 
 #include "game/regions.h"
-#include "ui/textfile.h"
+#include "files/textfile.h"
 
 #include <algorithm>
 #include <iterator>
@@ -24,13 +24,14 @@ std::optional<SymbolLine> splitSymbolLine(const QString& line)
 
 std::optional<QString> customSetName(const QString& listFile)
 {
-    const qsizetype dot = listFile.indexOf(QLatin1Char('.'));
+    // The file's own name: a dot in a folder's name ("~/.local/share") is no part of it. Both
+    // Windows and local folder separators end a folder.
+    const qsizetype cut = std::max(listFile.lastIndexOf(QLatin1Char('\\')), listFile.lastIndexOf(QLatin1Char('/')));
+    const QString name = listFile.mid(cut + 1);
+    const qsizetype dot = name.indexOf(QLatin1Char('.'));
     if (dot < 0)
         return std::nullopt;
-    QString name = listFile.left(dot);
-    // Both Windows and local folder separators end a folder.
-    const qsizetype cut = std::max(name.lastIndexOf(QLatin1Char('\\')), name.lastIndexOf(QLatin1Char('/')));
-    return name.mid(cut + 1);
+    return name.left(dot);
 }
 
 bool itemLess(const QString& a, const QString& b) { return QString::compare(a, b, Qt::CaseInsensitive) < 0; }

@@ -15,8 +15,8 @@ struct SymbolLine {
 // nullopt for a line without ";" (an empty line included).
 std::optional<SymbolLine> splitSymbolLine(const QString& line);
 
-// The custom set's name from the list file's name: the text before the first "." of the whole
-// path, then only what follows its last folder separator. nullopt when the name holds no ".".
+// The custom set's name from the list file's own name (after its last folder separator): the
+// text before its first ".". nullopt when the file's name holds no ".".
 std::optional<QString> customSetName(const QString& listFile);
 
 // --- The list the Picture Locator edits ---

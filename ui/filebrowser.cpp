@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QApplication>
 #include <QPainter>
 #include <QSet>
 #include <QStorageInfo>
@@ -49,15 +50,47 @@ bool isBrowsableVolume(const QStorageInfo& volume)
 class IndentDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
+
+    // Long names wrap onto further lines, between words or, in a name of one long word,
+    // anywhere: a name is never cut short or hidden past the edge.
+    static constexpr int Flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap | Qt::TextWrapAnywhere;
+
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
         QStyleOptionViewItem o(option);
+        initStyleOption(&o, index);
         o.rect.adjust(index.data(DepthRole).toInt() * IndentPx, 0, 0, 0);
-        QStyledItemDelegate::paint(painter, o, index);
+        const QString text = o.text;
+        o.text.clear();
+        const QWidget* widget = option.widget;
+        QStyle* style = widget ? widget->style() : QApplication::style();
+        style->drawControl(QStyle::CE_ItemViewItem, &o, painter, widget);
+        o.text = text;
+        const QRect textRect = style->subElementRect(QStyle::SE_ItemViewItemText, &o, widget).adjusted(2, 0, -2, 0);
+        painter->save();
+        painter->setFont(o.font);
+        const QPalette::ColorGroup group = (o.state & QStyle::State_Enabled) ? QPalette::Normal : QPalette::Disabled;
+        painter->setPen(o.palette.color(group, (o.state & QStyle::State_Selected) ? QPalette::HighlightedText : QPalette::Text));
+        painter->drawText(textRect, Flags, text);
+        painter->restore();
     }
+
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
-        return QStyledItemDelegate::sizeHint(option, index) + QSize(index.data(DepthRole).toInt() * IndentPx, 0);
+        QStyleOptionViewItem o(option);
+        initStyleOption(&o, index);
+        const int indent = index.data(DepthRole).toInt() * IndentPx;
+        QSize hint = QStyledItemDelegate::sizeHint(option, index) + QSize(indent, 0);
+        const auto* view = qobject_cast<const QAbstractItemView*>(option.widget);
+        if (!view)
+            return hint;
+        o.rect = QRect(indent, 0, view->viewport()->width() - indent, hint.height());
+        QStyle* style = view->style();
+        const QRect textRect = style->subElementRect(QStyle::SE_ItemViewItemText, &o, view).adjusted(2, 0, -2, 0);
+        const int textHeight = QFontMetrics(o.font).boundingRect(QRect(0, 0, std::max(textRect.width(), 1), 100000), Flags, o.text).height();
+        hint.setHeight(std::max(hint.height(), textHeight + 4));
+        hint.setWidth(std::min(hint.width(), view->viewport()->width()));
+        return hint;
     }
 };
 
@@ -141,6 +174,7 @@ QString driveOf(const QString& path, const QStringList& drives)
 
 DriveList::DriveList(QWidget* parent) : QComboBox(parent)
 {
+    setAccessibleName(tr("Drive"));
     fill(driveOf(QDir::currentPath(), availableDrives()));
     m_last = drive();
     connect(this, &QComboBox::currentIndexChanged, this, [this] {
@@ -201,11 +235,22 @@ void DriveList::showPopup()
 
 // --- DirList ---
 
+void wrapLongEntries(QListWidget* list)
+{
+    list->setItemDelegate(new IndentDelegate(list));
+    list->setWordWrap(true);
+    list->setResizeMode(QListView::Adjust);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+}
+
 DirList::DirList(QWidget* parent) : QListWidget(parent)
 {
     setItemDelegate(new IndentDelegate(this));
-    setUniformItemSizes(true);
-    // Long names are cut short (the tooltip holds the whole path) rather than scrolled sideways.
+    // Long names wrap rather than being cut short or scrolled sideways.
+    setWordWrap(true);
+    setResizeMode(QListView::Adjust);
+    setAccessibleName(tr("Folders"));
+    setAccessibleDescription(tr("Enter opens the folder under the cursor."));
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     connect(this, &QListWidget::itemDoubleClicked, this, &DirList::open);
     setPath(QDir::currentPath());
@@ -294,9 +339,11 @@ void DirList::paintEvent(QPaintEvent* event)
 
 FileList::FileList(QWidget* parent) : QListWidget(parent), m_path(QDir::currentPath()), m_pattern(QStringLiteral("*.*"))
 {
-    setUniformItemSizes(true);
+    setItemDelegate(new IndentDelegate(this));
+    setWordWrap(true);
+    setResizeMode(QListView::Adjust);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setTextElideMode(Qt::ElideMiddle);
+    setAccessibleName(tr("Files"));
     connect(this, &QListWidget::itemSelectionChanged, this, [this] {
         if (!fileName().isEmpty())
             emit fileClicked();

@@ -37,6 +37,9 @@ private:
     QString m_last;
 };
 
+// Makes a list wrap its long entries onto further lines instead of cutting them.
+void wrapLongEntries(QListWidget* list);
+
 class DirList : public QListWidget {
     Q_OBJECT
 public:

@@ -1,16 +1,18 @@
 #include "ui/picture.h"
 
-#include "ui/textfile.h"
+#include "files/textfile.h"
 
 #include <QImageReader>
 
 namespace ui {
 
-LoadedPicture loadPicture(const QString& name)
+LoadedPicture loadPicture(const QString& name) { return loadPicture(name, QString()); }
+
+LoadedPicture loadPicture(const QString& name, const QString& besideFile)
 {
     if (name.isEmpty())
         return {true, QPixmap()};
-    QImageReader reader(resolveFileName(name));
+    QImageReader reader(resolveFileName(name, besideFile));
     reader.setDecideFormatFromContent(true);
     const QImage image = reader.read();
     if (image.isNull())

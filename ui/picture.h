@@ -11,5 +11,7 @@ struct LoadedPicture {
 };
 
 LoadedPicture loadPicture(const QString& name);
+// A name from a list or settings file: from the current folder first, then beside that file.
+LoadedPicture loadPicture(const QString& name, const QString& besideFile);
 
 } // namespace ui

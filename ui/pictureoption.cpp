@@ -28,7 +28,7 @@ void PictureOption::paintEvent(QPaintEvent*)
 
     // The caption just after it, shown as it stands (a custom set's name may hold a "&"). Too
     // long a caption is cut with "...", never drawn over the frame.
-    const QRect textRect = rect().adjusted(size + 4, 0, 0, 0);
+    const QRect textRect = captionRect();
     const QString caption = fontMetrics().elidedText(text(), Qt::ElideRight, textRect.width());
     p.setPen(isEnabled() ? palette().color(QPalette::WindowText) : palette().color(QPalette::Disabled, QPalette::WindowText));
     p.setFont(font());
@@ -38,6 +38,14 @@ void PictureOption::paintEvent(QPaintEvent*)
         p.setPen(QPen(QColor(0, 0, 0, 140), 1, Qt::DotLine));
         p.drawRect(drawn.adjusted(-2, 0, 1, 0));
     }
+}
+
+QRect PictureOption::captionRect() const
+{
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const int size = style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, &option, this);
+    return rect().adjusted(size + 4, 0, 0, 0);
 }
 
 bool PictureOption::hitButton(const QPoint& pos) const { return rect().contains(pos); }

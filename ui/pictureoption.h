@@ -12,6 +12,8 @@ public:
     explicit PictureOption(const QString& caption = QString(), QWidget* parent = nullptr);
     void setPicture(const QPixmap& picture) { m_picture = picture; update(); }
     const QPixmap& picture() const { return m_picture; }
+    // Where the caption is drawn, right of the circle.
+    QRect captionRect() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -24,6 +24,8 @@ public:
 
     // Modal message box with one OK button.
     virtual void messageBox(QWidget* parent, const QString& text, const QString& title) = 0;
+    // Modal message box with one OK button and a Details area that holds a longer text.
+    virtual void messageBoxWithDetails(QWidget* parent, const QString& text, const QString& details, const QString& title);
     // Modal Yes/No question with a stop icon, No being the default. True for Yes.
     virtual bool askYesNo(QWidget* parent, const QString& text, const QString& title) = 0;
     // Modal input box; an empty text when the player cancels.

@@ -186,6 +186,16 @@ void Platform::waitForEvents(int milliseconds)
     loop.exec();
 }
 
+void Platform::messageBoxWithDetails(QWidget* parent, const QString& text, const QString& details, const QString& title)
+{
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.setDetailedText(details);
+    fitTitle(&box);
+    box.exec();
+    returnFocusTo(parent ? parent->window() : nullptr);
+}
+
 int Platform::runModal(QDialog* dialog)
 {
     QWidget* owner = dialog->parentWidget();

@@ -14,6 +14,14 @@ void ScriptedPlatform::messageBox(QWidget*, const QString& text, const QString& 
         whileMessageOpen(m);
 }
 
+void ScriptedPlatform::messageBoxWithDetails(QWidget*, const QString& text, const QString& details, const QString& title)
+{
+    const Message m{text, title, details};
+    messages << m;
+    if (whileMessageOpen)
+        whileMessageOpen(m);
+}
+
 bool ScriptedPlatform::askYesNo(QWidget*, const QString& text, const QString& title)
 {
     questions << Message{text, title};

@@ -14,9 +14,11 @@ public:
     struct Message {
         QString text;
         QString title;
+        QString details;  // a box with a Details area
     };
 
     void messageBox(QWidget* parent, const QString& text, const QString& title) override;
+    void messageBoxWithDetails(QWidget* parent, const QString& text, const QString& details, const QString& title) override;
     bool askYesNo(QWidget* parent, const QString& text, const QString& title) override;
     QString inputBox(QWidget* parent, const QString& prompt, const QString& title) override;
     void beep() override { ++beeps; }

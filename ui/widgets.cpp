@@ -22,6 +22,17 @@ QFont gameFont(double pointSize, bool bold)
     return font;
 }
 
+QFont fontToFit(const QFont& designed, const QString& text, int width)
+{
+    QFont font = designed;
+    auto fits = [&] { return QFontMetrics(font).horizontalAdvance(text) <= width; };
+    for (int stretch = 100; stretch >= 75 && !fits(); stretch -= 5)
+        font.setStretch(stretch);
+    while (!fits() && font.pixelSize() > 9)
+        font.setPixelSize(font.pixelSize() - 1);
+    return font;
+}
+
 QLabel* plainLabel(QLabel* label, const QFont& font)
 {
     label->setFont(font);
@@ -81,7 +92,7 @@ void PictureButton::paintEvent(QPaintEvent*)
         p.drawRect(r.adjusted(4, 4, -5, -5));
     }
 
-    const QColor ink = isEnabled() ? QColor(Qt::black) : QColor(110, 110, 110);
+    const QColor ink = isEnabled() ? QColor(Qt::black) : QColor(110, 110, 110);  // on a plain face
     const QPoint shift = down ? QPoint(1, 1) : QPoint(0, 0);
     if (m_arrow != Qt::NoArrow) {
         const QPointF c = QRectF(r).center() + shift;
@@ -98,9 +109,17 @@ void PictureButton::paintEvent(QPaintEvent*)
         p.fillPath(tri, ink);
         return;
     }
-    p.setPen(ink);
+    const QRect textRect = r.adjusted(4, 0, -4, 0).translated(shift);
+    const int flags = Qt::AlignCenter | Qt::TextShowMnemonic | Qt::TextWordWrap;
     p.setFont(font());
-    p.drawText(r.adjusted(4, 0, -4, 0).translated(shift), Qt::AlignCenter | Qt::TextShowMnemonic | Qt::TextWordWrap, text());
+    if (face.isNull()) {
+        p.setPen(ink);
+        p.drawText(textRect, flags, text());
+        return;
+    }
+    // Over a picture: ink and edge from the picture's brightness under the text.
+    const QRect under = p.fontMetrics().boundingRect(textRect, flags, text());
+    drawEdgedText(p, textRect, flags, text(), inkOver(brightnessUnder(face, r.size(), under), isEnabled()));
 }
 
 void PictureButton::keyPressEvent(QKeyEvent* event)
@@ -139,7 +158,7 @@ PictureImage::PictureImage(QWidget* parent) : QWidget(parent) {}
 
 void PictureImage::paintEvent(QPaintEvent*)
 {
-    if (m_picture.isNull())
+    if (picture().isNull())
         return;
     QPainter p(this);
     QRect target = rect();
@@ -180,11 +199,98 @@ void CaptionLabel::setCaption(const QString& caption)
     setText(shown);
 }
 
+void CaptionLabel::paintEvent(QPaintEvent* event)
+{
+    if (!m_backdrop || m_backdrop->picture().isNull()) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QPainter p(this);
+    p.setFont(font());
+    const QRect r = contentsRect();
+    const int flags = int(alignment()) | (wordWrap() ? int(Qt::TextWordWrap) : 0);
+    const QRect under = p.fontMetrics().boundingRect(r, flags, text())
+                            .translated(mapTo(window(), QPoint()) - m_backdrop->mapTo(window(), QPoint()));
+    drawEdgedText(p, r, flags, text(), inkOver(brightnessUnder(m_backdrop->picture(), m_backdrop->size(), under)));
+}
+
+CaptionInk inkOver(double brightness, bool enabled)
+{
+    if (brightness >= 0.5)
+        return {enabled ? QColor(Qt::black) : QColor(96, 96, 96), QColor(255, 255, 255, 150)};
+    return {enabled ? QColor(Qt::white) : QColor(190, 190, 190), QColor(0, 0, 0, 190)};
+}
+
+double brightnessUnder(const QPixmap& picture, QSize whole, const QRect& area)
+{
+    if (picture.isNull() || whole.isEmpty())
+        return 1.0;
+    // A small copy of each picture is enough to judge light from dark; keep the last few, as
+    // every caption of a window stands on the same picture.
+    static QList<QPair<qint64, QImage>> small;
+    QImage thumb;
+    for (const auto& entry : std::as_const(small))
+        if (entry.first == picture.cacheKey())
+            thumb = entry.second;
+    if (thumb.isNull()) {
+        thumb = picture.toImage()
+                    .scaled(64, 64, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                    .convertToFormat(QImage::Format_RGB32);
+        small.prepend({picture.cacheKey(), thumb});
+        if (small.size() > 8)
+            small.removeLast();
+    }
+    const double fx = double(thumb.width()) / whole.width(), fy = double(thumb.height()) / whole.height();
+    QRect cells(int(std::floor(area.left() * fx)), int(std::floor(area.top() * fy)),
+                int(std::ceil(area.width() * fx)) + 1, int(std::ceil(area.height() * fy)) + 1);
+    cells &= thumb.rect();
+    if (cells.isEmpty())
+        return 1.0;
+    double sum = 0;
+    for (int y = cells.top(); y <= cells.bottom(); ++y)
+        for (int x = cells.left(); x <= cells.right(); ++x) {
+            const QRgb c = thumb.pixel(x, y);
+            // Perceived brightness (Rec. 601 weights).
+            sum += 0.299 * qRed(c) + 0.587 * qGreen(c) + 0.114 * qBlue(c);
+        }
+    return sum / (255.0 * cells.width() * cells.height());
+}
+
+void drawEdgedText(QPainter& painter, const QRect& rect, int flags, const QString& text, const CaptionInk& ink)
+{
+    painter.setPen(ink.edge);
+    for (int dx = -1; dx <= 1; ++dx)
+        for (int dy = -1; dy <= 1; ++dy)
+            if (dx || dy)
+                painter.drawText(rect.translated(dx, dy), flags, text);
+    painter.setPen(ink.ink);
+    painter.drawText(rect, flags, text);
+}
+
 MapPicture::MapPicture(QWidget* parent) : QWidget(parent) {}
 
 void MapPicture::setPicture(const QImage& picture)
 {
     m_picture = picture.convertToFormat(QImage::Format_RGB32);
+    m_shown = QPixmap();
+    update();
+}
+
+void MapPicture::setMasterFile(const QString& fileName)
+{
+    m_masterFile = fileName;
+    m_master = QImage();
+    m_shown = QPixmap();
+}
+
+void MapPicture::setZoom(double zoom)
+{
+    if (zoom <= 0 || zoom == m_zoom)
+        return;
+    m_zoom = zoom;
+    m_shown = QPixmap();
+    if (hasPointer())
+        updateCursor();
     update();
 }
 
@@ -203,16 +309,49 @@ void MapPicture::paintEvent(QPaintEvent*)
     // Pixel for pixel on a high-density screen too: the regions keep their flat colours.
     p.setRenderHint(QPainter::SmoothPixmapTransform, false);
     p.fillRect(rect(), palette().window());
-    if (!m_picture.isNull())
-        p.drawImage(0, 0, m_picture);
-    if (m_keyPointerShown && !m_pointer.isNull())
-        p.drawPixmap(m_keyPoint - m_hotSpot, m_pointer);
+    if (!m_picture.isNull()) {
+        if (m_zoom == 1.0) {
+            p.drawImage(0, 0, m_picture);
+        } else {
+            if (m_shown.isNull()) {
+                // Scaled once per zoom from the master, so a repaint is a plain copy.
+                if (m_master.isNull() && !m_masterFile.isEmpty())
+                    m_master = QImage(m_masterFile).convertToFormat(QImage::Format_RGB32);
+                const QImage& source = m_master.isNull() ? m_picture : m_master;
+                const QSize target = (QSizeF(m_picture.size()) * m_zoom).toSize() * devicePixelRatioF();
+                QPixmap shown = QPixmap::fromImage(
+                    source.size() == target ? source
+                                            : source.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+                shown.setDevicePixelRatio(devicePixelRatioF());
+                m_shown = shown;
+            }
+            p.drawPixmap(0, 0, m_shown);
+        }
+    }
+    if (m_keyPointerShown && !m_pointer.isNull()) {
+        const QPixmap pointer = zoomedPointer();
+        p.drawPixmap((QPointF(m_keyPoint) * m_zoom - QPointF(m_hotSpot) * m_zoom).toPoint(), pointer);
+    }
+}
+
+QPixmap MapPicture::zoomedPointer() const
+{
+    if (m_zoom == 1.0 || m_pointer.isNull())
+        return m_pointer;
+    const bool whole = std::abs(m_zoom - std::round(m_zoom)) < 1e-6;
+    return m_pointer.scaled((QSizeF(m_pointer.deviceIndependentSize()) * m_zoom).toSize(), Qt::IgnoreAspectRatio,
+                            whole ? Qt::FastTransformation : Qt::SmoothTransformation);
+}
+
+void MapPicture::updateCursor()
+{
+    setCursor(pointerCursor(zoomedPointer(), (QPointF(m_hotSpot) * m_zoom).toPoint(), devicePixelRatioF()));
 }
 
 void MapPicture::mousePressEvent(QMouseEvent* event)
 {
     noteKeyboardUse(this, false);
-    const QPointF pos = event->position();
+    const QPointF pos = toPicture(event->position());
     emit mouseDown(int(event->button()), int(event->modifiers()), float(pos.x()), float(pos.y()));
 }
 
@@ -221,7 +360,8 @@ void MapPicture::mouseMoveEvent(QMouseEvent* event)
     // The mouse takes over: a key press goes on from where it points.
     if (hasPointer()) {
         // The pixel a press there reads (a high-density screen reports fractions).
-        m_keyPoint = QPoint(int(std::floor(event->position().x())), int(std::floor(event->position().y())));
+        const QPointF at = toPicture(event->position());
+        m_keyPoint = QPoint(int(std::floor(at.x())), int(std::floor(at.y())));
         showKeyPointer(false);
     }
     QWidget::mouseMoveEvent(event);
@@ -257,19 +397,22 @@ void MapPicture::keyPressEvent(QKeyEvent* event)
     event->accept();
     noteKeyboardUse(this, true);
     // The hot spot stays over the map, as the mouse's does while it presses the map.
-    m_keyPoint = QPoint(std::clamp(m_keyPoint.x() + move.x(), 0, width() - 1),
-                        std::clamp(m_keyPoint.y() + move.y(), 0, height() - 1));
+    const QSize room = (QSizeF(size()) / m_zoom).toSize();
+    m_keyPoint = QPoint(std::clamp(m_keyPoint.x() + move.x(), 0, room.width() - 1),
+                        std::clamp(m_keyPoint.y() + move.y(), 0, room.height() - 1));
     showKeyPointer(true);
     update();
+    emit keyPointMoved(m_keyPoint);
 }
 
 void MapPicture::setPointer(const QPixmap& picture, QPoint hotSpot)
 {
     m_pointer = picture;
     m_hotSpot = hotSpot;
-    if (!rect().contains(m_keyPoint))
-        m_keyPoint = rect().center();
-    setCursor(pointerCursor(picture, hotSpot, devicePixelRatioF()));
+    const QRect room(QPoint(), (QSizeF(size()) / m_zoom).toSize());
+    if (!room.contains(m_keyPoint))
+        m_keyPoint = room.center();
+    updateCursor();
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     // A keyboard player sees at once where Enter would place the symbol.
@@ -294,7 +437,7 @@ void MapPicture::showKeyPointer(bool shown)
     if (shown)
         setCursor(Qt::BlankCursor);
     else if (hasPointer())
-        setCursor(pointerCursor(m_pointer, m_hotSpot, devicePixelRatioF()));
+        updateCursor();
     update();
 }
 

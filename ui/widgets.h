@@ -39,8 +39,18 @@ class PictureImage : public QWidget {
     Q_OBJECT
 public:
     explicit PictureImage(QWidget* parent = nullptr);
-    void setPicture(const QPixmap& picture) { m_picture = picture; update(); }
-    const QPixmap& picture() const { return m_picture; }
+    void setPicture(const QPixmap& picture) { m_pictureFile.clear(); m_picture = picture; update(); }
+    // The picture in a file (a resource), read the first time it is needed: a store of many
+    // pictures costs nothing at start-up.
+    void setPictureFile(const QString& fileName) { m_pictureFile = fileName; m_picture = QPixmap(); update(); }
+    const QPixmap& picture() const
+    {
+        if (!m_pictureFile.isEmpty()) {
+            m_picture = QPixmap(m_pictureFile);
+            m_pictureFile.clear();
+        }
+        return m_picture;
+    }
     void setTag(const QString& tag) { m_tag = tag; }
     const QString& tag() const { return m_tag; }
     // false: fit the picture inside, centred, keeping its proportions.
@@ -54,7 +64,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    QPixmap m_picture;
+    mutable QPixmap m_picture;
+    mutable QString m_pictureFile;
     QString m_tag;
     bool m_stretch = true;
 };
@@ -62,19 +73,44 @@ private:
 // A label that keeps its caption exactly as set (a carriage return included) and shows a
 // carriage return as a line break; a leading one only as a small gap above the text, so a
 // two-line question still fits its box.
+class PictureImage;
+
 class CaptionLabel : public QLabel {
     Q_OBJECT
 public:
     explicit CaptionLabel(const QString& caption = QString(), QWidget* parent = nullptr);
     void setCaption(const QString& caption);
     const QString& caption() const { return m_caption; }
+    // The picture the caption stands on: its ink and edge then follow the picture's brightness
+    // under the text, so it reads over a dark picture as over a light one.
+    void setBackdrop(const PictureImage* backdrop) { m_backdrop = backdrop; update(); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     QString m_caption;
+    const PictureImage* m_backdrop = nullptr;
 };
 
-// The map: shows its picture at 1:1, reports presses in picture pixels and reads the colour of
-// a pixel. While a pointer is set, the keyboard can play it too: the arrow keys move the pointer
+// Ink and edge of a caption over a picture.
+struct CaptionInk {
+    QColor ink;
+    QColor edge;
+};
+// Dark ink with a light edge over a light picture (brightness 0..1), light ink with a dark edge
+// over a dark one.
+CaptionInk inkOver(double brightness, bool enabled = true);
+// The mean brightness (0..1) of `picture`, stretched over `whole`, under `area`; 1 (white
+// paper) where there is no picture.
+double brightnessUnder(const QPixmap& picture, QSize whole, const QRect& area);
+// Text with an edge one pixel wide all round, so it reads whatever lies under it.
+void drawEdgedText(QPainter& painter, const QRect& rect, int flags, const QString& text, const CaptionInk& ink);
+
+// The map: shows its picture at the zoom (1:1 at 100 %), reports presses in the picture's own
+// pixels whatever the zoom, and reads the colour of a pixel of the picture, so a region is judged
+// exactly as at 100 %. Zoomed, it shows a master drawn at a higher resolution, so the map stays
+// sharp. While a pointer is set, the keyboard can play it too: the arrow keys move the pointer
 // (ten pixels with Shift) and Enter or Space press the map where its hot spot stands, exactly
 // as the mouse would there.
 class MapPicture : public QWidget {
@@ -86,6 +122,11 @@ public:
     explicit MapPicture(QWidget* parent = nullptr);
     void setPicture(const QImage& picture);
     const QImage& picture() const { return m_picture; }
+    // The same map drawn at a higher resolution, read from `fileName` the first time a zoom
+    // needs it; only ever shown, never read for a colour.
+    void setMasterFile(const QString& fileName);
+    void setZoom(double zoom);
+    double zoom() const { return m_zoom; }
     // The colour at (x, y) as 0xRRGGBB, or NoColour outside the picture.
     qint64 point(double x, double y) const;
 
@@ -100,6 +141,8 @@ public:
 
 signals:
     void mouseDown(int button, int shift, float x, float y);
+    // The keyboard moved the pointer: a press now would come at `point`.
+    void keyPointMoved(QPoint point);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -109,8 +152,16 @@ protected:
 
 private:
     void showKeyPointer(bool shown);
+    void updateCursor();
+    // The pointer as it is drawn at the zoom, with its hot spot.
+    QPixmap zoomedPointer() const;
+    QPointF toPicture(QPointF widgetPoint) const { return widgetPoint / m_zoom; }
 
     QImage m_picture;
+    QString m_masterFile;
+    QImage m_master;
+    QPixmap m_shown;  // what paints at the zoom in force
+    double m_zoom = 1.0;
     QPixmap m_pointer;
     QPoint m_hotSpot;
     QPoint m_keyPoint{-1, -1};
@@ -135,6 +186,10 @@ void returnFocusTo(QWidget* window);
 
 // The bold sans-serif of the game's texts, at a point size.
 QFont gameFont(double pointSize = 9.75, bool bold = true);
+
+// The font that `text` needs to fit in `width` pixels: `designed` where it fits already, else
+// narrowed (down to three quarters of its width), then smaller (down to 9 pixels).
+QFont fontToFit(const QFont& designed, const QString& text, int width);
 
 // Dresses a caption of the windows: transparent over their pictures, in the font, and always
 // plain text, so a name or a path from a file can never render as markup. Returns the label.

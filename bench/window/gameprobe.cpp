@@ -9,7 +9,9 @@
 #include "ui/widgets.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QDir>
+#include <QMenuBar>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -19,6 +21,9 @@ namespace {
 class NoDialogs final : public ui::Platform {
 public:
     void messageBox(QWidget*, const QString&, const QString&) override {}
+    void messageBoxWithDetails(QWidget*, const QString&, const QString&, const QString&) override {}
+    QDateTime currentDateTime() override { return m_real.currentDateTime(); }
+    void sleep(int milliseconds) override { m_real.sleep(milliseconds); }
     bool askYesNo(QWidget*, const QString&, const QString&) override { return false; }
     QString inputBox(QWidget*, const QString&, const QString&) override { return QStringLiteral("Bench"); }
     void beep() override {}
@@ -28,6 +33,8 @@ public:
     double timeOfDay() override { return m_real.timeOfDay(); }
     float random() override { return m_real.random(); }
     void processEvents() override { m_real.processEvents(); }
+    QDateTime currentDateTime() override { return m_real.currentDateTime(); }
+    void sleep(int milliseconds) override { m_real.sleep(milliseconds); }
 
 private:
     ui::RealPlatform m_real;
@@ -63,6 +70,18 @@ int main(int argc, char* argv[])
                 form.btnAnswer_Click(i);
                 break;
             }
+    };
+    // Maximised at 1920 x 1080 with the zoom following the window: each pass lays it all out
+    // anew, as a resize by the player does.
+    steps.relayout = [&] {
+        if (!form.fitToWindow())
+            form.mnuFitToWindow_Click();
+        form.resize(1920, form.height() == 1080 ? 1079 : 1080);
+    };
+    // The zoomed window is larger than a small screen: the zoom is put on as Fit to Window
+    // would at that size.
+    steps.zoom300 = [&] {
+        form.resize(QSize(2376, 1662 + form.menuBar->height()));
     };
     steps.click = [&] {
         QTest::mouseClick(form.Picture1, Qt::LeftButton, {}, form.Picture1->rect().center());

@@ -102,5 +102,36 @@ int runProbe(const ProbeSteps& steps)
     std::nth_element(clicks.begin(), clicks.begin() + clicks.size() / 2, clicks.end());
     std::printf("click_us %.1f\n", double(clicks[clicks.size() / 2]) / 1000.0);
     std::fflush(stdout);
+
+    auto median = [](std::vector<qint64> v) {
+        std::nth_element(v.begin(), v.begin() + v.size() / 2, v.end());
+        return double(v[v.size() / 2]) / 1000.0;
+    };
+    if (steps.relayout) {
+        std::vector<qint64> times;
+        for (int i = 0; i < 30; ++i) {
+            const qint64 t0 = monotonicNs();
+            steps.relayout();
+            steps.window->repaint();
+            QCoreApplication::processEvents();
+            times.push_back(monotonicNs() - t0);
+        }
+        std::printf("relayout_us %.1f\n", median(times));
+    }
+    if (steps.zoom300) {
+        steps.zoom300();
+        QCoreApplication::processEvents();
+        std::vector<qint64> times;
+        for (int i = 0; i < 60; ++i) {
+            steps.prepareClick();
+            QCoreApplication::processEvents();
+            const qint64 t0 = monotonicNs();
+            steps.click();
+            QCoreApplication::processEvents();
+            times.push_back(monotonicNs() - t0);
+        }
+        std::printf("click300_us %.1f\n", median(times));
+    }
+    std::fflush(stdout);
     return 0;
 }

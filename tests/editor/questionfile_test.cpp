@@ -5,7 +5,7 @@
 #include "game/questionbank.h"
 #include "game/state.h"
 #include "support/testfolder.h"
-#include "ui/textfile.h"
+#include "files/textfile.h"
 
 #include <QFile>
 #include <gtest/gtest.h>

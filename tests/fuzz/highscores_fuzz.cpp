@@ -2,7 +2,7 @@
 // the file back gives the same list.
 #include "fuzzsupport.h"
 #include "game/highscores.h"
-#include "ui/textfile.h"
+#include "files/textfile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

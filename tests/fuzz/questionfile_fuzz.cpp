@@ -1,9 +1,10 @@
 // Any question file loads into the bank as five-line blocks: at most 100 questions, -1 for a
 // file of at most one byte, every stored text one line of the file.
 #include "fuzzsupport.h"
+#include "files/questionfile.h"
 #include "game/questionbank.h"
 #include "game/state.h"
-#include "ui/textfile.h"
+#include "files/textfile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
@@ -12,7 +13,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     writeRawFile(QStringLiteral("Valdra.qtn"), bytes);
     resetState();
     const questionbank::LoadOutcome outcome = questionbank::loadQuestionBank(QStringLiteral("Valdra.qtn"));
-    const QStringList lines = ui::readTextFile(QStringLiteral("Valdra.qtn")).lines;
+    // The game reads no more than 100 questions use, and decides the encoding on that.
+    const QStringList lines =
+        ui::readTextFile(QStringLiteral("Valdra.qtn"), {MaxQuestions * questionfile::BlockLines, questionfile::MostBytes}).lines;
 
     if (bytes.size() <= 1) {
         FUZZ_REQUIRE(outcome == questionbank::LoadOutcome::EmptyFile);

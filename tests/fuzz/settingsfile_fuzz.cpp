@@ -2,7 +2,7 @@
 // the value cut after the line's first colon; the numbers it gives stay in their ranges.
 #include "config/settingsfile.h"
 #include "fuzzsupport.h"
-#include "ui/textfile.h"
+#include "files/textfile.h"
 
 #include <cmath>
 

@@ -3,7 +3,7 @@
 // without folders or a dot.
 #include "fuzzsupport.h"
 #include "symbols/symbollist.h"
-#include "ui/textfile.h"
+#include "files/textfile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
@@ -23,7 +23,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             FUZZ_REQUIRE(line.startsWith(split->tag + QLatin1Char(';')) && rest == split->picture);
         }
         const std::optional<QString> name = symbollist::customSetName(line);
-        FUZZ_REQUIRE(name.has_value() == line.contains(QLatin1Char('.')));
+        // Only the file's own name counts, not its folders.
+        const QString own = line.mid(std::max(line.lastIndexOf(QLatin1Char('/')), line.lastIndexOf(QLatin1Char('\\'))) + 1);
+        FUZZ_REQUIRE(name.has_value() == own.contains(QLatin1Char('.')));
         if (name) {
             FUZZ_REQUIRE(!name->contains(QLatin1Char('.')) && !name->contains(QLatin1Char('/'))
                          && !name->contains(QLatin1Char('\\')));

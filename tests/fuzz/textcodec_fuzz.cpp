@@ -1,7 +1,7 @@
 // Text the game decodes encodes back to bytes that decode to the same text, and any text it is
 // given (the fuzzer's bytes read as UTF-16) does too.
 #include "fuzzsupport.h"
-#include "ui/textfile.h"
+#include "files/textfile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

@@ -1,6 +1,6 @@
 // Any lines the game writes read back as the same lines, whatever their characters.
 #include "fuzzsupport.h"
-#include "ui/textfile.h"
+#include "files/textfile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

@@ -4,7 +4,7 @@
 #include "config/settingswriter.h"
 #include "fuzzsupport.h"
 #include "symbols/symbollist.h"
-#include "ui/textfile.h"
+#include "files/textfile.h"
 
 #include <QList>
 

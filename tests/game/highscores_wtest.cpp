@@ -125,7 +125,28 @@ TEST_F(HighScoreTest, TheWindowShowsTheScoreWithoutTheFileSpaces)
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Quillora Scores--Valdra.scr"));
     EXPECT_EQ(window->lblHighScores[0]->text(), QStringLiteral("Ann"));
     EXPECT_EQ(window->lblScores[0]->text(), QStringLiteral("2345"));
-    EXPECT_EQ(window->lblScores[1]->text(), QStringLiteral("0"));
+    // Ranked, the new entry marked, and the entries never filled left blank.
+    EXPECT_EQ(window->lblRanks[0]->text(), QStringLiteral("1."));
+    EXPECT_EQ(window->lblRanks[14]->text(), QStringLiteral("15."));
+    EXPECT_EQ(window->markedEntry(), 0);
+    EXPECT_EQ(window->lblScores[1]->text(), QString());
+}
+
+TEST_F(HighScoreTest, TheEntryJustMadeIsMarkedWhereverItLands)
+{
+    startWith(scoreFile({{"Ann", " 900 "}, {"Bob", " 500 "}}));
+    script.inputs = {QStringLiteral("Cy")};
+    finish(700, 6);
+    Form6* window = form->existingForm6();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->lblHighScores[1]->text(), QStringLiteral("Cy"));
+    EXPECT_EQ(window->markedEntry(), 1);
+    // The rows below keep their numbers, the blank ones stay blank; the scores command marks
+    // nothing.
+    EXPECT_EQ(window->lblScores[2]->text(), QStringLiteral("500"));
+    EXPECT_EQ(window->lblScores[3]->text(), QString());
+    form->mnuScores_Click();
+    EXPECT_EQ(window->markedEntry(), -1);
 }
 
 TEST_F(HighScoreTest, ScoresAboveThe16BitRangeAreKeptWhole)
@@ -232,4 +253,14 @@ TEST_F(HighScoreTest, AWindowLeftOpenShowsTheNewEntry)
     EXPECT_EQ(window->lblHighScores[0]->text(), QStringLiteral("Bea"));
     EXPECT_EQ(window->lblHighScores[1]->text(), QStringLiteral("Ann"));
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Quillora Scores--Valdra.scr"));
+}
+
+TEST_F(HighScoreTest, ClosingTheListGivesTheKeyboardBackToBegin)
+{
+    form->Command1->setFocus();
+    form->mnuScores_Click();
+    ASSERT_NE(form->existingForm6(), nullptr);
+    form->existingForm6()->Command1_Click();
+    // Tab then Enter must not quit: the keyboard is on Begin, not on Exit.
+    EXPECT_EQ(form->focusWidget(), form->btnBegin);
 }

@@ -63,15 +63,23 @@ TEST_F(LayoutWindow, TheBarFollowsTheWidthAndTheMapAndQuestionBoxStayPut)
     const QRect begin = form->btnBegin->geometry();
     const QRect score = form->lblScore->geometry();
 
-    const QSize sizes[] = {{9600, 7200}, {18000, 9000}, {12000, 12000}, {30000, 20000}, {12000, 9000}};
+    const QSize sizes[] = {{18000, 9000}, {12000, 12000}, {30000, 20000}, {12000, 9000}, {9600, 7200}};
     for (const QSize& s : sizes) {
         resizeTo(s.width(), s.height());
         SCOPED_TRACE(testing::Message() << s.width() << " x " << s.height());
         EXPECT_EQ(form->Picture1->geometry(), map);
-        EXPECT_EQ(form->Frame2->geometry(), box);
-        EXPECT_EQ(form->quizBoxTw(), boxTw);
+        // The box stays where the client area holds it; the counters keep their places where
+        // the bar is wide enough for them (at the minimum width they close up).
+        if (ui::twips(form->client->height()) >= boxTw.y() + 3165) {
+            EXPECT_EQ(form->Frame2->geometry(), box);
+            EXPECT_EQ(form->quizBoxTw(), boxTw);
+        } else {
+            EXPECT_TRUE(form->client->rect().contains(form->Frame2->geometry()));
+        }
         EXPECT_EQ(form->btnBegin->geometry(), begin);
-        EXPECT_EQ(form->lblScore->geometry(), score);
+        if (s.width() >= 12000) {
+            EXPECT_EQ(form->lblScore->geometry(), score);
+        }
         EXPECT_EQ(form->Frame1->width(), ui::px(s.width()));
         EXPECT_EQ(form->Command1->x(), ui::px(s.width() - 900));
         EXPECT_EQ(form->Command1->size(), QSize(ui::px(855), ui::px(330)));
@@ -98,20 +106,40 @@ TEST_F(LayoutWindow, ArrowButtonsMoveTheBoxWithinTheirLimits)
         form->cmdMove[2]->click();
     EXPECT_EQ(form->quizBoxTw(), QPoint(50, 2000));
 
-    // Down and right go while the box's far edge is inside the window's outer size.
-    form->setQuizBoxTw(QPoint(5000, 5700));
-    form->cmdMove[1]->click();
-    form->cmdMove[1]->click();
-    form->cmdMove[3]->click();
-    form->cmdMove[3]->click();
-    EXPECT_EQ(form->quizBoxTw(), QPoint(5200, 5900));
+    // Down and right stop with the box and its answers wholly inside the client area.
+    auto farthest = [&] {
+        return QPoint(ui::twips(form->client->width()) - 6915, ui::twips(form->client->height()) - 3165);
+    };
+    form->setQuizBoxTw(QPoint(4000, 4500));
+    for (int i = 0; i < 8; ++i) {
+        form->cmdMove[1]->click();
+        form->cmdMove[3]->click();
+    }
+    EXPECT_EQ(form->quizBoxTw(), farthest());
 
     // The limits use the window's size as it is now.
     resizeTo(18000, 12000);
+    const QPoint before = form->quizBoxTw();
     form->cmdMove[1]->click();
     form->cmdMove[3]->click();
-    EXPECT_EQ(form->quizBoxTw(), QPoint(5400, 6100));
-    EXPECT_EQ(form->Frame2->pos(), QPoint(ui::px(5400), ui::px(6100)));
+    EXPECT_EQ(form->quizBoxTw(), before + QPoint(200, 200));
+    EXPECT_EQ(form->Frame2->pos(), QPoint(ui::px(before.x() + 200), ui::px(before.y() + 200)));
+}
+
+TEST_F(LayoutWindow, TheQuestionBoxIsKeptInsideTheClientArea)
+{
+    // At the minimum size the designed place would put the last answers below the window.
+    resizeTo(9600, 7200);
+    const QRect client = form->client->rect();
+    EXPECT_TRUE(client.contains(form->Frame2->geometry())) << form->Frame2->y();
+    // A drop past the edge, and a place from the settings file, are brought inside.
+    form->Form_DragDrop(form->Frame2, 20000, -500);
+    EXPECT_TRUE(client.contains(form->Frame2->geometry()));
+    EXPECT_EQ(form->quizBoxTw().y(), 0);
+    // Zoomed, the box is larger and is still kept inside.
+    resizeTo(18000, 12000);
+    ASSERT_TRUE(form->setZoomStep(150));
+    EXPECT_TRUE(form->client->rect().contains(form->Frame2->geometry()));
 }
 
 TEST_F(LayoutWindow, ADropMovesTheDroppedControl)

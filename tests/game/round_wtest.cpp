@@ -189,6 +189,7 @@ TEST_F(RoundTest, TheAnswerIsJudgedByItsTextNotItsButton)
     // A wrong answer with the text of answer 1 counts as correct; an "&" shows as typed.
     folder.writeLines(QStringLiteral("Valdra.qtn"), {"Which one is right?", "Salt & Pepper", "Salt & Pepper", "Sugar", ""});
     start();
+    script.messages.clear();  // what the file holds was told at start
     for (int i : {1, 2}) {
         script.randoms = {0.0f, pick(3, 3), pick(2, 2), pick(1, 1)};
         form->btnBegin_Click();
@@ -304,6 +305,7 @@ TEST_F(RoundTest, AFileWithoutAUsableQuestionEndsTheGameAtOnce)
         if (c.write)
             folder.write(QStringLiteral("Valdra.qtn"), c.file);
         start();
+        script.messages.clear();  // what the file holds was told at start
         // The game is over before the message shows, so no tick behind it can pay a bonus.
         bool endedFirst = false;
         script.whileMessageOpen = [&](const auto&) {

@@ -2,7 +2,7 @@
 #include "game/scorelock.h"
 #include "game/sharedscores.h"
 #include "support/testfolder.h"
-#include "ui/textfile.h"
+#include "files/textfile.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -3,7 +3,7 @@
 #include "support/gamefixture.h"
 
 #include "game/state.h"
-#include "ui/textfile.h"
+#include "files/textfile.h"
 
 #include <QDir>
 #include <QFile>

@@ -7,6 +7,7 @@
 #include "ui/scriptedplatform.h"
 
 #include <QApplication>
+#include <QSettings>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -15,6 +16,8 @@ protected:
     void SetUp() override
     {
         modValdra::resetState();
+        // Each test starts from no personal preferences (the zoom).
+        QSettings(QStringLiteral("Quillora"), QStringLiteral("Quillora")).clear();
         ui::setPlatform(&script);
         form = std::make_unique<Form1>();
     }

@@ -172,3 +172,17 @@ TEST_F(AboutAndHelp, FindInPageGoesRoundAndSaysWhenNothingIsFound)
     EXPECT_FALSE(help.findInPage());
     EXPECT_EQ(help.findStatus->text(), QStringLiteral("Not found"));
 }
+
+TEST_F(AboutAndHelp, HelpAgainOpensAtTheContentsAndF1OpensItFromAnyWindow)
+{
+    form->mnuValdraHelp_Click();
+    HelpWindow* help = form->existingHelp();
+    ASSERT_NE(help, nullptr);
+    help->browser->setSource(QUrl(QStringLiteral("qrc:/help/scoring.html")));
+    form->mnuValdraHelp_Click();
+    EXPECT_EQ(help->browser->source(), HelpWindow::ContentsPage);
+
+    // F1, from whichever window of the game has the keyboard.
+    EXPECT_EQ(form->mnuValdraHelp->shortcut(), QKeySequence(Qt::Key_F1));
+    EXPECT_EQ(form->mnuValdraHelp->shortcutContext(), Qt::ApplicationShortcut);
+}

@@ -87,7 +87,7 @@ TEST_F(Chooser, AClickedQuestionFileIsLoadedWithItsOwnHighScoreList)
     EXPECT_TRUE(QFile::exists(folder.file(QStringLiteral("Birds.scr"))));
     EXPECT_EQ(HighScoreValues[0], 0);
     EXPECT_EQ(form->existingForm6()->windowTitle(), QStringLiteral("Quillora--Birds.scr"));
-    EXPECT_EQ(form->existingForm6()->lblScores[0]->text(), QStringLiteral("0"));
+    EXPECT_EQ(form->existingForm6()->lblScores[0]->text(), QString());
     EXPECT_EQ(folder.read(QStringLiteral("Valdra.scr")), QByteArray("Old\r\n 900 \r\n"));
 }
 
@@ -193,4 +193,18 @@ TEST_F(Chooser, AChosenFileThatCannotBeReadIsNamedAndTheOldFilePlaysOn)
     EXPECT_EQ(QuizFile, QStringLiteral("Valdra.qtn"));
     EXPECT_EQ(ScoreFile, QStringLiteral("Valdra.scr"));
     EXPECT_EQ(QuestionCount, 5);
+}
+
+TEST_F(Chooser, TheKeyboardStartsAtTheDriveList)
+{
+    QWidget* focused = nullptr;
+    QWidget* drive = nullptr;
+    script.whileModalOpen = [&](QDialog* dialog) {
+        auto* chooserWindow = qobject_cast<Form5*>(dialog);
+        ASSERT_NE(chooserWindow, nullptr);
+        focused = chooserWindow->focusWidget();
+        drive = chooserWindow->Drive1;
+    };
+    form->mnuQuiz_Click();
+    EXPECT_EQ(focused, drive);
 }

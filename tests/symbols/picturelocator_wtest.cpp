@@ -4,7 +4,7 @@
 
 #include "symbols/form2.h"
 #include "ui/realplatform.h"
-#include "ui/textfile.h"
+#include "files/textfile.h"
 
 #include <QFileDialog>
 #include <QImage>
@@ -315,7 +315,29 @@ TEST_F(UseFileList, FillsTheCustomSlotsFromTheSortedListAndNothingElse)
     locator->cmdUseList_Click();
     EXPECT_EQ(store(), full);
     EXPECT_EQ(SymbolSetChoice, 26);
-    EXPECT_TRUE(script.messages.isEmpty());
+    // Told of the names that are no regions, never refused.
+    for (const auto& message : script.messages)
+        EXPECT_FALSE(message.text.contains(QStringLiteral("was not put into the game")));
+}
+
+TEST_F(UseFileList, AnItemWithAnEmptyPictureIsTakenAsNewSymbolsTakesIt)
+{
+    folder.writeLines(QStringLiteral("empty.lst"),
+                      {QStringLiteral("Alberta; "), QStringLiteral("Yukon; ") + writePicture(QStringLiteral("y.bmp"), Qt::yellow)});
+    load(QStringLiteral("empty.lst"));
+    locator->cmdUseList_Click();
+    EXPECT_EQ(SymbolSetChoice, 26);
+    EXPECT_EQ(slot(26)->tag(), QStringLiteral("Alberta"));
+    EXPECT_TRUE(slot(26)->picture().isNull());
+    EXPECT_EQ(slot(27)->tag(), QStringLiteral("Yukon"));
+    // The same list through the file: the same slots.
+    PicListFile = QStringLiteral("empty.lst");
+    SymbolSetChoice = 0;
+    form->LoadCustomSymbols();
+    EXPECT_EQ(SymbolSetChoice, 26);
+    EXPECT_TRUE(slot(26)->picture().isNull());
+    for (const auto& message : script.messages)
+        EXPECT_FALSE(message.text.contains(QStringLiteral("was not put into the game")));
 }
 
 TEST_F(UseFileList, ABadItemLeavesTheGameAsItWasAndSaysWhichOne)
@@ -357,6 +379,28 @@ TEST_F(UseFileList, TheNextDrawOfARunningGameTakesTheNewPictures)
     form->btnAnswer_Click(right);
     EXPECT_EQ(form->CrestImage->picture().toImage().pixel(0, 0), QColor(Qt::yellow).rgb());
     EXPECT_FALSE(TargetName.isEmpty());
+}
+
+TEST_F(PictureLocator, SavingOverAFileThatDiffersOnlyInCaseAsksFirst)
+{
+    folder.writeLines(QStringLiteral("BIRDS.LST"), {QStringLiteral("Yukon; old.bmp")});
+    writePicture(QStringLiteral("a.bmp"), Qt::red);
+    add(1, QStringLiteral("a.bmp"));
+    script.fileNames.push_back(folder.file(QStringLiteral("Birds.lst")));
+    locator->Cmdsave_Click();  // No
+    ASSERT_EQ(script.questions.size(), 1);
+    EXPECT_TRUE(script.questions[0].text.contains(QStringLiteral("BIRDS.LST")));
+    EXPECT_EQ(folder.read(QStringLiteral("BIRDS.LST")), QByteArray("Yukon; old.bmp\r\n"));
+
+    script.yesNoAnswers.push_back(true);
+    script.fileNames.push_back(folder.file(QStringLiteral("Birds.lst")));
+    locator->Cmdsave_Click();
+    EXPECT_TRUE(folder.read(QStringLiteral("BIRDS.LST")).startsWith("Alberta; "));
+
+    // A name of its own asks nothing.
+    script.fileNames.push_back(folder.file(QStringLiteral("Trees.lst")));
+    locator->Cmdsave_Click();
+    EXPECT_EQ(script.questions.size(), 2);
 }
 
 TEST(FileDialogs, HonourFiltersDefaultExtensionCaseAndAskBeforeReplacing)

@@ -90,7 +90,7 @@ TEST_F(PictureStore, ReadsWindowsPathsAndKeepsTagsExactly)
     folder.writeLines(QStringLiteral("C:/Game.Data/Birds.lst"), {QStringLiteral("Yukon; rose.bmp")});
     form->LoadCustomSymbols();
     EXPECT_EQ(slot(26)->tag(), QStringLiteral("Yukon"));
-    EXPECT_EQ(CustomSetName, QStringLiteral("Game"));
+    EXPECT_EQ(CustomSetName, QStringLiteral("Birds"));
 }
 
 TEST_F(PictureStore, AFailingLineStopsTheLoadAndKeepsWhatCameBefore)

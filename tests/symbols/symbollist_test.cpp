@@ -36,7 +36,10 @@ TEST(SymbolList, SplitsAtTheFirstSemicolonKeepingTheTagAsItStands)
 TEST(SymbolList, NamesTheCustomSetAfterTheListFile)
 {
     EXPECT_EQ(customSetName(QStringLiteral("C:\\Lists\\Birds.lst")), QStringLiteral("Birds"));
-    EXPECT_EQ(customSetName(QStringLiteral("C:\\Game.Data\\Birds.lst")), QStringLiteral("Game"));
+    // A dot in a folder's name is no part of the list's name.
+    EXPECT_EQ(customSetName(QStringLiteral("C:\\Game.Data\\Birds.lst")), QStringLiteral("Birds"));
+    EXPECT_EQ(customSetName(QStringLiteral("/home/ann/.local/share/quillora/atlantic.v2.lst")), QStringLiteral("atlantic"));
+    EXPECT_FALSE(customSetName(QStringLiteral("/home/ann/.local/share/quillora/atlantic")).has_value());
     EXPECT_EQ(customSetName(QStringLiteral("Birds.lst")), QStringLiteral("Birds"));
     EXPECT_EQ(customSetName(QStringLiteral("/home/teacher/lists/Trees.lst")), QStringLiteral("Trees"));
     EXPECT_FALSE(customSetName(QStringLiteral("C:\\Lists\\Birds")).has_value());

@@ -3,7 +3,7 @@
 #include "config/settingswriter.h"
 #include "game/highscores.h"
 #include "support/testfolder.h"  // QString in failure messages
-#include "ui/textfile.h"
+#include "files/textfile.h"
 
 #include <QDir>
 #include <QFileInfo>

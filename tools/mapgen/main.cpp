@@ -84,6 +84,10 @@ int main(int argc, char** argv)
 
     const QString mapFile = assets.filePath(QStringLiteral("map.bmp"));
     bool ok = writeOrComplain(writeBmp8(map, mapFile), mapFile, map);
+    // The master the game shows when zoomed: three times as fine, for zooms up to 300 %.
+    const QImage master = drawMap(mapSources, mapProjection(), 3);
+    const QString masterFile = assets.filePath(QStringLiteral("map-master.png"));
+    ok = writeOrComplain(master.save(masterFile, "PNG", 9), masterFile, master) && ok;
     const QImage pointer = drawPointer();
     const QString pointerFile = assets.filePath(QStringLiteral("pointer.ico"));
     ok = writeOrComplain(writeIco(pointer, pointerFile), pointerFile, pointer) && ok;

@@ -29,7 +29,7 @@ if ! diff -r "$scratch/first" "$scratch/second" >/dev/null; then
 fi
 
 "$gen" "$sources" "$root/assets" "$root/packaging/icons" 2>/dev/null
-for f in map.bmp pointer.ico icon.png $(cd "$scratch/first" && ls flags/*.gif); do
+for f in map.bmp map-master.png pointer.ico icon.png $(cd "$scratch/first" && ls flags/*.gif); do
     if ! cmp -s "$scratch/first/$f" "$root/assets/$f"; then
         echo "make-assets: assets/$f differs from a fresh run" >&2
         exit 1

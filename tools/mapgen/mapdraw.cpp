@@ -56,8 +56,9 @@ Projection mapProjection()
     return projection;
 }
 
-QImage drawMap(const MapSources& sources, const Projection& projection)
+QImage drawMap(const MapSources& sources, const Projection& projection, int scale)
 {
+    const int mapWidth = ::mapWidth * scale, mapHeight = ::mapHeight * scale;
     const QList<QRgb> palette = mapPalette();
 
     // Flat fills in the palette's own colours, without antialiasing, so that every pixel
@@ -67,6 +68,7 @@ QImage drawMap(const MapSources& sources, const Projection& projection)
     {
         QPainter painter(&canvas);
         painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.scale(scale, scale);
         painter.setPen(Qt::NoPen);
         painter.setBrush(QColor(palette[foreignLabel]));
         for (auto it = sources.countries.begin(); it != sources.countries.end(); ++it)
@@ -150,6 +152,22 @@ QImage drawMap(const MapSources& sources, const Projection& projection)
                     result[y * mapWidth + x] = borderLabel;
             }
         }
+    }
+    // A larger master keeps the lines as wide as the game's map shows them: each line grows
+    // into the side that gave it up.
+    for (int round = 1; round < scale; ++round) {
+        std::vector<int> grown = result;
+        for (int y = 0; y < mapHeight; ++y)
+            for (int x = 0; x < mapWidth; ++x) {
+                if (result[y * mapWidth + x] == borderLabel)
+                    continue;
+                const std::array<std::pair<int, int>, 4> neighbours{{{x + 1, y}, {x - 1, y}, {x, y + 1}, {x, y - 1}}};
+                for (auto [nx, ny] : neighbours)
+                    if (nx >= 0 && ny >= 0 && nx < mapWidth && ny < mapHeight
+                        && result[ny * mapWidth + nx] == borderLabel && at(nx, ny) == at(x, y))
+                        grown[y * mapWidth + x] = borderLabel;
+            }
+        result = grown;
     }
     // A black frame, so that no click on the picture's edge reads a region's colour.
     for (int x = 0; x < mapWidth; ++x)

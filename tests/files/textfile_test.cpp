@@ -1,6 +1,6 @@
 #include "support/filesizelimit.h"
 #include "support/testfolder.h"
-#include "ui/textfile.h"
+#include "files/textfile.h"
 
 #include <QDir>
 #include <QFile>

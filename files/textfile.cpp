@@ -1,15 +1,19 @@
-#include "ui/textfile.h"
+#include "files/textfile.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QStringDecoder>
 #include <QSysInfo>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstring>
+#include <optional>
 #include <dirent.h>
 #include <fcntl.h>
 #include <signal.h>
@@ -134,30 +138,195 @@ QByteArray encodeText(const QString& text)
     return out;
 }
 
-TextFile readTextFile(const QString& fileName)
+namespace {
+
+// The line (1-based, as the reader counts them) that holds byte `offset`.
+int lineAt(const QByteArray& bytes, qsizetype offset)
+{
+    int line = 1;
+    const char* p = bytes.constData();
+    for (qsizetype i = 0; i < offset && i < bytes.size(); ++i)
+        if (p[i] == '\n' || (p[i] == '\r' && !(i + 1 < bytes.size() && p[i + 1] == '\n')))
+            ++line;
+    return line;
+}
+
+// Offset of the first byte that breaks UTF-8, or -1 when all of it is UTF-8.
+qsizetype firstInvalidUtf8(const QByteArray& bytes)
+{
+    const auto* p = reinterpret_cast<const uchar*>(bytes.constData());
+    const qsizetype n = bytes.size();
+    for (qsizetype i = 0; i < n;) {
+        const uchar lead = p[i];
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        }
+        int length;
+        char32_t code, least;
+        if (lead >= 0xC2 && lead <= 0xDF)
+            length = 2, code = lead & 0x1F, least = 0x80;
+        else if ((lead & 0xF0) == 0xE0)
+            length = 3, code = lead & 0x0F, least = 0x800;
+        else if (lead >= 0xF0 && lead <= 0xF4)
+            length = 4, code = lead & 0x07, least = 0x10000;
+        else
+            return i;
+        if (n - i < length)
+            return i;
+        for (int k = 1; k < length; ++k) {
+            if ((p[i + k] & 0xC0) != 0x80)
+                return i;
+            code = (code << 6) | (p[i + k] & 0x3F);
+        }
+        if (code < least || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+            return i;
+        i += length;
+    }
+    return -1;
+}
+
+// Where a cut at `at` would split a UTF-8 sequence, the cut moves back to its start.
+qsizetype utf8Boundary(const QByteArray& bytes, qsizetype at)
+{
+    for (qsizetype back = 1; back <= 3 && at - back >= 0; ++back) {
+        const uchar b = uchar(bytes[at - back]);
+        if ((b & 0xC0) == 0x80)
+            continue;
+        const int length = b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : b >= 0xC0 ? 2 : 1;
+        return length > back ? at - back : at;
+    }
+    return at;
+}
+
+TextFile readBytes(const QByteArray& read, qint64 wholeSize, const ReadLimits& limits)
 {
     TextFile result;
-    QFile file(resolveFileName(fileName));
-    if (fileName.isEmpty() || !file.open(QIODevice::ReadOnly) || QFileInfo(file).isDir())
-        return result;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return result;
     result.opened = true;
-    result.size = bytes.size();
+    result.size = wholeSize;
+    result.bytesLeftUnread = read.size() < wholeSize;
+    const char* p = read.constData();
+    const qsizetype n = read.size();
+
+    // Keep the lines the game uses; only count the rest.
+    qsizetype keep = n;
+    if (limits.maxLines >= 0) {
+        int lines = 0;
+        qsizetype i = 0;
+        while (i < n && lines < limits.maxLines) {
+            const void* nl = memchr(p + i, '\n', size_t(n - i));
+            const void* cr = memchr(p + i, '\r', size_t(n - i));
+            qsizetype end = nl ? static_cast<const char*>(nl) - p : n;
+            if (cr && static_cast<const char*>(cr) - p < end)
+                end = static_cast<const char*>(cr) - p;
+            if (end >= n) {
+                i = n;
+                ++lines;
+                break;
+            }
+            i = end + 1 + (p[end] == '\r' && end + 1 < n && p[end + 1] == '\n');
+            ++lines;
+        }
+        keep = i;
+        for (qsizetype j = keep; j < n; ++j) {
+            const char c = p[j];
+            if (c == '\n' || (c == '\r' && !(j + 1 < n && p[j + 1] == '\n'))) {
+                ++result.linesLeftOut;
+            } else if (c != ' ' && c != '\t' && c != '\r') {
+                result.leftOutAllBlank = false;
+            }
+        }
+        if (keep < n && p[n - 1] != '\n' && p[n - 1] != '\r')
+            ++result.linesLeftOut;
+    }
+    if (keep == n && result.bytesLeftUnread)
+        keep = utf8Boundary(read, keep);
+    const QByteArray bytes = keep == n ? read : read.left(keep);
+
+    const qsizetype nuls = bytes.count('\0');
+    result.utf16 = bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF") || (nuls > 0 && nuls * 4 >= bytes.size());
+    if (nuls > 0) {
+        result.firstNul = bytes.indexOf('\0');
+        result.firstNulLine = lineAt(bytes, result.firstNul);
+    }
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] == '\r') {
+            if (i + 1 < bytes.size() && bytes[i + 1] == '\n') {
+                ++result.crlf;
+                ++i;
+            } else {
+                ++result.cr;
+            }
+        } else if (bytes[i] == '\n') {
+            ++result.lf;
+        }
+    }
+
+    const bool bom = bytes.startsWith(kBom);
+    const qsizetype invalid = firstInvalidUtf8(bom ? bytes.mid(3) : bytes);
+    if (invalid >= 0) {
+        result.firstNotUtf8 = invalid + (bom ? 3 : 0);
+        result.firstNotUtf8Line = lineAt(bytes, result.firstNotUtf8);
+        result.firstNotUtf8Byte = uchar(bytes[result.firstNotUtf8]);
+    }
+    for (qsizetype i = 0; i + 1 < bytes.size(); ++i) {
+        const uchar b = uchar(bytes[i]), c = uchar(bytes[i + 1]);
+        if (b >= 0xC2 && b <= 0xDF && (c & 0xC0) == 0x80) {
+            result.utf8Letters = true;
+            break;
+        }
+    }
+    const bool ascii = std::all_of(bytes.begin(), bytes.end(), [](char b) { return uchar(b) < 0x80; });
+    result.encoding = bom ? Encoding::Utf8Bom : ascii ? Encoding::Ascii : invalid < 0 ? Encoding::Utf8 : Encoding::Windows1252;
+
     const QString text = decodeText(bytes);
     qsizetype start = 0;
-    const qsizetype n = text.size();
-    while (start < n) {
+    const qsizetype length = text.size();
+    while (start < length) {
         qsizetype end = start;
-        while (end < n && text[end] != QLatin1Char('\r') && text[end] != QLatin1Char('\n'))
+        while (end < length && text[end] != QLatin1Char('\r') && text[end] != QLatin1Char('\n'))
             ++end;
         result.lines << text.mid(start, end - start);
-        if (end < n && text[end] == QLatin1Char('\r') && end + 1 < n && text[end + 1] == QLatin1Char('\n'))
+        if (end < length && text[end] == QLatin1Char('\r') && end + 1 < length && text[end + 1] == QLatin1Char('\n'))
             ++end;
         start = end + 1;
     }
     return result;
+}
+
+} // namespace
+
+TextFile readTextBytes(const QByteArray& bytes, const ReadLimits& limits)
+{
+    const QByteArray read = limits.maxBytes >= 0 && bytes.size() > limits.maxBytes ? bytes.left(limits.maxBytes) : bytes;
+    return readBytes(read, bytes.size(), limits);
+}
+
+TextFile readTextFile(const QString& fileName, const ReadLimits& limits)
+{
+    TextFile result;
+    QFile file(resolveFileName(fileName));
+    if (fileName.isEmpty()) {
+        result.error = QCoreApplication::translate("files", "no file named");
+        return result;
+    }
+    if (QFileInfo(file.fileName()).isDir()) {
+        result.error = QCoreApplication::translate("files", "it is a folder");
+        return result;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        result.error = QFileInfo::exists(file.fileName()) ? file.errorString()
+                                                          : QCoreApplication::translate("files", "no such file");
+        return result;
+    }
+    const qint64 size = file.size();
+    const QByteArray bytes = limits.maxBytes >= 0 ? file.read(limits.maxBytes) : file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        result.error = file.errorString();
+        return result;
+    }
+    // A file that is no regular file (a pipe) tells no size: what was read is all of it.
+    return readBytes(bytes, std::max<qint64>(size, bytes.size()), limits);
 }
 
 namespace {
@@ -335,16 +504,15 @@ QString saveFailedMessage(const QString& what, const QString& fileName, const QS
     return QCoreApplication::translate("textfile", "%1 could not be saved to %2.\n\n%3").arg(what, fileName, reason);
 }
 
-QString resolveFileName(const QString& name)
+namespace {
+
+// Walks a relative or absolute path from `base`, matching each missing part without regard to
+// case. Returns the path found (relative to base when the name was), or nothing.
+std::optional<QString> walkPath(const QString& path, const QDir& base)
 {
-    QString path = name;
-    path.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    if (path.isEmpty() || QFileInfo::exists(path))
-        return path;
-    // Walk the path, matching each missing part without regard to case.
     const bool absolute = path.startsWith(QLatin1Char('/'));
     const QStringList parts = path.split(QLatin1Char('/'), Qt::SkipEmptyParts);
-    QDir dir = absolute ? QDir::root() : QDir::current();
+    QDir dir = absolute ? QDir::root() : base;
     QString built = absolute ? QStringLiteral("/") : QString();
     for (int i = 0; i < parts.size(); ++i) {
         QString part = parts[i];
@@ -358,13 +526,47 @@ QString resolveFileName(const QString& name)
                     break;
                 }
             if (!found)
-                return path;
+                return std::nullopt;
         }
         built += (built.isEmpty() || built.endsWith(QLatin1Char('/')) ? QString() : QStringLiteral("/")) + part;
         if (i + 1 < parts.size() && !dir.cd(part))
-            return path;
+            return std::nullopt;
     }
     return built;
+}
+
+QString slashes(const QString& name)
+{
+    QString path = name;
+    path.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    return path;
+}
+
+} // namespace
+
+QString resolveFileName(const QString& name)
+{
+    const QString path = slashes(name);
+    if (path.isEmpty() || QFileInfo::exists(path))
+        return path;
+    return walkPath(path, QDir::current()).value_or(path);
+}
+
+QString resolveFileName(const QString& name, const QString& besideFile)
+{
+    const QString here = resolveFileName(name);
+    const QString path = slashes(name);
+    // A full name, or one with a drive letter, means the same from anywhere.
+    if (path.isEmpty() || besideFile.isEmpty() || QFileInfo::exists(here) || QDir::isAbsolutePath(path)
+        || (path.size() >= 2 && path[1] == QLatin1Char(':')))
+        return here;
+    const QDir folder = QFileInfo(resolveFileName(besideFile)).absoluteDir();
+    if (folder == QDir::current())
+        return here;
+    if (QFileInfo::exists(folder.filePath(path)))
+        return folder.filePath(path);
+    const std::optional<QString> beside = walkPath(path, folder);
+    return beside ? folder.filePath(*beside) : here;
 }
 
 } // namespace ui

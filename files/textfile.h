@@ -13,13 +13,43 @@ QString decodeText(const QByteArray& bytes);
 // back the text encodeText was given.
 QByteArray encodeText(const QString& text);
 
+enum class Encoding { Ascii, Utf8, Utf8Bom, Windows1252 };
+
 struct TextFile {
     bool opened = false;  // false: missing or unreadable
-    qint64 size = 0;      // length in bytes
+    QString error;        // the system's reason when not opened
+    qint64 size = 0;      // length in bytes, of the whole file
     QStringList lines;    // CR LF, CR or LF end a line; a last line needs no ending
+
+    // How the text was read, so a report on the file need not decode it again. All of it is
+    // about the bytes that were read (see ReadLimits).
+    Encoding encoding = Encoding::Ascii;
+    qsizetype firstNotUtf8 = -1;  // offset of the first byte that breaks UTF-8, or -1
+    int firstNotUtf8Line = 0;     // the line that holds it
+    uchar firstNotUtf8Byte = 0;
+    qsizetype firstNul = -1;      // offset of the first NUL byte, or -1
+    int firstNulLine = 0;
+    bool utf8Letters = false;     // holds at least one well-formed two-byte UTF-8 letter
+    bool utf16 = false;           // looks like UTF-16 ("Unicode") text, which reads as junk
+    int crlf = 0, lf = 0, cr = 0; // line endings of each kind
+    // What the limits left out: lines read but not kept (counted within the bytes read), and
+    // whether bytes of the file were never read at all.
+    int linesLeftOut = 0;
+    bool leftOutAllBlank = true;
+    bool bytesLeftUnread = false;
 };
 
-TextFile readTextFile(const QString& fileName);
+// A reader takes no more than the game uses: at most maxLines lines and maxBytes bytes
+// (negative: no limit). Beyond maxBytes nothing is read, so a huge file costs no more than a
+// small one; lines between maxLines and maxBytes are only counted.
+struct ReadLimits {
+    int maxLines = -1;
+    qint64 maxBytes = -1;
+};
+
+TextFile readTextFile(const QString& fileName, const ReadLimits& limits = {});
+// The same, on bytes already in memory (size is theirs).
+TextFile readTextBytes(const QByteArray& bytes, const ReadLimits& limits = {});
 // Replaces the file atomically; false (and the old file whole) on any failure, a full disk
 // included, with the system's reason in *error when asked for. A line break inside a line is
 // written as a space, so the lines after it stay in place. The temporary file is named
@@ -39,5 +69,9 @@ QString saveFailedMessage(const QString& what, const QString& fileName, const QS
 // matched without regard to case when the exact one does not exist. Returns the name to open
 // (the translated name itself when nothing matches).
 QString resolveFileName(const QString& name);
+// A name from a list or settings file: found from the current (play) folder first, then from the
+// folder of the file that names it (besideFile). Returns the name to open, resolved as above;
+// the current folder's reading when neither has it.
+QString resolveFileName(const QString& name, const QString& besideFile);
 
 } // namespace ui

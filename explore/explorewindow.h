@@ -1,0 +1,100 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// Explore the Map: a modeless window where a pupil points at (or walks with the keyboard) the
+// provinces and territories and reads each one's facts and symbols. It reads only the region
+// table and the built-in pictures; a running game never notices it.
+#include <QImage>
+#include <QWidget>
+#include <array>
+#include <memory>
+
+#include "explore/regionfacts.h"
+#include "explore/regionmap.h"
+
+class QLabel;
+class QPushButton;
+namespace ui {
+class PictureImage;
+}
+
+namespace explore {
+
+// The map, scaled to the room it has, pixel for pixel magnified so the regions keep their flat
+// colours. A region is outlined and named while the pointer or the keyboard is on it; a click,
+// Enter or Space selects it.
+class ExploreMap : public QWidget {
+    Q_OBJECT
+public:
+    explicit ExploreMap(const RegionMap& map, QWidget* parent = nullptr);
+
+    int hovered() const { return m_hovered; }
+    int selected() const { return m_selected; }
+    void setHovered(int region);
+    void setSelected(int region);
+    // Where the picture stands in the widget, and the picture pixel at a widget point.
+    QRect pictureRect() const;
+    QPoint picturePoint(QPointF widgetPoint) const;
+    QPoint widgetPoint(QPoint picturePoint) const;
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+signals:
+    void hoveredChanged(int region);
+    void selectedChanged(int region);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+
+private:
+    const QImage& overlay(int region, bool selected);
+    void step(int by);
+
+    const RegionMap& m_map;
+    int m_hovered = -1;
+    int m_selected = -1;
+    // Where the name of the hovered region is shown, in picture pixels.
+    QPoint m_namePoint;
+    std::array<QImage, 13> m_hoverOverlays;
+    std::array<QImage, 13> m_selectOverlays;
+};
+
+class ExploreWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit ExploreWindow(QWidget* parent = nullptr);
+    ~ExploreWindow() override;
+
+    // Shows the facts and symbols of a region (-1: none yet).
+    void showRegion(int region);
+
+    ExploreMap* map = nullptr;
+    QLabel* lblPointing = nullptr;
+    QLabel* lblName = nullptr;
+    QLabel* lblOfficialName = nullptr;
+    QLabel* lblCapital = nullptr;
+    QLabel* lblJoined = nullptr;
+    QLabel* lblArea = nullptr;
+    QLabel* lblPopulation = nullptr;
+    QLabel* lblPopulationCaption = nullptr;
+    ui::PictureImage* imgCrest = nullptr;
+    ui::PictureImage* imgFloral = nullptr;
+    ui::PictureImage* imgFlag = nullptr;
+    QLabel* lblFlower = nullptr;
+    QPushButton* btnClose = nullptr;
+
+private:
+    void showPointing(int region);
+
+    std::unique_ptr<RegionMap> m_regionMap;
+    FactsBook m_facts;
+    QWidget* m_factsPanel = nullptr;
+    QLabel* m_intro = nullptr;
+};
+
+} // namespace explore

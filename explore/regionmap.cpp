@@ -1,0 +1,97 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "explore/regionmap.h"
+
+#include "game/regions.h"
+#include "game/state.h"
+
+namespace explore {
+
+namespace {
+
+qint64 colourOf(const QImage& image, int x, int y) { return qint64(image.pixel(x, y) & 0xFFFFFF); }
+
+} // namespace
+
+RegionMap::RegionMap(const QImage& map) : m_picture(map.convertToFormat(QImage::Format_RGB32))
+{
+    const int w = m_picture.width(), h = m_picture.height();
+    // Sampled as a new game samples them, at the same points.
+    for (int i = 0; i < 13; ++i) {
+        const auto& r = modValdra::RegionTable[i];
+        m_colours[i] = m_picture.valid(r.x, r.y) ? colourOf(m_picture, r.x, r.y) : -1;
+    }
+    // The frame is what of a region's colour reaches the picture's edge: no region does, as
+    // every one lies inside its borders. Flood it from the edge through equal colours.
+    m_frame.assign(size_t(w) * size_t(h), false);
+    std::vector<QPoint> todo;
+    auto push = [&](int x, int y, qint64 colour) {
+        if (x < 0 || y < 0 || x >= w || y >= h || m_frame[size_t(y) * w + x])
+            return;
+        if (colourOf(m_picture, x, y) != colour || regions::indexOfColour(m_colours, colour) < 0)
+            return;
+        m_frame[size_t(y) * w + x] = true;
+        todo.push_back(QPoint(x, y));
+    };
+    for (int x = 0; x < w; ++x) {
+        push(x, 0, colourOf(m_picture, x, 0));
+        push(x, h - 1, colourOf(m_picture, x, h - 1));
+    }
+    for (int y = 0; y < h; ++y) {
+        push(0, y, colourOf(m_picture, 0, y));
+        push(w - 1, y, colourOf(m_picture, w - 1, y));
+    }
+    while (!todo.empty()) {
+        const QPoint p = todo.back();
+        todo.pop_back();
+        const qint64 c = colourOf(m_picture, p.x(), p.y());
+        push(p.x() + 1, p.y(), c);
+        push(p.x() - 1, p.y(), c);
+        push(p.x(), p.y() + 1, c);
+        push(p.x(), p.y() - 1, c);
+    }
+}
+
+int RegionMap::regionAt(QPoint p) const
+{
+    if (!m_picture.valid(p) || m_frame[size_t(p.y()) * m_picture.width() + p.x()])
+        return -1;
+    return regions::indexOfColour(m_colours, colourOf(m_picture, p.x(), p.y()));
+}
+
+QImage RegionMap::highlight(int region, QColor edge, QColor fill) const
+{
+    QImage overlay(m_picture.size(), QImage::Format_ARGB32_Premultiplied);
+    overlay.fill(Qt::transparent);
+    if (region < 0 || region >= 13)
+        return overlay;
+    const QRgb edgeRgb = edge.rgba(), fillRgb = fill.rgba();
+    const QRgb edgeP = qPremultiply(edgeRgb), fillP = qPremultiply(fillRgb);
+    for (int y = 0; y < m_picture.height(); ++y)
+        for (int x = 0; x < m_picture.width(); ++x) {
+            if (regionAt(QPoint(x, y)) != region)
+                continue;
+            // Two pixels wide, so the outline still reads on a small map.
+            bool inner = true;
+            for (int d = 1; d <= 2 && inner; ++d)
+                inner = regionAt(QPoint(x + d, y)) == region && regionAt(QPoint(x - d, y)) == region
+                    && regionAt(QPoint(x, y + d)) == region && regionAt(QPoint(x, y - d)) == region;
+            overlay.setPixel(x, y, inner ? fillP : edgeP);
+        }
+    return overlay;
+}
+
+QPoint RegionMap::anchor(int region)
+{
+    if (region < 0 || region >= 13)
+        return QPoint();
+    return QPoint(modValdra::RegionTable[region].x, modValdra::RegionTable[region].y);
+}
+
+const std::array<int, 13>& RegionMap::westToEast()
+{
+    // By where each lies from west to east, the territories beside the provinces south of them.
+    static constexpr std::array<int, 13> order{10, 0, 11, 1, 2, 12, 3, 4, 5, 6, 8, 7, 9};
+    return order;
+}
+
+} // namespace explore

@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// The map as Explore the Map reads it: which region stands at a pixel, through the game's own
+// colour lookup, and the outline of a region to draw over the picture. Widget-free.
+#include <QColor>
+#include <QImage>
+#include <QPoint>
+#include <array>
+#include <vector>
+
+namespace explore {
+
+class RegionMap {
+public:
+    explicit RegionMap(const QImage& map);
+
+    const QImage& picture() const { return m_picture; }
+    // The region at pixel `p` of the picture, or -1 for sea, borders, land outside the country,
+    // the picture's frame and points outside the picture.
+    int regionAt(QPoint p) const;
+    // A picture-sized overlay: the region's pixels in `fill`, its edge (two pixels wide) in
+    // `edge`, the rest transparent.
+    QImage highlight(int region, QColor edge, QColor fill) const;
+    // A point inside the region, where its name is best shown.
+    static QPoint anchor(int region);
+    // The regions from west to east, the order the keyboard walks them in.
+    static const std::array<int, 13>& westToEast();
+
+private:
+    QImage m_picture;
+    std::array<qint64, 13> m_colours{};
+    // Pixels of the frame around the picture: drawn in two regions' colours, but no land.
+    std::vector<bool> m_frame;
+};
+
+} // namespace explore

@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "game/form1.h"
+
+#include "checker/report.h"
+#include "files/loadmessage.h"
+#include "game/state.h"
+#include "ui/platform.h"
+
+void Form1::tellFileFindings(const QString& kind, const checker::FileReport& report, const QString& identity)
+{
+    // The same file as it was: told once is enough. A file mended and loaded again is told anew.
+    if (m_toldFiles.contains(identity))
+        return;
+    const std::optional<files::LoadMessage> message = files::loadMessage(kind, report);
+    if (!message)
+        return;
+    m_toldFiles.insert(identity);
+    m_pendingTells.append({message->text, message->details});
+    if (isVisible())
+        tellPendingFindings();
+}
+
+void Form1::tellPendingFindings()
+{
+    if (!isVisible())
+        return;
+    while (!m_pendingTells.isEmpty()) {
+        const auto [text, details] = m_pendingTells.takeFirst();
+        ui::platform().messageBoxWithDetails(this, text, details, modValdra::ProgramTitle);
+    }
+}

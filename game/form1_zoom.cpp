@@ -1,0 +1,186 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "game/form1.h"
+
+#include "game/layout.h"
+#include "ui/twips.h"
+#include "ui/windowsize.h"
+#include "ui/zoom.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QScreen>
+#include <QSettings>
+#include <QWindow>
+#include <cmath>
+
+namespace {
+
+// The zoom is a personal preference: it lives in the player's own settings, never in the
+// teacher's settings file.
+QSettings userSettings() { return QSettings(QStringLiteral("Quillora"), QStringLiteral("Quillora")); }
+
+const QString kZoomKey = QStringLiteral("view/zoomPercent");
+const QString kFitKey = QStringLiteral("view/fitToWindow");
+
+// The client area as designed, in logical pixels at 100 %.
+QSize designedClient() { return QSize(ui::px(layout::DesignedClientWidth), ui::px(layout::DesignedClientHeight)); }
+
+} // namespace
+
+int Form1::zoomPercent() const { return int(std::lround(m_zoom * 100)); }
+
+QSize Form1::availableOuterTw() const
+{
+    const QScreen* s = screen();
+    if (!s)
+        return QSize();
+    const QSize avail = s->availableGeometry().size();
+    return QSize(ui::twips(avail.width()), ui::twips(avail.height()));
+}
+
+QSize Form1::designedOuterTw() const
+{
+    // Frame, title and menu bar keep their size; only the client area is zoomed.
+    const QSize chromeTw = QSize(widthTw(), heightTw()) - ui::twips(1) * clientSize();
+    const QSize clientTw = ui::twips(1) * clientSize();
+    return QSize(int(std::lround(clientTw.width() / m_zoom)), int(std::lround(clientTw.height() / m_zoom))) + chromeTw;
+}
+
+QSize Form1::clientSize() const { return size() - innerChrome(); }
+
+void Form1::buildZoomActions(QMenu* options)
+{
+    mnuFitToWindow = options->addAction(tr("Fit to &Window"), this, &Form1::mnuFitToWindow_Click);
+    mnuFitToWindow->setCheckable(true);
+    const struct {
+        QList<QKeySequence> keys;
+        void (Form1::*slot)();
+    } keys[] = {
+        {{QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal),
+          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Plus)},
+         &Form1::zoomIn},
+        {{QKeySequence(Qt::CTRL | Qt::Key_Minus)}, &Form1::zoomOut},
+        {{QKeySequence(Qt::CTRL | Qt::Key_0)}, &Form1::zoomReset},
+    };
+    for (const auto& k : keys) {
+        auto* action = new QAction(this);
+        action->setShortcuts(k.keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, this, k.slot);
+        addAction(action);
+    }
+}
+
+void Form1::zoomIn() { setZoomStep(ui::zoomStepUp(zoomPercent())); }
+void Form1::zoomOut() { setZoomStep(ui::zoomStepDown(zoomPercent())); }
+void Form1::zoomReset() { setZoomStep(100); }
+
+bool Form1::setZoomStep(int percent)
+{
+    const double zoom = percent / 100.0;
+    const bool keepSize = isMaximized() || isFullScreen();
+    QSize outer;
+    if (!keepSize) {
+        // The window as designed at this zoom, frame and menu bar as they are.
+        const QSize chrome = size() - clientSize();
+        const QSize client(int(std::lround(designedClient().width() * zoom)),
+                           int(std::lround(designedClient().height() * zoom)));
+        outer = client + chrome;
+        const QSize decoration = QSize(ui::px(widthTw()), ui::px(heightTw())) - size();
+        const QSize avail = availableOuterTw();
+        if (avail.isValid()
+            && (ui::twips(outer.width() + decoration.width()) > avail.width()
+                || ui::twips(outer.height() + decoration.height()) > avail.height()))
+            return false;  // the screen has no room for this step
+    }
+    if (m_fitToWindow) {
+        m_fitToWindow = false;
+        mnuFitToWindow->setChecked(false);
+    }
+    applyZoom(zoom);
+    if (!keepSize && size() != outer)
+        resize(outer);
+    else
+        LayoutWindow();
+    saveZoom();
+    return true;
+}
+
+void Form1::mnuFitToWindow_Click()
+{
+    m_fitToWindow = !m_fitToWindow;
+    mnuFitToWindow->setChecked(m_fitToWindow);
+    if (m_fitToWindow)
+        LayoutWindow();
+    else
+        setZoomStep(100);
+    saveZoom();
+}
+
+void Form1::applyZoom(double zoom)
+{
+    if (zoom == m_zoom)
+        return;
+    m_zoom = zoom;
+    ui::zoomControls(client, zoom);
+    // The half-line gap above a question is measured in the font it now wears.
+    lblQuestion->setCaption(lblQuestion->caption());
+    Picture1->setZoom(zoom);
+    setQuizBoxTw(m_quizBoxTw);
+}
+
+void Form1::followWindowZoom()
+{
+    if (!m_fitToWindow)
+        return;
+    // The largest zoom at which the designed client area fits the window's, to a hundredth so
+    // that a small move of the frame does not relayout everything.
+    const double z = std::floor(ui::fittingZoom(designedClient(), clientSize()) * 100.0) / 100.0;
+    applyZoom(z);
+}
+
+void Form1::restoreZoom()
+{
+    QSettings settings = userSettings();
+    if (settings.value(kFitKey, false).toBool()) {
+        m_fitToWindow = true;
+        mnuFitToWindow->setChecked(true);
+        LayoutWindow();
+        return;
+    }
+    const int saved = settings.value(kZoomKey, 100).toInt();
+    // The saved step where the screen has room for it, else the largest step below that fits.
+    for (auto it = ui::ZoomSteps.rbegin(); it != ui::ZoomSteps.rend(); ++it)
+        if (*it <= saved && *it > 100 && setZoomStep(*it))
+            return;
+}
+
+void Form1::saveZoom()
+{
+    QSettings settings = userSettings();
+    settings.setValue(kFitKey, m_fitToWindow);
+    settings.setValue(kZoomKey, m_fitToWindow ? 100 : zoomPercent());
+}
+
+void Form1::keepQuizBoxInside()
+{
+    // In designed twips: the client area as the zoom sees it, less the box.
+    const QSize clientTw = ui::twips(1) * clientSize();
+    const int right = int(std::floor(clientTw.width() / m_zoom)) - layout::QuizBoxWidth;
+    const int bottom = int(std::floor(clientTw.height() / m_zoom)) - layout::QuizBoxHeight;
+    const QPoint inside = layout::keepInside(m_quizBoxTw, QSize(std::max(right, 0), std::max(bottom, 0)));
+    if (inside != m_quizBoxTw)
+        setQuizBoxTw(inside);
+}
+
+void Form1::fitInsideScreen()
+{
+    // Never larger than the screen's available area, and never below the minimum.
+    const QSize avail = availableOuterTw();
+    if (!avail.isValid())
+        return;
+    const int width = std::max(std::min(widthTw(), avail.width()), layout::MinWidth);
+    const int height = std::max(std::min(heightTw(), avail.height()), layout::MinHeight);
+    if (width != widthTw() || height != heightTw())
+        ui::setOuterSizeTw(this, innerChrome(), width, height);
+}
