@@ -1,6 +1,7 @@
 #include "checker/settingscheck.h"
 
 #include "checker/textscan.h"
+#include "classroom/classrecord.h"
 #include "config/settingsfile.h"
 #include "files/settingsreading.h"
 #include "files/textfile.h"
@@ -23,7 +24,7 @@ struct KeyInfo {
     const char* name;   // as the settings editor writes it
 };
 
-constexpr std::array<KeyInfo, 9> Keys{{
+constexpr std::array<KeyInfo, 10> Keys{{
     {Key::Quiz, "QUIZ:", "Quiz"},
     {Key::PicList, "PICLIST:", "PicList"},
     {Key::QuizPic, "QUIZPIC:", "QuizPic"},
@@ -33,6 +34,7 @@ constexpr std::array<KeyInfo, 9> Keys{{
     {Key::QuizLeft, "QUIZLEFT:", "Quizleft"},
     {Key::TimeOption, "TIMEOPTION:", "Timeoption"},
     {Key::DoorOption, "DOOROPTION:", "Dooroption"},
+    {Key::Results, "RESULTS:", "Results"},
 }};
 
 const KeyInfo& info(Key key)
@@ -208,6 +210,10 @@ private:
                         .arg(m_verdict.gameSeconds));
             break;
         }
+        case Key::Results:
+            apply(setting.key, i, value);
+            checkResults(i, value);
+            break;
         case Key::DoorOption: {
             const settingsfile::Choice count = settingsfile::symbolCount(value);
             if (count.error) {
@@ -227,6 +233,28 @@ private:
         }
         }
         return true;
+    }
+
+    // The class record: a file the games can append to, and rows the Class Results window reads.
+    void checkResults(int i, const QString& value)
+    {
+        if (value.isEmpty()) {
+            note(i, QStringLiteral("Results: empty, so no class record is kept"));
+            return;
+        }
+        note(i, QStringLiteral("Results: every finished game adds a row to the class record %1").arg(quoted(value)));
+        const QString why = classroom::recordNotWritable(value);
+        if (!why.isEmpty()) {
+            problem(i, QStringLiteral("the class record %1 cannot be written (%2): every game will say so at its end")
+                           .arg(quoted(value), why));
+            return;
+        }
+        const classroom::RecordFile record = classroom::readRecordFile(value);
+        if (record.skipped > 0)
+            problem(i, QStringLiteral("the class record %1 has %2 row(s) that cannot be read: the Class Results "
+                                      "window skips them")
+                           .arg(quoted(value))
+                           .arg(record.skipped));
     }
 
     // Whether the reader takes the line's value (rather than skipping it or stopping).

@@ -39,6 +39,7 @@ void Form1::ReadSettingsFile()
         case Key::QuizLeft: setQuizBoxTw(QPoint(setting.number, quizBoxTw().y())); break;
         case Key::TimeOption: GameSeconds = qint16(setting.number); break;
         case Key::DoorOption: SymbolCount = qint16(setting.number); break;
+        case Key::Results: ResultsFile = setting.value; break;
         }
     }
     if (reading.stopped)

@@ -8,6 +8,7 @@
 #include "files/textfile.h"
 #include "ui/twips.h"
 
+#include <QFileInfo>
 #include <QKeyEvent>
 
 using namespace modValdra;
@@ -151,20 +152,26 @@ void form7::WriteSettingsFile(const QString& path)
     settings.TimeOption = TimeOption;
     settings.DoorOption = DoorOption;
 
-    // A file with lines the game does not read (a teacher's note, a value out of range) is
-    // kept beside itself before it is replaced, so nothing in it is lost unseen.
+    // A file with setting lines the game does not read (a value out of range) is kept beside
+    // itself before it is replaced, so nothing in it is lost unseen. Lines without a setting the
+    // editor writes stay in the file anyway (below).
     QString keptAs;
     QString unread;
     const ui::TextFile old = ui::readTextFile(path);
-    if (old.opened)
-        unread = settingsfile::unreadLine(old.lines);
+    if (old.opened) {
+        const QStringList kept = settingsfile::keptLines(old.lines);
+        QStringList replaced;
+        for (const QString& line : old.lines)
+            replaced << (kept.contains(line) ? QString() : line);  // blank keeps the line numbers
+        unread = settingsfile::unreadLine(replaced);
+    }
     QString error;
     if (!unread.isEmpty()) {
         keptAs = files::keepDamagedCopy(path, &error);
         if (keptAs.isEmpty()) {
             ui::platform().messageBox(
                 this,
-                ui::saveFailedMessage(QStringLiteral("The settings"), path,
+                ui::saveFailedMessage(tr("The settings"), path,
                                       tr("It holds a line the game does not read (%1), and no copy of it could be "
                                          "kept: %2")
                                           .arg(unread, error)),
@@ -174,8 +181,19 @@ void form7::WriteSettingsFile(const QString& path)
     }
 
     // Replaced as a whole or not at all: a failed save leaves the old file for the next start,
-    // tells the teacher why, and keeps the editor open with what was typed.
-    if (!ui::writeTextFile(path, settingsfile::settingsLines(settings), &error)) {
+    // tells the teacher why, and keeps the editor open with what was typed. The lines the editor does not write itself stay: a teacher's line is never dropped. A file
+    // that is there but cannot be read is not replaced, or those lines would be lost.
+    QStringList lines = settingsfile::settingsLines(settings);
+    if (!old.opened && QFileInfo::exists(path)) {
+        ui::platform().messageBox(
+            this,
+            ui::saveFailedMessage(tr("The settings"), path,
+                                  tr("The file there could not be read, and saving would lose the lines it holds.")),
+            ProgramTitle);
+        return;
+    }
+    lines += settingsfile::keptLines(old.lines);
+    if (!ui::writeTextFile(path, lines, &error)) {
         ui::platform().messageBox(this, ui::saveFailedMessage(tr("The settings"), path, error),
                                   ProgramTitle);
         return;

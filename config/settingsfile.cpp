@@ -82,7 +82,8 @@ struct KeyName {
 };
 
 // Tried in this order; the first found decides, so "QUIZ:" wins over "PICLIST:" in one line.
-constexpr std::array<KeyName, 9> Keys{{
+// The class record's key comes last, so every line the nine keys read reads as before.
+constexpr std::array<KeyName, 10> Keys{{
     {Key::Quiz, "QUIZ:"},
     {Key::PicList, "PICLIST:"},
     {Key::QuizPic, "QUIZPIC:"},
@@ -92,6 +93,7 @@ constexpr std::array<KeyName, 9> Keys{{
     {Key::QuizLeft, "QUIZLEFT:"},
     {Key::TimeOption, "TIMEOPTION:"},
     {Key::DoorOption, "DOOROPTION:"},
+    {Key::Results, "RESULTS:"},
 }};
 
 std::optional<int> wholeTwips(const QString& value, bool negativeAllowed)

@@ -20,7 +20,7 @@ double roundHalfEven(double value);
 // The value rounded half to even, or nothing when it does not fit a 16-bit signed integer.
 std::optional<qint16> toInt16(double value);
 
-enum class Key { None, Quiz, PicList, QuizPic, GameWidth, GameHeight, QuizTop, QuizLeft, TimeOption, DoorOption };
+enum class Key { None, Quiz, PicList, QuizPic, GameWidth, GameHeight, QuizTop, QuizLeft, TimeOption, DoorOption, Results };
 
 struct SettingLine {
     Key key = Key::None;

@@ -55,6 +55,20 @@ QStringList settingsLines(const GameSettings& s)
     return lines;
 }
 
+QStringList keptLines(const QStringList& existing)
+{
+    QStringList kept;
+    for (const QString& line : existing) {
+        const Key key = classifyLine(line).key;
+        if (key == Key::None || key == Key::Results)
+            kept << line;
+    }
+    // Blank lines at the end would pile up with every save.
+    while (!kept.isEmpty() && kept.last().trimmed().isEmpty())
+        kept.removeLast();
+    return kept;
+}
+
 QString settingsFilePath(const QString& folder)
 {
     // The same lookup the reader makes, so both always reach one file.

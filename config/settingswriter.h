@@ -23,6 +23,10 @@ struct GameSettings {
 // writes no line, so its default applies at the next start.
 QStringList settingsLines(const GameSettings& settings);
 
+// The lines of an existing file that the editor does not write itself (a teacher's "Results:"
+// line, notes, anything else), in their order: a save keeps them after its own.
+QStringList keptLines(const QStringList& existing);
+
 // The settings file to write in `folder`: the one the reader would read there, whatever the
 // case of its name, so that saving never leaves the old file behind to be read again;
 // "Valdra.ini" where none exists yet.

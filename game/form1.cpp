@@ -1,5 +1,7 @@
 #include "game/form1.h"
 
+#include "classroom/classroom.h"
+
 #include "game/form6.h"
 #include "game/state.h"
 #include "ui/language.h"
@@ -32,6 +34,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent)
     ui::useGameTypeface();
     setAcceptDrops(true);
     setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
+    m_classroom = new classroom::Classroom(this);
     buildMenus();
     buildControls();
     retranslateUi();
@@ -191,6 +194,8 @@ void Form1::buildMenus()
     mnuOptions->addSeparator();
     mnuSaveOptions = mnuOptions->addAction(QString(), this, &Form1::mnuSaveOptions_Click);
     mnuOptions->addSeparator();
+    mnuClassResults = mnuOptions->addAction(QString(), this, &Form1::mnuClassResults_Click);
+    mnuOptions->addSeparator();
     buildZoomActions(mnuOptions);
     mnuExplore = mnuOptions->addAction(QString(), this, &Form1::mnuExplore_Click);
     mnuOptions->addSeparator();
@@ -228,6 +233,7 @@ void Form1::retranslateUi()
     mnuGameLength->setText(tr("&Game Options"));
     mnuNewPictures->setText(tr("&Add New Symbols"));
     mnuSaveOptions->setText(tr("&Save Options"));
+    mnuClassResults->setText(tr("Class &Results"));
     mnuFitToWindow->setText(tr("Fit to &Window"));
     mnuExplore->setText(tr("E&xplore the Map"));
     mnuLanguage->setTitle(tr("&Language"));

@@ -35,6 +35,9 @@ class QuestionEditor;
 namespace explore {
 class ExploreWindow;
 }
+namespace classroom {
+class Classroom;
+}
 
 class Form1 : public QWidget {
     Q_OBJECT
@@ -158,6 +161,12 @@ public:
     // window; the game in progress goes on as it is.
     void chooseLanguage(bool french);
 
+    // The game review, practice and the class record (classroom/).
+    classroom::Classroom* classroom() const { return m_classroom; }
+    void mnuClassResults_Click();
+    // Turns in the game: SymbolCount, or the questions of a practice round.
+    int turnLimit() const;
+
     // The load commands' wait (symbols/form1_chooser.cpp): n seconds, the windows kept live.
     void WaitSeconds(qint16 n);
     // The file chooser, the about box and the help window while they exist.
@@ -231,6 +240,7 @@ public:
     QAction* mnuSaveOptions = nullptr;
     QAction* mnuFitToWindow = nullptr;
     QAction* mnuExplore = nullptr;
+    QAction* mnuClassResults = nullptr;
     QAction* mnuScores = nullptr;
     QAction* mnuAbout = nullptr;
     QAction* mnuValdraHelp = nullptr;
@@ -295,6 +305,7 @@ private:
     QPointer<Form4> m_form4;
     QPointer<form7> m_form7;
     QPointer<editor::QuestionEditor> m_questionEditor;
+    classroom::Classroom* m_classroom = nullptr;
     // Counts games, so a handler that waited on a modal box can tell that its game is over.
     int m_gameSerial = 0;
     // The answers of the question on show in their shuffled order, 1..4: what each answer

@@ -1,5 +1,7 @@
 #include "game/form1.h"
 
+#include "classroom/classroom.h"
+
 #include "game/gameclock.h"
 #include "game/state.h"
 #include "ui/announce.h"
@@ -15,7 +17,7 @@ void Form1::Timer1_Timer()
     lblmin->setText(QString::number(SecondsLeft / 60));
     lblsec->setText(QString::number(SecondsLeft % 60));
     lblScore->setText(QString::number(Score));
-    lblTurnsLeft->setText(QString::number(SymbolCount - QuestionsAnswered));
+    lblTurnsLeft->setText(QString::number(turnLimit() - QuestionsAnswered));
     Bonus = SecondsLeft * gameclock::bonusPerSecond(GameSeconds);
     lblBonus->setText(QString::number(Bonus));
     nameCounters();
@@ -28,6 +30,7 @@ void Form1::Timer1_Timer()
 void Form1::EndGame()
 {
     const bool wasRunning = ClockRunning == 1;
+    const qint32 bonusPaid = Bonus;
     Score = Score + Bonus;
     // The bonus is paid once: a second "End Game", or a new game ended before its first tick,
     // must not pay it again.
@@ -50,9 +53,13 @@ void Form1::EndGame()
     nameCounters();
     if (wasRunning)
         ui::announce(this, tr("Game over. Score: %1.").arg(Score));
+    m_classroom->gameEnded(GameFinished == 1, Score, bonusPaid);
     if (GameFinished == 1) {
-        CheckHighScore();
+        // Practice never enters the high-score list.
+        if (!m_classroom->practising())
+            CheckHighScore();
         GameFinished = 0;
+        m_classroom->gameFinished();
     }
 }
 

@@ -1,5 +1,7 @@
 #include "game/form1.h"
 
+#include "classroom/classroom.h"
+
 #include "game/form6.h"
 #include "game/highscores.h"
 #include "game/sharedscores.h"
@@ -103,8 +105,10 @@ void Form1::CheckHighScore()
     // Judged against the file as it is now, so no one is asked for a name that other games'
     // scores have already pushed out.
     readScoreFileNow();
+    m_classroom->highScoreStep(false, HighScoreValues[highscores::ListSize - 1], QString());
     if (!highscores::qualifies(Score, CorrectCount, HighScoreValues))
         return;
+    const qint32 lastEntry = HighScoreValues[highscores::ListSize - 1];
     PendingScore pending{Score, CorrectCount, {}};
     highscores::insertScore(HighScoreNames, HighScoreValues, Score);
     Score = 0;
@@ -117,6 +121,13 @@ void Form1::CheckHighScore()
                                                         tr("High Score"));
             pending.typed << highscores::TypedName{HighScoreValues[k], HighScoreNames[k]};
         }
+    QString typedName;
+    for (const highscores::TypedName& t : pending.typed)
+        if (t.score == pending.score) {
+            typedName = t.name;
+            break;
+        }
+    m_classroom->highScoreStep(true, lastEntry, typedName);
     GameFinished = 0;
     pendingScore = pending;
     SaveHighScores();
@@ -187,6 +198,7 @@ void Form1::SaveHighScores()
     case Outcome::Saved:
         return;
     case Outcome::NoLongerEnters:
+        m_classroom->highScoreStep(false, HighScoreValues[highscores::ListSize - 1], m_classroom->log().highScoreName());
         message = tr("Other games have saved better scores meanwhile: your score of %1 no longer "
                      "makes the high score list.")
                       .arg(pendingScore->score);

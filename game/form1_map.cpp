@@ -1,6 +1,8 @@
 #include "game/form1.h"
 
 #include "game/regions.h"
+#include "classroom/classroom.h"
+
 #include "game/state.h"
 #include "ui/announce.h"
 #include "ui/platform.h"
@@ -28,6 +30,7 @@ void Form1::DrawTargetSymbol()
     CrestImage->setTag(m_form3->Image1[i]->tag());
     CrestImage->show();
     TargetName = CrestImage->tag();
+    m_classroom->symbolDrawn(m_targetPicture.toImage(), TargetName);
     Text2->show();
     if (DifficultyLevel == 0) {
         const QString target = TargetName;
@@ -62,6 +65,7 @@ void Form1::CheckLocation(qint64 colour)
     const int hit = regions::indexOfColour(RegionColours, colour);
     const QString clicked = hit >= 0 ? QString::fromLatin1(RegionTable[hit].name) : QString();
     Text2->show();
+    m_classroom->symbolPlaced(clicked, clicked == TargetName, DifficultyLevel == 1 ? 200 : 100);
     if (clicked == TargetName) {
         Score += DifficultyLevel == 1 ? 200 : 100;
         if (FoundCount >= 0 && FoundCount < 12) {

@@ -1,6 +1,7 @@
 #include "game/form1.h"
 #include "files/loadmessage.h"
 #include "files/questionfile.h"
+#include "classroom/classroom.h"
 #include "game/questionbank.h"
 #include "game/state.h"
 
@@ -14,4 +15,5 @@ void Form1::LoadData()
     // A file that cannot be read is told where it is chosen; here, what a read file holds.
     if (!m_questionFileUnread)
         tellFileFindings(QCoreApplication::translate("Form1", "The question file"), reading.report, identity);
+    m_classroom->questionFileLoaded();
 }

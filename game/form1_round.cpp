@@ -1,5 +1,6 @@
 #include "game/form1.h"
 
+#include "classroom/classroom.h"
 #include "game/deck.h"
 #include "game/gameclock.h"
 #include "game/regions.h"
@@ -26,6 +27,7 @@ QString asCaption(const QString& answer)
 void Form1::btnBegin_Click()
 {
     btnBegin->hide();
+    m_classroom->stopPractice();
     NewGame();
 }
 
@@ -44,6 +46,8 @@ void Form1::NewGame()
     CrestImage->hide();
     Text2->hide();
     QuestionsLeft = QuestionCount;
+    // A practice round narrows the deck to the missed questions.
+    m_classroom->gameStarting();
     Score = 0;
     // A game replaced before its end never paid its bonus; it must not be paid to this one.
     Bonus = 0;
@@ -101,7 +105,7 @@ void Form1::NextQuestion()
 void Form1::DisplayQuestion()
 {
     Command1->setEnabled(false);
-    if (QuestionsAnswered >= SymbolCount) {
+    if (QuestionsAnswered >= turnLimit()) {
         GameFinished = 1;
         EndGame();
         return;
@@ -122,7 +126,12 @@ void Form1::DisplayQuestion()
         }
     }
     CorrectAnswer = CurrentAnswers[1];
-    showMessage([] { return tr("Select the best answer."); });
+    if (m_classroom->practising())
+        showMessage([] { return tr("Practice"); });
+    else
+        showMessage([] { return tr("Select the best answer."); });
+    if (AwaitingAnswer == 1)
+        m_classroom->questionShown();
     announceQuestion();
     placeKeyboardFocus();
 }
@@ -136,6 +145,8 @@ void Form1::btnAnswer_Click(int Index)
     if (AwaitingAnswer == 1)
         QuestionsAnswered = QuestionsAnswered + 1;
     const bool correct = m_answerList[Index] == CorrectAnswer;
+    if (AwaitingAnswer == 1)
+        m_classroom->answerGiven(m_answerList[Index], correct, SymbolCount > 0 ? 1500 / SymbolCount : 0);
 
     if (correct && AwaitingAnswer == 1) {
         CorrectCount = CorrectCount + 1;

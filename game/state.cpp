@@ -19,6 +19,7 @@ void resetState()
     ChooserMode = 0;
     for (QString* text : {&GameWidth, &GameHeight, &QuizTop, &QuizLeft, &TimeOption, &DoorOption})
         text->clear();
+    ResultsFile.clear();
     for (auto& q : QuestionText)
         q.clear();
     for (auto& answers : AnswerText)

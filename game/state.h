@@ -56,6 +56,8 @@ inline QString QuizTop;
 inline QString QuizLeft;
 inline QString TimeOption;
 inline QString DoorOption;
+// The class record's file, from the settings file; empty: no record is kept.
+inline QString ResultsFile;
 
 // Question bank.
 inline std::array<QString, QuestionSlots> QuestionText;

@@ -30,6 +30,9 @@ public:
     virtual bool askYesNo(QWidget* parent, const QString& text, const QString& title) = 0;
     // Modal input box; an empty text when the player cancels.
     virtual QString inputBox(QWidget* parent, const QString& prompt, const QString& title) = 0;
+    // The same, offering `text` to keep or change.
+    virtual QString inputBoxWithDefault(QWidget* parent, const QString& prompt, const QString& title,
+                                        const QString& text);
     virtual void beep() = 0;
     // The chosen file name, or the request's file name unchanged when cancelled.
     virtual QString openFileName(QWidget* parent, const FileDialogRequest& request) = 0;

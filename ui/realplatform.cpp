@@ -64,11 +64,17 @@ bool RealPlatform::askYesNo(QWidget* parent, const QString& text, const QString&
 
 QString RealPlatform::inputBox(QWidget* parent, const QString& prompt, const QString& title)
 {
+    return inputBoxWithDefault(parent, prompt, title, QString());
+}
+
+QString RealPlatform::inputBoxWithDefault(QWidget* parent, const QString& prompt, const QString& title,
+                                          const QString& defaultText)
+{
     // A carriage return in the prompt breaks its line, as the player expects to see it.
     QString shown = prompt;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
     bool ok = false;
-    const QString text = QInputDialog::getText(parent, title, shown, QLineEdit::Normal, QString(), &ok);
+    const QString text = QInputDialog::getText(parent, title, shown, QLineEdit::Normal, defaultText, &ok);
     returnFocusTo(parent ? parent->window() : nullptr);
     return ok ? text : QString();
 }
@@ -194,6 +200,12 @@ void Platform::messageBoxWithDetails(QWidget* parent, const QString& text, const
     fitTitle(&box);
     box.exec();
     returnFocusTo(parent ? parent->window() : nullptr);
+}
+
+// A platform that cannot offer a text asks without one.
+QString Platform::inputBoxWithDefault(QWidget* parent, const QString& prompt, const QString& title, const QString&)
+{
+    return inputBox(parent, prompt, title);
 }
 
 int Platform::runModal(QDialog* dialog)

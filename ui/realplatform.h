@@ -15,6 +15,8 @@ public:
     void messageBox(QWidget* parent, const QString& text, const QString& title) override;
     bool askYesNo(QWidget* parent, const QString& text, const QString& title) override;
     QString inputBox(QWidget* parent, const QString& prompt, const QString& title) override;
+    QString inputBoxWithDefault(QWidget* parent, const QString& prompt, const QString& title,
+                                const QString& defaultText) override;
     void beep() override;
     QString openFileName(QWidget* parent, const FileDialogRequest& request) override;
     QString saveFileName(QWidget* parent, const FileDialogRequest& request) override;

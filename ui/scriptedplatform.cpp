@@ -32,8 +32,17 @@ bool ScriptedPlatform::askYesNo(QWidget*, const QString& text, const QString& ti
     return answer;
 }
 
+QString ScriptedPlatform::inputBoxWithDefault(QWidget* parent, const QString& prompt, const QString& title,
+                                              const QString& text)
+{
+    const QString answer = inputBox(parent, prompt, title);
+    promptDefaults.last() = text;
+    return answer;
+}
+
 QString ScriptedPlatform::inputBox(QWidget*, const QString& prompt, const QString& title)
 {
+    promptDefaults << QString();
     prompts << prompt;
     promptTitles << title;
     if (whileInputOpen)

@@ -21,6 +21,9 @@ public:
     void messageBoxWithDetails(QWidget* parent, const QString& text, const QString& details, const QString& title) override;
     bool askYesNo(QWidget* parent, const QString& text, const QString& title) override;
     QString inputBox(QWidget* parent, const QString& prompt, const QString& title) override;
+    // Records the text offered, then answers as inputBox does.
+    QString inputBoxWithDefault(QWidget* parent, const QString& prompt, const QString& title,
+                                const QString& text) override;
     void beep() override { ++beeps; }
     QString openFileName(QWidget* parent, const FileDialogRequest& request) override;
     QString saveFileName(QWidget* parent, const FileDialogRequest& request) override;
@@ -56,6 +59,7 @@ public:
     QList<Message> questions;
     QStringList prompts;
     QStringList promptTitles;
+    QStringList promptDefaults;  // the text each input box offered ("" for none)
     QList<FileDialogRequest> fileRequests;
     QStringList helpShown;
     int beeps = 0;

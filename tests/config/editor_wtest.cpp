@@ -162,19 +162,24 @@ TEST_F(EditorTest, AFailedSaveKeepsTheOldFileAndSaysSo)
 
 TEST_F(EditorTest, AFileWithLinesTheGameDoesNotReadIsKeptBesideBeforeItIsReplaced)
 {
-    folder.writeLines(QStringLiteral("valdra.ini"), {"Timeoption: 10", "Class 5b, autumn term"});
+    // A refused setting is replaced by the editor's own line, so the file as it was is kept
+    // beside; a line without a setting stays in the new file.
+    folder.writeLines(QStringLiteral("valdra.ini"), {"Timeoption: 10", "Gamewidth: -5", "Class 5b, autumn term"});
     folder.write(QStringLiteral("valdra.ini.damaged"), "earlier");
     writeQuestions(5);
     start();
+    script.messages.clear();  // what the start told of the refused line
     const QByteArray before = folder.read(QStringLiteral("valdra.ini"));
     save(open());
     EXPECT_EQ(folder.read(QStringLiteral("valdra.ini.damaged-2")), before);
     EXPECT_EQ(folder.read(QStringLiteral("valdra.ini.damaged")), QByteArray("earlier"));
     ASSERT_EQ(script.messages.size(), 1);
-    EXPECT_TRUE(script.messages[0].text.contains(QStringLiteral("line 2: \"Class 5b, autumn term\"")))
+    EXPECT_TRUE(script.messages[0].text.contains(QStringLiteral("line 2: \"Gamewidth: -5\"")))
         << script.messages[0].text.toStdString();
     EXPECT_TRUE(script.messages[0].text.contains(QStringLiteral("valdra.ini.damaged-2")));
-    EXPECT_EQ(fileLines(QStringLiteral("valdra.ini")).size(), 7);
+    const QStringList saved = fileLines(QStringLiteral("valdra.ini"));
+    EXPECT_EQ(saved.size(), 8);
+    EXPECT_EQ(saved.last(), QStringLiteral("Class 5b, autumn term"));
     save(open());  // read whole now: no copy
     EXPECT_FALSE(QFileInfo::exists(folder.file(QStringLiteral("valdra.ini.damaged-3"))));
 }

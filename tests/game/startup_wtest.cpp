@@ -61,8 +61,8 @@ TEST_F(StartUp, TheMenuBarCarriesEveryCommandWithItsAccessKeys)
     const QStringList expected = {
         "&Files", "  &Begin New Game", "  &End Game", "-", "  New &Questions", "  New &Symbols", "  E&dit Questions", "-",
         "  E&xit",
-        "&Options", "  &Game Options", "-", "  &Add New Symbols", "-", "  &Save Options", "-", "  Fit to &Window",
-        "  E&xplore the Map", "-", "  &Language",
+        "&Options", "  &Game Options", "-", "  &Add New Symbols", "-", "  &Save Options", "-", "  Class &Results", "-",
+        "  Fit to &Window", "  E&xplore the Map", "-", "  &Language",
         "High &Scores",
         "&Help", "  &About", "-", "  &Help",
     };

@@ -1,0 +1,204 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "classroom/classroom.h"
+
+#include "classroom/classrecord.h"
+#include "classroom/classresultswindow.h"
+#include "classroom/gamereview.h"
+#include "classroom/practice.h"
+#include "game/form1.h"
+#include "game/state.h"
+#include "ui/platform.h"
+#include "files/textfile.h"
+
+#include <QApplication>
+#include <QScopeGuard>
+
+using namespace modValdra;
+
+namespace classroom {
+
+namespace {
+
+// The wait for another game's lock: counted on the platform's monotonic clock (tests move it)
+// and spent in an event loop, so the window keeps painting.
+class WindowLockWaiter final : public files::LockWaiter {
+public:
+    double seconds() override { return ui::platform().timeOfDay(); }
+    void wait(int milliseconds) override
+    {
+        const double start = ui::platform().timeOfDay();
+        ui::platform().waitForEvents(milliseconds);
+        const int left = milliseconds - int((ui::platform().timeOfDay() - start) * 1000.0);
+        if (left > 1)
+            ui::platform().sleep(left);
+    }
+};
+
+QStringList answersAt(int p)
+{
+    return {AnswerText[p][1], AnswerText[p][2], AnswerText[p][3], AnswerText[p][4]};
+}
+
+} // namespace
+
+Classroom::Classroom(Form1* form) : QObject(form), m_form(form) {}
+
+void Classroom::questionFileLoaded()
+{
+    m_texts.clear();
+    m_answers.clear();
+    for (int p = 1; p <= QuestionCount && p < QuestionSlots; ++p) {
+        m_texts << QuestionText[p];
+        m_answers << answersAt(p);
+    }
+}
+
+int Classroom::numberOf(const QString& question, const QStringList& answers) const
+{
+    for (int i = 0; i < m_texts.size(); ++i)
+        if (m_texts[i] == question && m_answers[i] == answers)
+            return i + 1;
+    return 0;
+}
+
+void Classroom::gameStarting()
+{
+    GameSetup setup;
+    setup.questionFile = QuizFile;
+    setup.minutes = GameSeconds / 60;
+    setup.symbols = SymbolCount;
+    setup.difficulty = DifficultyLevel;
+    setup.practice = m_practising;
+    m_log.startGame(setup);
+    m_highScorePrompted = false;
+    if (m_practising) {
+        m_practiceTurns = arrangePracticeDeck(QuestionText, AnswerText, QuestionCount, m_practice);
+        QuestionsLeft = m_practiceTurns;
+    }
+}
+
+void Classroom::questionShown()
+{
+    const QStringList answers{CurrentAnswers[1], CurrentAnswers[2], CurrentAnswers[3], CurrentAnswers[4]};
+    m_log.questionAsked(numberOf(CurrentQuestion, answers), CurrentQuestion, answers);
+}
+
+void Classroom::answerGiven(const QString& answer, bool right, int points) { m_log.answered(answer, right, points); }
+
+void Classroom::symbolDrawn(const QImage& picture, const QString& region) { m_log.symbolDrawn(picture, region); }
+
+void Classroom::symbolPlaced(const QString& region, bool found, int points) { m_log.placed(region, found, points); }
+
+void Classroom::gameEnded(bool natural, qint32 finalScore, qint32 bonus)
+{
+    GameEnd how = GameEnd::BrokenOff;
+    if (natural)
+        how = QuestionsAnswered >= m_form->turnLimit() ? GameEnd::AllTurns : GameEnd::TimeUp;
+    m_log.ended(how, finalScore, bonus);
+}
+
+void Classroom::highScoreStep(bool entered, qint32 lastEntry, const QString& name)
+{
+    m_highScorePrompted = m_highScorePrompted || entered;
+    m_log.highScoreStep(entered, lastEntry, name);
+}
+
+void Classroom::gameFinished()
+{
+    if (!m_log.naturalEnd())
+        return;
+    if (!m_log.setup().practice && !ResultsFile.isEmpty())
+        recordGame();
+    showReview();
+}
+
+void Classroom::recordGame()
+{
+    QString name;
+    if (m_highScorePrompted) {
+        name = m_log.highScoreName();
+    } else {
+        name = ui::platform().inputBoxWithDefault(
+            m_form, tr("Your game goes into the class record.\rEnter your name:"), tr("Class Record"), m_lastName);
+    }
+    name = name.trimmed();
+    if (!name.isEmpty())
+        m_lastName = name;
+
+    RecordRow row;
+    row.when = ui::platform().currentDateTime().toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss"));
+    row.name = name.isEmpty() ? noName() : name;
+    row.questionFile = m_log.setup().questionFile;
+    row.minutes = m_log.setup().minutes;
+    row.symbols = m_log.setup().symbols;
+    row.difficulty = m_log.setup().difficulty;
+    row.score = m_log.finalScore();
+    row.bonus = m_log.bonus();
+    row.asked = m_log.questionsAnswered();
+    row.rightFirstTime = m_log.rightFirstTime();
+    row.placed = m_log.symbolsPlaced();
+    row.tries = m_log.triesOnMap();
+    row.missed = m_log.missedNumbers();
+    row.askedNumbers = m_log.askedNumbers();
+
+    AppendResult result;
+    {
+        // The hourglass, in case another game holds the folder's lock for a moment.
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        const auto restoreCursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
+        WindowLockWaiter waiter;
+        result = appendRecordRow(ResultsFile, row, waiter);
+    }
+    if (!result.ok)
+        ui::platform().messageBox(m_form, ui::saveFailedMessage(tr("The class record"), ResultsFile, result.error),
+                                  ProgramTitle);
+    if (m_results)
+        m_results->reload();
+}
+
+void Classroom::showReview()
+{
+    // One review at a time: the last game's.
+    if (m_review)
+        m_review->close();
+    m_review = new GameReview(m_log, m_form);
+    connect(m_review, &GameReview::practiseRequested, this, [this] {
+        const QList<AskedQuestion> missed = m_review ? m_review->log().missedQuestions() : QList<AskedQuestion>();
+        if (startPractice(missed) && m_review)
+            m_review->close();
+    });
+    m_review->show();
+    m_review->raise();
+    m_review->activateWindow();
+}
+
+bool Classroom::startPractice(const QList<AskedQuestion>& questions)
+{
+    // Only what the bank still holds can be asked: a new question file may have come since.
+    deck::Questions texts = QuestionText;
+    deck::Answers answers = AnswerText;
+    const int found = arrangePracticeDeck(texts, answers, QuestionCount, questions);
+    if (found == 0) {
+        ui::platform().messageBox(m_form, tr("The missed questions are not in the question file now in use."),
+                                  ProgramTitle);
+        return false;
+    }
+    m_practice = questions;
+    m_practising = true;
+    m_form->btnBegin->hide();
+    m_form->NewGame();
+    return true;
+}
+
+void Classroom::showClassResults()
+{
+    if (!m_results)
+        m_results = new ClassResults(this, m_form);
+    else
+        m_results->reload();
+    m_results->show();
+    m_results->raise();
+    m_results->activateWindow();
+}
+
+} // namespace classroom

@@ -1,0 +1,207 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "classroom/gamereview.h"
+
+#include "game/form1.h"
+#include "game/state.h"
+#include "ui/keyboard.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QTimer>
+#include <QVBoxLayout>
+
+using classroom::GameLog;
+
+namespace {
+
+QTableWidget* makeTable(QWidget* parent, const QStringList& headings)
+{
+    auto* table = new QTableWidget(0, int(headings.size()), parent);
+    table->setHorizontalHeaderLabels(headings);
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setWordWrap(true);
+    table->verticalHeader()->hide();
+    table->setTabKeyNavigation(false);
+    return table;
+}
+
+QTableWidgetItem* item(const QString& text)
+{
+    auto* cell = new QTableWidgetItem(text);
+    cell->setToolTip(text);
+    return cell;
+}
+
+QLabel* heading(const QString& caption, QWidget* buddy, QWidget* parent)
+{
+    QLabel* label = ui::plainLabel(new QLabel(caption, parent), ui::gameFont());
+    label->setTextFormat(Qt::PlainText);
+    label->setBuddy(buddy);
+    return label;
+}
+
+} // namespace
+
+GameReview::GameReview(const GameLog& log, QWidget* parent) : QWidget(parent), m_log(log)
+{
+    // In front of the main window, but never blocking it.
+    if (!parent && Form1::instance())
+        setParent(Form1::instance(), Qt::Dialog);
+    else
+        setWindowFlag(Qt::Window);
+    setWindowFlag(Qt::Dialog);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(modValdra::ProgramTitle + tr("--Game Review"));
+    resize(760, 580);
+
+    imgBackGround = new ui::PictureImage(this);
+    const QPixmap picture = Form1::instance() ? Form1::instance()->imgQuiz->picture() : QPixmap();
+    imgBackGround->setPicture(picture);
+
+    lblSummary = ui::plainLabel(new QLabel(summaryText(log), this), ui::gameFont());
+    lblSummary->setWordWrap(true);
+
+    tblQuestions = makeTable(this, {tr("No."), tr("Question"), tr("First answer"), tr("Right answer"), tr("Mark")});
+    tblSymbols = makeTable(this, {tr("Symbol"), tr("Region"), tr("Placed first"), tr("Tries")});
+    tblSymbols->setIconSize(QSize(32, 32));
+
+    cmdPractise = new ui::PictureButton(tr("&Practise Missed Questions"), this);
+    cmdClose = new ui::PictureButton(tr("&Close"), this);
+    for (ui::PictureButton* button : {cmdPractise, cmdClose}) {
+        button->setPicture(picture);
+        button->setDisabledPicture(picture);
+        button->setMinimumHeight(30);
+    }
+    cmdPractise->setEnabled(!log.missedQuestions().isEmpty());
+    connect(cmdPractise, &QPushButton::clicked, this, &GameReview::practiseRequested);
+    connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(lblSummary);
+    layout->addWidget(heading(tr("&Questions"), tblQuestions, this));
+    layout->addWidget(tblQuestions, 3);
+    layout->addWidget(heading(tr("S&ymbols"), tblSymbols, this));
+    layout->addWidget(tblSymbols, 2);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cmdPractise);
+    buttons->addWidget(cmdClose);
+    layout->addLayout(buttons);
+
+    fillQuestions();
+    fillSymbols();
+    ui::closeOnEscape(this);
+    ui::centreOver(this, parentWidget());
+    cmdClose->setFocus();
+}
+
+QString GameReview::summaryText(const GameLog& log)
+{
+    QStringList lines;
+    switch (log.end()) {
+    case classroom::GameEnd::TimeUp: lines << tr("Time is up."); break;
+    case classroom::GameEnd::AllTurns: lines << tr("All turns played."); break;
+    default: break;
+    }
+    lines << tr("Your score: %1 = %2 for answers + %3 for placed symbols + %4 time bonus.")
+                 .arg(log.finalScore())
+                 .arg(log.answerPoints())
+                 .arg(log.symbolPoints())
+                 .arg(log.bonus());
+    if (log.setup().practice) {
+        lines << tr("This was practice: it enters neither the high score list nor the class record.");
+    } else if (log.enteredHighScores()) {
+        lines << tr("Your score entered the high score list.");
+    } else {
+        QString line = tr("Your score did not enter the high score list: its 15th entry holds %1.")
+                           .arg(log.lastHighScore());
+        if (log.rightFirstTime() < 5)
+            line += QLatin1Char(' ') + tr("A score also needs at least 5 answers right the first time.");
+        lines << line;
+    }
+    lines << tr("Right the first time: %1 of %2 questions. Symbols placed: %3 of %4.")
+                 .arg(log.rightFirstTime())
+                 .arg(log.questionsAnswered())
+                 .arg(log.symbolsPlaced())
+                 .arg(log.symbols().size());
+    return lines.join(QLatin1Char('\n'));
+}
+
+void GameReview::fillQuestions()
+{
+    const QList<classroom::AskedQuestion>& questions = m_log.questions();
+    tblQuestions->setRowCount(int(questions.size()));
+    for (int r = 0; r < questions.size(); ++r) {
+        const classroom::AskedQuestion& q = questions[r];
+        tblQuestions->setItem(r, 0, item(QString::number(r + 1)));
+        tblQuestions->setItem(r, 1, item(q.question));
+        tblQuestions->setItem(r, 2, item(q.answered ? q.firstAnswer : tr("(not answered)")));
+        tblQuestions->setItem(r, 3, item(q.rightAnswer));
+        // A word and a sign, so the mark never rests on colour alone.
+        QTableWidgetItem* mark = item(!q.answered ? tr("-- not answered") : q.right ? tr("\u2714 right") : tr("\u2718 wrong"));
+        if (q.answered)
+            mark->setForeground(q.right ? QColor(0, 110, 0) : QColor(170, 0, 0));
+        tblQuestions->setItem(r, 4, mark);
+    }
+    QHeaderView* header = tblQuestions->horizontalHeader();
+    header->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(1, QHeaderView::Stretch);
+    header->setSectionResizeMode(2, QHeaderView::Interactive);
+    header->setSectionResizeMode(3, QHeaderView::Interactive);
+    header->setSectionResizeMode(4, QHeaderView::ResizeToContents);
+    tblQuestions->setColumnWidth(2, 150);
+    tblQuestions->setColumnWidth(3, 150);
+    // (once the header has given the columns their widths)
+    QTimer::singleShot(0, tblQuestions, &QTableView::resizeRowsToContents);
+}
+
+void GameReview::fillSymbols()
+{
+    const QList<classroom::DrawnSymbol>& symbols = m_log.symbols();
+    tblSymbols->setRowCount(int(symbols.size()));
+    for (int r = 0; r < symbols.size(); ++r) {
+        const classroom::DrawnSymbol& s = symbols[r];
+        auto* picture = new QTableWidgetItem;
+        picture->setIcon(QPixmap::fromImage(s.picture.scaled(32, 32, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+        tblSymbols->setItem(r, 0, picture);
+        tblSymbols->setItem(r, 1, item(s.region));
+        QString place = s.tries == 0 ? tr("not placed") : s.firstPlace.isEmpty() ? tr("outside the map") : s.firstPlace;
+        if (s.tries > 0)
+            place = (s.found && s.firstPlace == s.region ? tr("\u2714 ") : tr("\u2718 ")) + place;
+        tblSymbols->setItem(r, 2, item(place));
+        tblSymbols->setItem(r, 3, item(QString::number(s.tries)));
+        tblSymbols->setRowHeight(r, 38);
+    }
+    QHeaderView* header = tblSymbols->horizontalHeader();
+    header->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(1, QHeaderView::Stretch);
+    header->setSectionResizeMode(2, QHeaderView::Stretch);
+    header->setSectionResizeMode(3, QHeaderView::ResizeToContents);
+}
+
+void GameReview::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    imgBackGround->setGeometry(rect());
+    imgBackGround->lower();
+    // Wrapped questions take the height their column's new width gives them.
+    tblQuestions->resizeRowsToContents();
+}
+
+void GameReview::keyPressEvent(QKeyEvent* event)
+{
+    // Enter closes, as the default button would in a dialog; a focused button takes it first.
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void GameReview::closeEvent(QCloseEvent* event)
+{
+    QWidget::closeEvent(event);
+    ui::returnFocusTo(parentWidget());
+}

@@ -1,0 +1,284 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// After the game: the review built from what the game recorded, practice of the missed
+// questions, the class record's row and prompt, the Class Results window, and the settings
+// editor and the checker knowing the record's line.
+#include "checker/findings.h"
+#include "support/gamefixture.h"
+
+#include "checker/settingscheck.h"
+#include "classroom/classrecord.h"
+#include "classroom/classroom.h"
+#include "config/form7.h"
+
+#include <QTest>
+
+using namespace modValdra;
+
+namespace {
+
+class ClassroomTest : public GameFixture {
+protected:
+    // Six questions "Question number N?", six symbols a game.
+    void startSix(const QStringList& settings = {})
+    {
+        writeQuestions(6);
+        folder.writeLines(QStringLiteral("valdra.ini"), QStringList{QStringLiteral("Dooroption: 6")} + settings);
+        start();
+    }
+
+    ui::PictureButton* buttonWith(const QString& caption, bool wanted)
+    {
+        for (int i = 1; i <= 4; ++i)
+            if (form->btnAnswer[i]->isVisible() && (form->btnAnswer[i]->text() == caption) == wanted)
+                return form->btnAnswer[i];
+        return nullptr;
+    }
+
+    void click(QWidget* w, QPoint at = QPoint(-1, -1))
+    {
+        ASSERT_NE(w, nullptr);
+        QTest::mouseClick(w, Qt::LeftButton, Qt::KeyboardModifiers(), at.x() < 0 ? w->rect().center() : at);
+    }
+
+    void placeOn(const QString& region)
+    {
+        for (const Region& r : RegionTable)
+            if (region == QLatin1String(r.name))
+                return click(form->Picture1, QPoint(r.x + 14, r.y - 14));
+    }
+
+    // Plays turns until the game ends: 'w' a wrong answer (then the right one), 'r' a right
+    // answer placed on its region, 'o' a right answer placed outside the map. Returns the
+    // questions answered wrongly.
+    QStringList play(const char* turns)
+    {
+        QStringList missed;
+        for (const char* t = turns; *t && ClockRunning == 1; ++t) {
+            if (*t == 'w') {
+                missed << CurrentQuestion;
+                click(buttonWith(CorrectAnswer, false));
+                // A wrong answer in the last turn ends the game at once.
+                if (ClockRunning == 1)
+                    click(buttonWith(CorrectAnswer, true));
+                continue;
+            }
+            click(buttonWith(CorrectAnswer, true));
+            if (*t == 'o')
+                click(form->Picture1, QPoint(20, 20));
+            else
+                placeOn(TargetName);
+        }
+        return missed;
+    }
+
+    GameReview* review() const { return form->classroom()->review(); }
+
+    QStringList column(QTableWidget* table, int c) const
+    {
+        QStringList texts;
+        for (int r = 0; r < table->rowCount(); ++r)
+            texts << table->item(r, c)->text();
+        return texts;
+    }
+};
+
+TEST_F(ClassroomTest, AGameToItsEndOpensTheReviewWithEveryQuestionAndSymbol)
+{
+    startSix();
+    form->btnBegin_Click();
+    const QStringList missed = play("rwroww");
+    ASSERT_EQ(ClockRunning, 0);
+    ASSERT_NE(review(), nullptr);
+    EXPECT_TRUE(review()->isVisible());
+    EXPECT_EQ(review()->windowTitle(), ProgramTitle + QStringLiteral("--Game Review"));
+
+    const QString summary = review()->lblSummary->text();
+    EXPECT_TRUE(summary.startsWith(QStringLiteral("All turns played."))) << summary.toStdString();
+    // 3 right answers at 250, 2 symbols found at 100, and the bonus of the minutes left.
+    EXPECT_TRUE(summary.contains(QStringLiteral("= 750 for answers + 200 for placed symbols + ")));
+    EXPECT_TRUE(summary.contains(QStringLiteral("did not enter the high score list: its 15th entry holds 0")));
+
+    EXPECT_EQ(review()->tblQuestions->rowCount(), 6);
+    const QStringList marks = column(review()->tblQuestions, 4);
+    EXPECT_EQ(marks.filter(QStringLiteral("wrong")).size(), 3);
+    EXPECT_EQ(marks.filter(QStringLiteral("right")).size(), 3);
+    for (int r = 0; r < 6; ++r) {
+        // The right answer of "Question number N?" is "Right N", whatever the deck's order.
+        const QString question = review()->tblQuestions->item(r, 1)->text();
+        const QString n = question.section(QLatin1Char(' '), 2).chopped(1);
+        EXPECT_EQ(review()->tblQuestions->item(r, 3)->text(), QStringLiteral("Right ") + n);
+        EXPECT_EQ(missed.contains(question), marks[r].contains(QStringLiteral("wrong")));
+    }
+    EXPECT_EQ(column(review()->tblSymbols, 3), QStringList({"1", "1", "1"}));
+    EXPECT_TRUE(column(review()->tblSymbols, 2)[2].contains(QStringLiteral("outside the map")));
+    EXPECT_TRUE(review()->cmdPractise->isEnabled());
+    EXPECT_EQ(form->classroom()->log().missedNumbers().size(), 3);
+
+    // Esc closes it; a game broken off opens none.
+    QTest::keyClick(review(), Qt::Key_Escape);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(review(), nullptr);
+    form->btnBegin_Click();
+    form->mnuEndGame_Click();
+    EXPECT_EQ(review(), nullptr);
+}
+
+TEST_F(ClassroomTest, PracticeAsksOnlyTheMissedQuestionsAndEntersNothing)
+{
+    startSix({QStringLiteral("Results: classresults.csv")});
+    script.inputs = {QStringLiteral("Noor")};
+    form->btnBegin_Click();
+    const QStringList missed = play("wrrrrw");
+    ASSERT_NE(review(), nullptr);
+    ASSERT_EQ(missed.size(), 2);
+    const QStringList promptsBefore = script.prompts;
+
+    review()->cmdPractise->click();
+    ASSERT_EQ(ClockRunning, 1);
+    EXPECT_EQ(form->lblMessage->text(), QStringLiteral("Practice"));
+    QStringList asked{CurrentQuestion};
+    play("w");
+    asked << CurrentQuestion;
+    play("r");
+    EXPECT_EQ(ClockRunning, 0) << "a practice round ends when its questions are used";
+    asked.sort();
+    QStringList wanted = missed;
+    wanted.sort();
+    EXPECT_EQ(asked, wanted);
+
+    // No name asked, no row added, no high score: only the first game is in the record.
+    EXPECT_EQ(script.prompts, promptsBefore);
+    EXPECT_EQ(classroom::readRecordFile(QStringLiteral("classresults.csv")).rows.size(), 1);
+    ASSERT_NE(review(), nullptr);
+    EXPECT_TRUE(review()->lblSummary->text().contains(QStringLiteral("practice")));
+    // Its own review offers another round for the one missed again.
+    EXPECT_TRUE(review()->cmdPractise->isEnabled());
+
+    // A new game is a whole game again.
+    form->btnBegin_Click();
+    EXPECT_EQ(form->lblMessage->text(), QStringLiteral("Select the best answer."));
+    EXPECT_EQ(form->turnLimit(), 6);
+}
+
+TEST_F(ClassroomTest, TheRecordAsksForANameOncePerGameAndAppendsARow)
+{
+    startSix({QStringLiteral("results: classresults.csv")});
+    script.inputs = {QStringLiteral("Émilie Côté")};
+    form->btnBegin_Click();
+    play("wwrrrr");  // four right: no high score, so the record asks
+    ASSERT_EQ(script.promptTitles, QStringList({"Class Record"}));
+    EXPECT_EQ(script.promptDefaults, QStringList({""}));
+
+    form->btnBegin_Click();
+    play("wwrrrr");  // cancelled
+    ASSERT_EQ(script.promptTitles.size(), 2);
+    EXPECT_EQ(script.promptDefaults[1], QStringLiteral("Émilie Côté"));
+
+    script.inputs = {QStringLiteral("Ada")};
+    form->btnBegin_Click();
+    play("rrrrrr");  // a high score: its name is the record's, with no second prompt
+    EXPECT_EQ(script.promptTitles.last(), QStringLiteral("High Score"));
+    EXPECT_EQ(script.promptTitles.size(), 3);
+
+    const QByteArray bytes = folder.read(QStringLiteral("classresults.csv"));
+    EXPECT_TRUE(bytes.startsWith("\xEF\xBB\xBF"));
+    const classroom::RecordFile record = classroom::readRecordFile(QStringLiteral("classresults.csv"));
+    ASSERT_EQ(record.rows.size(), 3);
+    EXPECT_EQ(record.rows[0].name, QStringLiteral("Émilie Côté"));
+    EXPECT_EQ(record.rows[0].missed.size(), 2);
+    EXPECT_EQ(record.rows[0].asked, 6);
+    EXPECT_EQ(record.rows[0].rightFirstTime, 4);
+    EXPECT_EQ(record.rows[0].symbols, 6);
+    EXPECT_EQ(record.rows[1].name, QStringLiteral("(no name)"));
+    EXPECT_EQ(record.rows[2].name, QStringLiteral("Ada"));
+    EXPECT_EQ(record.rows[2].placed, 6);
+    EXPECT_GT(record.rows[2].score, 0);
+}
+
+TEST_F(ClassroomTest, ARecordThatCannotBeWrittenIsToldAndTheGameGoesOn)
+{
+    startSix({QStringLiteral("Results: adir.csv")});
+    QDir(folder.path()).mkdir(QStringLiteral("adir.csv"));
+    script.inputs = {QStringLiteral("Bo")};
+    form->btnBegin_Click();
+    play("wwrrrr");
+    ASSERT_FALSE(script.messages.isEmpty());
+    EXPECT_TRUE(script.messages.last().text.contains(QStringLiteral("adir.csv"))) << script.messages.last().text.toStdString();
+    EXPECT_NE(review(), nullptr);
+    form->btnBegin_Click();
+    EXPECT_EQ(ClockRunning, 1);
+}
+
+TEST_F(ClassroomTest, ClassResultsExplainsTheLineOrShowsTheMostMissedFirst)
+{
+    startSix();
+    form->mnuClassResults_Click();
+    ClassResults* results = form->classroom()->classResults();
+    ASSERT_NE(results, nullptr);
+    EXPECT_EQ(results->windowTitle(), ProgramTitle + QStringLiteral("--Class Results"));
+    EXPECT_TRUE(results->lblStatus->text().contains(QStringLiteral("Results: classresults.csv")));
+    results->close();
+
+    // Two games missed question 4, one question 2; one row is damaged.
+    const QString header = classroom::csvLine(classroom::headerFields());
+    folder.writeLines(QStringLiteral("classresults.csv"),
+                      {header, "2026-03-02T10:00:00,Ana,Valdra.qtn,3,6,regular,900,0,6,5,5,5,4,1 2 3 4 5 6",
+                       "2026-03-02T10:05:00,Bo,valdra.qtn,3,6,regular,800,0,6,4,4,4,2 4,1 2 3 4 5 6",
+                       "2026-03-02T10:09:00,Cy,Valdra.qtn,3,6"});
+    ResultsFile = QStringLiteral("classresults.csv");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    form->mnuClassResults_Click();
+    results = form->classroom()->classResults();
+    ASSERT_NE(results, nullptr);
+    EXPECT_TRUE(results->lblStatus->text().contains(QStringLiteral("2 games"))) << results->lblStatus->text().toStdString();
+    EXPECT_TRUE(results->lblStatus->text().contains(QStringLiteral("1 row could not be read")));
+    EXPECT_EQ(results->tblGames->model()->rowCount(), 2);
+    ASSERT_GE(results->tblMissed->rowCount(), 2);
+    EXPECT_EQ(results->tblMissed->item(0, 1)->text(), QStringLiteral("Question number 4?"));
+    EXPECT_EQ(results->tblMissed->item(0, 2)->text(), QStringLiteral("asked 2 times, missed 2"));
+    EXPECT_EQ(results->tblPupils->rowCount(), 2);
+
+    results->txtName->setText(QStringLiteral("bo"));
+    EXPECT_EQ(results->tblGames->model()->rowCount(), 1);
+    EXPECT_EQ(results->tblPupils->rowCount(), 1);
+}
+
+TEST_F(ClassroomTest, TheSettingsEditorKeepsTheLinesItDoesNotWrite)
+{
+    startSix({QStringLiteral("Results: classresults.csv"), QStringLiteral("; Room 12, Mr Tremblay")});
+    EXPECT_EQ(ResultsFile, QStringLiteral("classresults.csv"));
+    form->mnuSaveOptions_Click();
+    form7* editor = form->existingSettingsEditor();
+    ASSERT_NE(editor, nullptr);
+    editor->Text1[3]->setText(QStringLiteral("5"));
+    script.yesNoAnswers = {true};
+    editor->cmdSave->click();
+    const QStringList lines =
+        QString::fromLatin1(folder.read(QStringLiteral("valdra.ini"))).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    EXPECT_TRUE(lines.contains(QStringLiteral("Timeoption: 5")));
+    EXPECT_EQ(lines.filter(QStringLiteral("Dooroption")).size(), 1);
+    EXPECT_EQ(lines.mid(lines.size() - 2), QStringList({"Results: classresults.csv", "; Room 12, Mr Tremblay"}));
+}
+
+TEST_F(ClassroomTest, TheCheckerKnowsTheRecordLine)
+{
+    folder.writeLines(QStringLiteral("classresults.csv"),
+                      {classroom::csvLine(classroom::headerFields()), QStringLiteral("half,a,row")});
+    const struct {
+        const char* line;
+        const char* words;
+    } cases[] = {
+        {"Results: classresults.csv", "1 row(s) that cannot be read"},
+        {"Results: nofolder/classresults.csv", "cannot be written"},
+    };
+    for (const auto& c : cases) {
+        folder.writeLines(QStringLiteral("valdra.ini"), {QString::fromUtf8(c.line)});
+        EXPECT_TRUE(checkertest::onlyComplaint(checker::checkSettingsFile(QStringLiteral("valdra.ini")), 1,
+                                               checker::Severity::Problem, QString::fromUtf8(c.words)))
+            << c.line;
+    }
+    folder.writeLines(QStringLiteral("valdra.ini"), {QStringLiteral("Results: new.csv")});
+    EXPECT_TRUE(checkertest::complaints(checker::checkSettingsFile(QStringLiteral("valdra.ini"))).isEmpty());
+}
+
+} // namespace
