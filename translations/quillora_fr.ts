@@ -2,6 +2,185 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_CA" sourcelanguage="en">
 <context>
+    <name>ClassResults</name>
+    <message>
+        <source>expert</source>
+        <translation>expert</translation>
+    </message>
+    <message>
+        <source>regular</source>
+        <translation>normal</translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation>Date et heure</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Question file</source>
+        <translation>Fichier de questions</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minutes</translation>
+    </message>
+    <message>
+        <source>Symbols</source>
+        <translation>Symboles</translation>
+    </message>
+    <message>
+        <source>Difficulty</source>
+        <translation>Difficulté</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Pointage</translation>
+    </message>
+    <message>
+        <source>Bonus</source>
+        <translation>Boni</translation>
+    </message>
+    <message>
+        <source>Asked</source>
+        <translation>Posées</translation>
+    </message>
+    <message>
+        <source>Right first time</source>
+        <translation>Justes du premier coup</translation>
+    </message>
+    <message>
+        <source>Placed</source>
+        <translation>Placés</translation>
+    </message>
+    <message>
+        <source>Tries</source>
+        <translation>Essais</translation>
+    </message>
+    <message>
+        <source>Missed questions</source>
+        <translation>Questions manquées</translation>
+    </message>
+    <message>
+        <source>--Class Results</source>
+        <translation>--Résultats de la classe</translation>
+    </message>
+    <message>
+        <source>every pupil</source>
+        <translation>tous les élèves</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nom :</translation>
+    </message>
+    <message>
+        <source>Question &amp;file:</source>
+        <translation>&amp;Fichier de questions :</translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <translation>Parties</translation>
+    </message>
+    <message>
+        <source>Best score</source>
+        <translation>Meilleur pointage</translation>
+    </message>
+    <message>
+        <source>Mean score</source>
+        <translation>Pointage moyen</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>N°</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Question</translation>
+    </message>
+    <message>
+        <source>How often</source>
+        <translation>Combien de fois</translation>
+    </message>
+    <message>
+        <source>Missed</source>
+        <translation>Manquée</translation>
+    </message>
+    <message>
+        <source>&amp;Games</source>
+        <translation>&amp;Parties</translation>
+    </message>
+    <message>
+        <source>&amp;Pupils</source>
+        <translation>É&amp;lèves</translation>
+    </message>
+    <message>
+        <source>&amp;Most Missed Questions</source>
+        <translation>&amp;Questions les plus manquées</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>No class record is kept. To keep one, add this line to the settings file valdra.ini in the play folder, then start the game again:
+
+    Results: classresults.csv
+
+Every game that comes to its end then adds a row to that file, with the pupil&apos;s name, the score and the questions missed. Games on other computers can share the file when the play folder is a shared folder.</source>
+        <translation>Aucun registre de classe n&apos;est tenu. Pour en tenir un, ajoutez cette ligne au fichier de paramètres valdra.ini du dossier de jeu, puis relancez le jeu :
+
+    Results: classresults.csv
+
+Chaque partie menée à terme ajoute alors une ligne à ce fichier, avec le nom de l&apos;élève, le pointage et les questions manquées. Les jeux d&apos;autres ordinateurs peuvent partager ce fichier si le dossier de jeu est un dossier partagé.</translation>
+    </message>
+    <message>
+        <source>The class record %1 could not be read: %2</source>
+        <translation>Le registre de classe %1 n&apos;a pas pu être lu : %2</translation>
+    </message>
+    <message>
+        <source>The class record %1 holds 1 game.</source>
+        <translation>Le registre de classe %1 contient 1 partie.</translation>
+    </message>
+    <message>
+        <source>The class record %1 holds %2 games.</source>
+        <translation>Le registre de classe %1 contient %2 parties.</translation>
+    </message>
+    <message>
+        <source>1 row could not be read and was skipped.</source>
+        <translation>1 ligne n&apos;a pas pu être lue et a été ignorée.</translation>
+    </message>
+    <message>
+        <source>%1 rows could not be read and were skipped.</source>
+        <translation>%1 lignes n&apos;ont pas pu être lues et ont été ignorées.</translation>
+    </message>
+    <message>
+        <source>The file is very large: only its first %1 MB were read.</source>
+        <translation>Le fichier est très gros : seuls ses %1 premiers Mo ont été lus.</translation>
+    </message>
+    <message>
+        <source>every question file</source>
+        <translation>tous les fichiers de questions</translation>
+    </message>
+    <message>
+        <source>No game with the question file %1 is in the record yet.</source>
+        <translation>Aucune partie avec le fichier de questions %1 n&apos;est encore au registre.</translation>
+    </message>
+    <message>
+        <source>The questions of %1, the most missed first:</source>
+        <translation>Les questions de %1, les plus manquées d&apos;abord :</translation>
+    </message>
+    <message>
+        <source>(not in the question file now)</source>
+        <translation>(plus dans le fichier de questions)</translation>
+    </message>
+    <message>
+        <source>asked %1 times, missed %2</source>
+        <translation>posée %1 fois, manquée %2</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>Select the best answer.</source>
@@ -196,6 +375,134 @@ Il a été gardé tel quel dans %3; les entrées lisibles restent dans la liste.
         <source>E&amp;dit Questions</source>
         <translation>Mo&amp;difier les questions</translation>
     </message>
+    <message>
+        <source>The settings file</source>
+        <translation>Le fichier de paramètres</translation>
+    </message>
+    <message>
+        <source>Class &amp;Results</source>
+        <translation>&amp;Résultats de la classe</translation>
+    </message>
+    <message>
+        <source>Fit to &amp;Window</source>
+        <translation>Ajuster à la &amp;fenêtre</translation>
+    </message>
+    <message>
+        <source>E&amp;xplore the Map</source>
+        <translation>E&amp;xplorer la carte</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Indice</translation>
+    </message>
+    <message>
+        <source>Symbol</source>
+        <translation>Symbole</translation>
+    </message>
+    <message>
+        <source>Answer %1 of the question</source>
+        <translation>Réponse %1 de la question</translation>
+    </message>
+    <message>
+        <source>While a symbol waits, the arrow keys move the pointer (Shift: ten steps) and Enter places the symbol where it stands.</source>
+        <translation>Quand un symbole attend, les flèches déplacent le pointeur (Maj : dix pas) et Entrée place le symbole à cet endroit.</translation>
+    </message>
+    <message>
+        <source>Score: %1</source>
+        <translation>Pointage : %1</translation>
+    </message>
+    <message>
+        <source>Bonus: %1</source>
+        <translation>Boni : %1</translation>
+    </message>
+    <message>
+        <source>Turns Left: %1</source>
+        <translation>Tours restants : %1</translation>
+    </message>
+    <message>
+        <source>Time Left: %1 min. %2 sec.</source>
+        <translation>Temps restant : %1 min %2 s</translation>
+    </message>
+    <message>
+        <source>%1 sec.</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>One minute left.</source>
+        <translation>Il reste une minute.</translation>
+    </message>
+    <message>
+        <source>Map of Canada.</source>
+        <translation>Carte du Canada.</translation>
+    </message>
+    <message>
+        <source>Place the symbol of %1.</source>
+        <translation>Placez le symbole : %1.</translation>
+    </message>
+    <message>
+        <source>Place the symbol on its province or territory.</source>
+        <translation>Placez le symbole sur sa province ou son territoire.</translation>
+    </message>
+    <message>
+        <source>The pointer is over %1.</source>
+        <translation>Le pointeur est sur : %1.</translation>
+    </message>
+    <message>
+        <source>The pointer is over no province or territory.</source>
+        <translation>Le pointeur n&apos;est sur aucune province ni aucun territoire.</translation>
+    </message>
+    <message>
+        <source>Question: %1 Answers: %2.</source>
+        <translation>Question : %1 Réponses : %2.</translation>
+    </message>
+    <message>
+        <source>Game over. Score: %1.</source>
+        <translation>Partie terminée. Pointage : %1.</translation>
+    </message>
+    <message>
+        <source>Crest of %1</source>
+        <translation>Armoiries : %1</translation>
+    </message>
+    <message>
+        <source>Floral emblem of %1</source>
+        <translation>Emblème floral : %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>Found: %1</source>
+        <translation>Trouvé : %1</translation>
+    </message>
+    <message>
+        <source>You went to no province or territory instead of %1</source>
+        <translation>Vous n&apos;êtes allé dans aucune province ni aucun territoire au lieu d&apos;aller %1</translation>
+    </message>
+    <message>
+        <source>The question file</source>
+        <translation>Le fichier de questions</translation>
+    </message>
+    <message>
+        <source>Practice</source>
+        <translation>Exercice</translation>
+    </message>
+    <message>
+        <source>Right. Place the symbol of %1 on the map.</source>
+        <translation>Bonne réponse. Placez le symbole de %1 sur la carte.</translation>
+    </message>
+    <message>
+        <source>Right. Place the symbol on the map.</source>
+        <translation>Bonne réponse. Placez le symbole sur la carte.</translation>
+    </message>
+    <message>
+        <source>Wrong. The correct answer is: %1</source>
+        <translation>Mauvaise réponse. La bonne réponse est : %1</translation>
+    </message>
+    <message>
+        <source>The symbol list</source>
+        <translation>La liste de symboles</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -290,6 +597,36 @@ Il a été gardé tel quel dans %3; les entrées lisibles restent dans la liste.
     <message>
         <source>&amp;Use File List in Game</source>
         <translation>&amp;Utiliser la liste dans le jeu</translation>
+    </message>
+    <message>
+        <source>Picture files</source>
+        <translation>Fichiers d&apos;images</translation>
+    </message>
+    <message>
+        <source>The province or territory of the picture to add</source>
+        <translation>La province ou le territoire de l&apos;image à ajouter</translation>
+    </message>
+    <message>
+        <source>File List</source>
+        <translation>Liste des fichiers</translation>
+    </message>
+    <message>
+        <source>The pictures of the symbol list, each with its province or territory</source>
+        <translation>Les images de la liste de symboles, chacune avec sa province ou son territoire</translation>
+    </message>
+    <message>
+        <source>Total Files</source>
+        <translation>Nombre de fichiers</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation>%1 existe déjà.
+Voulez-vous le remplacer?</translation>
+    </message>
+    <message>
+        <source>The Picture Locator&apos;s list</source>
+        <translation>La liste du localisateur d&apos;images</translation>
     </message>
 </context>
 <context>
@@ -404,6 +741,133 @@ Il a été gardé tel quel dans %3; les entrées lisibles restent dans la liste.
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1.</translation>
+    </message>
+</context>
+<context>
+    <name>GameReview</name>
+    <message>
+        <source>--Game Review</source>
+        <translation>--Bilan de la partie</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>N°</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Question</translation>
+    </message>
+    <message>
+        <source>First answer</source>
+        <translation>Première réponse</translation>
+    </message>
+    <message>
+        <source>Right answer</source>
+        <translation>Bonne réponse</translation>
+    </message>
+    <message>
+        <source>Mark</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Symbol</source>
+        <translation>Symbole</translation>
+    </message>
+    <message>
+        <source>Region</source>
+        <translation>Région</translation>
+    </message>
+    <message>
+        <source>Placed first</source>
+        <translation>Placé du premier coup</translation>
+    </message>
+    <message>
+        <source>Tries</source>
+        <translation>Essais</translation>
+    </message>
+    <message>
+        <source>&amp;Practise Missed Questions</source>
+        <translation>&amp;Reprendre les questions manquées</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>&amp;Questions</source>
+        <translation>&amp;Questions</translation>
+    </message>
+    <message>
+        <source>S&amp;ymbols</source>
+        <translation>S&amp;ymboles</translation>
+    </message>
+    <message>
+        <source>Time is up.</source>
+        <translation>Le temps est écoulé.</translation>
+    </message>
+    <message>
+        <source>All turns played.</source>
+        <translation>Tous les tours sont joués.</translation>
+    </message>
+    <message>
+        <source>Your score: %1 = %2 for answers + %3 for placed symbols + %4 time bonus.</source>
+        <translation>Votre pointage : %1 = %2 pour les réponses + %3 pour les symboles placés + %4 de boni de temps.</translation>
+    </message>
+    <message>
+        <source>This was practice: it enters neither the high score list nor the class record.</source>
+        <translation>C&apos;était un exercice : il n&apos;entre ni dans le palmarès ni dans le registre de classe.</translation>
+    </message>
+    <message>
+        <source>Your score entered the high score list.</source>
+        <translation>Votre pointage est entré au palmarès.</translation>
+    </message>
+    <message>
+        <source>Your score did not enter the high score list: its 15th entry holds %1.</source>
+        <translation>Votre pointage n&apos;est pas entré au palmarès : sa 15e place est de %1.</translation>
+    </message>
+    <message>
+        <source>A score also needs at least 5 answers right the first time.</source>
+        <translation>Un pointage exige aussi au moins 5 bonnes réponses du premier coup.</translation>
+    </message>
+    <message>
+        <source>Right the first time: %1 of %2 questions. Symbols placed: %3 of %4.</source>
+        <translation>Justes du premier coup : %1 questions sur %2. Symboles placés : %3 sur %4.</translation>
+    </message>
+    <message>
+        <source>(not answered)</source>
+        <translation>(sans réponse)</translation>
+    </message>
+    <message>
+        <source>-- not answered</source>
+        <translation>-- sans réponse</translation>
+    </message>
+    <message>
+        <source>✔ right</source>
+        <translation>✔ juste</translation>
+    </message>
+    <message>
+        <source>✘ wrong</source>
+        <translation>✘ fausse</translation>
+    </message>
+    <message>
+        <source>not placed</source>
+        <translation>non placé</translation>
+    </message>
+    <message>
+        <source>outside the map</source>
+        <translation>hors de la carte</translation>
+    </message>
+    <message>
+        <source>✔ </source>
+        <translation>✔ </translation>
+    </message>
+    <message>
+        <source>✘ </source>
+        <translation>✘ </translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
@@ -466,6 +930,10 @@ Il a été gardé tel quel dans %3; les entrées lisibles restent dans la liste.
     <message>
         <source>Not found</source>
         <translation>Introuvable</translation>
+    </message>
+    <message>
+        <source>Help page</source>
+        <translation>Page d&apos;aide</translation>
     </message>
 </context>
 <context>
@@ -601,10 +1069,6 @@ Il a été gardé tel quel dans %3; les entrées lisibles restent dans la liste.
     <message>
         <source>too long for %1: it needs %2 lines and %1 shows %3, so the game cuts it off</source>
         <translation>trop long pour %1&#xa0;: il faut %2 lignes et %1 en montre %3, donc le jeu coupe le texte</translation>
-    </message>
-    <message>
-        <source>cannot be read</source>
-        <translation>illisible</translation>
     </message>
     <message>
         <source>the file is empty: the game loads no questions from it</source>
@@ -934,14 +1398,6 @@ fichier en a un, 2 si un fichier est illisible.
         <translation>le jeu n&apos;utilise que les 13 premières lignes&#xa0;: %1 est ignorée</translation>
     </message>
     <message>
-        <source>it is a folder</source>
-        <translation>c&apos;est un dossier</translation>
-    </message>
-    <message>
-        <source>no such file</source>
-        <translation>fichier introuvable</translation>
-    </message>
-    <message>
         <source>cannot be read: %1</source>
         <translation>illisible&#xa0;: %1</translation>
     </message>
@@ -1012,6 +1468,48 @@ fichier en a un, 2 si un fichier est illisible.
     <message>
         <source>cannot be read: its name is not valid in this system&apos;s encoding</source>
         <translation>illisible&#xa0;: son nom n&apos;est pas valide dans l&apos;encodage de ce système</translation>
+    </message>
+    <message>
+        <source>the game reads 100 questions at most: line %1 and every line after it are never read</source>
+        <translation>le jeu lit 100 questions au plus : la ligne %1 et toutes les suivantes ne sont jamais lues</translation>
+    </message>
+    <message>
+        <source>the file is larger than the game reads (%1 KiB): it reads up to here, in the middle of this line</source>
+        <translation>le fichier est plus gros que ce que le jeu lit (%1 Kio) : il lit jusqu&apos;ici, au milieu de cette ligne</translation>
+    </message>
+    <message>
+        <source>the game uses the first 13 lines only: line 14 and every line after it are ignored</source>
+        <translation>le jeu n&apos;utilise que les 13 premières lignes : la ligne 14 et toutes les suivantes sont ignorées</translation>
+    </message>
+</context>
+<context>
+    <name>classroom</name>
+    <message>
+        <source>Is a directory</source>
+        <translation>C&apos;est un dossier</translation>
+    </message>
+    <message>
+        <source>(no name)</source>
+        <translation>(sans nom)</translation>
+    </message>
+</context>
+<context>
+    <name>classroom::Classroom</name>
+    <message>
+        <source>Your game goes into the class record.<byte value="xd"/>Enter your name:</source>
+        <translation>Votre partie entre dans le registre de classe.</translation>
+    </message>
+    <message>
+        <source>Class Record</source>
+        <translation>Registre de classe</translation>
+    </message>
+    <message>
+        <source>The class record</source>
+        <translation>Le registre de classe</translation>
+    </message>
+    <message>
+        <source>The missed questions are not in the question file now in use.</source>
+        <translation>Les questions manquées ne sont pas dans le fichier de questions en usage.</translation>
     </message>
 </context>
 <context>
@@ -1508,10 +2006,6 @@ Essayez «&#xa0;quillora --help&#xa0;» pour en savoir plus.
         <translation>il fait %1 Mo, et un fichier de cent questions tient en quelques kilo-octets, donc ce n&apos;est pas un fichier de questions (l&apos;éditeur ouvre les fichiers d&apos;au plus %2 Mo)</translation>
     </message>
     <message>
-        <source>it is no text file</source>
-        <translation>ce n&apos;est pas un fichier texte</translation>
-    </message>
-    <message>
         <source>it cannot be read</source>
         <translation>il est illisible</translation>
     </message>
@@ -1529,6 +2023,119 @@ Essayez «&#xa0;quillora --help&#xa0;» pour en savoir plus.
     <message>
         <source>&amp;Close</source>
         <translation>&amp;Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>explore</name>
+    <message>
+        <source>the facts file is not valid JSON (%1)</source>
+        <translation>le fichier de faits n&apos;est pas du JSON valide (%1)</translation>
+    </message>
+    <message>
+        <source>the facts file names no census year</source>
+        <translation>le fichier de faits ne nomme aucune année de recensement</translation>
+    </message>
+    <message>
+        <source>the facts file names an unknown region &quot;%1&quot;</source>
+        <translation>le fichier de faits nomme une région inconnue « %1 »</translation>
+    </message>
+    <message>
+        <source>the facts file names %1 twice</source>
+        <translation>le fichier de faits nomme %1 deux fois</translation>
+    </message>
+    <message>
+        <source>the facts of %1 are incomplete</source>
+        <translation>les faits sur %1 sont incomplets</translation>
+    </message>
+    <message>
+        <source>the facts file lacks %1</source>
+        <translation>il manque %1 au fichier de faits</translation>
+    </message>
+    <message>
+        <source>the built-in facts file cannot be read (%1)</source>
+        <translation>le fichier de faits intégré ne peut pas être lu (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>explore::ExploreMap</name>
+    <message>
+        <source>Map of Canada</source>
+        <translation>Carte du Canada</translation>
+    </message>
+    <message>
+        <source>The arrow keys walk the provinces and territories from west to east; Enter shows the facts of the one outlined.</source>
+        <translation>Les flèches parcourent les provinces et territoires d&apos;ouest en est; Entrée montre les faits de celui qui est souligné.</translation>
+    </message>
+    <message>
+        <source>Map of Canada: %1</source>
+        <translation>Carte du Canada : %1</translation>
+    </message>
+</context>
+<context>
+    <name>explore::ExploreWindow</name>
+    <message>
+        <source>--Explore the Map</source>
+        <translation>--Explorer la carte</translation>
+    </message>
+    <message>
+        <source>Point at a province or territory to see its name, and click it to read about it. From the keyboard, the arrow keys walk them from west to east and Enter shows the one outlined.</source>
+        <translation>Pointez une province ou un territoire pour voir son nom, et cliquez dessus pour en savoir plus. Au clavier, les flèches les parcourent d&apos;ouest en est et Entrée montre celui qui est souligné.</translation>
+    </message>
+    <message>
+        <source>The facts cannot be shown: %1.</source>
+        <translation>Les faits ne peuvent pas être montrés : %1.</translation>
+    </message>
+    <message>
+        <source>Capital:</source>
+        <translation>Capitale :</translation>
+    </message>
+    <message>
+        <source>Joined Confederation:</source>
+        <translation>Entrée dans la Confédération :</translation>
+    </message>
+    <message>
+        <source>Area:</source>
+        <translation>Superficie :</translation>
+    </message>
+    <message>
+        <source>Population (%1 census):</source>
+        <translation>Population (recensement de %1) :</translation>
+    </message>
+    <message>
+        <source>Crest</source>
+        <translation>Armoiries</translation>
+    </message>
+    <message>
+        <source>Floral emblem</source>
+        <translation>Emblème floral</translation>
+    </message>
+    <message>
+        <source>Flag</source>
+        <translation>Drapeau</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>Pointing at: %1</source>
+        <translation>Pointé : %1</translation>
+    </message>
+    <message>
+        <source>%1 km²</source>
+        <translation>%1 km²</translation>
+    </message>
+    <message>
+        <source>Crest of %1</source>
+        <translation>Armoiries : %1</translation>
+    </message>
+    <message>
+        <source>Floral emblem of %1: %2</source>
+        <translation>Emblème floral (%1) : %2</translation>
+    </message>
+    <message>
+        <source>Flag of %1</source>
+        <translation>Drapeau : %1</translation>
     </message>
 </context>
 <context>
@@ -1555,6 +2162,42 @@ Essayez «&#xa0;quillora --help&#xa0;» pour en savoir plus.
     <message>
         <source>Its lock file %1 could not be made: %2</source>
         <translation>Son fichier de verrou %1 n&apos;a pas pu être créé&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 has a problem that changes what the game does:</source>
+        <translation>%1 a un problème qui change ce que fait le jeu :</translation>
+    </message>
+    <message>
+        <source>%1 has %2 problems that change what the game does:</source>
+        <translation>%1 a %2 problèmes qui changent ce que fait le jeu :</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>and %1 more.</source>
+        <translation>et %1 de plus.</translation>
+    </message>
+    <message>
+        <source>The game plays the file as it reads it. Show Details lists every problem; quillora-check prints the same report.</source>
+        <translation>Le jeu utilise le fichier tel qu&apos;il le lit. Afficher les détails énumère chaque problème; quillora-check imprime le même rapport.</translation>
+    </message>
+    <message>
+        <source>warning: %1</source>
+        <translation>avertissement : %1</translation>
+    </message>
+    <message>
+        <source>no file named</source>
+        <translation>aucun fichier nommé</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>c&apos;est un dossier</translation>
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation>fichier introuvable</translation>
     </message>
 </context>
 <context>
@@ -1630,6 +2273,10 @@ Essayez «&#xa0;quillora --help&#xa0;» pour en savoir plus.
     <message>
         <source>%1 held a line the game does not read (%2). The file as it was is kept in %3.</source>
         <translation>%1 contenait une ligne que le jeu ne lit pas (%2). Le fichier tel qu&apos;il était est gardé dans %3.</translation>
+    </message>
+    <message>
+        <source>The file there could not be read, and saving would lose the lines it holds.</source>
+        <translation>Le fichier existant n&apos;a pas pu être lu, et l&apos;enregistrer ferait perdre les lignes qu&apos;il contient.</translation>
     </message>
 </context>
 <context>
@@ -1722,6 +2369,31 @@ Essayez «&#xa0;quillora --help&#xa0;» pour en savoir plus.
         <translation>Impossible d&apos;enregistrer %1 dans %2.
 
 %3</translation>
+    </message>
+</context>
+<context>
+    <name>ui::DirList</name>
+    <message>
+        <source>Folders</source>
+        <translation>Dossiers</translation>
+    </message>
+    <message>
+        <source>Enter opens the folder under the cursor.</source>
+        <translation>Entrée ouvre le dossier sous le curseur.</translation>
+    </message>
+</context>
+<context>
+    <name>ui::DriveList</name>
+    <message>
+        <source>Drive</source>
+        <translation>Lecteur</translation>
+    </message>
+</context>
+<context>
+    <name>ui::FileList</name>
+    <message>
+        <source>Files</source>
+        <translation>Fichiers</translation>
     </message>
 </context>
 </TS>
