@@ -38,6 +38,8 @@ Form1::Form1(QWidget* parent) : QWidget(parent)
     buildMenus();
     buildControls();
     retranslateUi();
+    // The designed client area, 11880 x 8310 twips, below the menu bar (measured with its captions).
+    resize(QSize(ui::px(11880), ui::px(8310)) + innerChrome());
     nameControls();
     m_form3 = new Form3;
 }
