@@ -184,7 +184,7 @@ Chaque partie menée à terme ajoute alors une ligne à ce fichier, avec le nom 
     <name>Form1</name>
     <message>
         <source>Select the best answer.</source>
-        <translation>Choisissez la meilleure réponse.</translation>
+        <translation>Choisissez la bonne réponse.</translation>
     </message>
     <message>
         <source>&amp;Files</source>
@@ -264,7 +264,7 @@ Chaque partie menée à terme ajoute alors une ligne à ce fichier, avec le nom 
     </message>
     <message>
         <source>Score:</source>
-        <translation>Score&#xa0;:</translation>
+        <translation>Score:</translation>
     </message>
     <message>
         <source>Bonus:</source>
