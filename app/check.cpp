@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "checker/run.h"
+#include "ui/language.h"
 
 #include <QGuiApplication>
 #include <QTextStream>
@@ -19,6 +20,8 @@ int main(int argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("quillora-check"));
+    // The desktop's language: French for French, English otherwise.
+    language::apply(language::systemLanguage());
     QStringList arguments = QGuiApplication::arguments();
     arguments.removeFirst();
     QTextStream out(stdout);

@@ -2,6 +2,7 @@
 #include "game/commandline.h"
 #include "game/form1.h"
 #include "game/playfolder.h"
+#include "ui/language.h"
 #include "ui/platform.h"
 #include "ui/quitsignals.h"
 
@@ -11,10 +12,14 @@
 
 int main(int argc, char* argv[])
 {
-    // Help and version need no display: answer them before the window system starts.
+    // Help and version need no display: answer them before the window system starts, in the
+    // language the game would speak.
     const commandline::Options early = commandline::parse(commandline::arguments(argc, argv));
-    if (early.action == commandline::Action::Help || early.action == commandline::Action::Version)
-        return commandline::printAnswer(early);
+    if (early.action == commandline::Action::Help || early.action == commandline::Action::Version) {
+        QCoreApplication app(argc, argv);
+        language::apply(language::startLanguage(commandline::chosenLanguage(early)));
+        return commandline::printAnswer(commandline::parse(commandline::arguments(argc, argv)));
+    }
     // A folder name the system's encoding cannot read back would be read as another name.
     const QString undecodable = commandline::undecodableArgument(argc, argv);
     QApplication app(argc, argv);
@@ -22,7 +27,10 @@ int main(int argc, char* argv[])
     // Lets the desktop match the window to the installed menu entry and its icon.
     QApplication::setDesktopFileName(QStringLiteral("io.github.quillora.Quillora"));
     // Qt has taken its own options (-platform, -style, ...) out of the arguments by now.
-    const commandline::Options options = commandline::parse(QCoreApplication::arguments());
+    const QStringList arguments = QCoreApplication::arguments();
+    language::apply(language::startLanguage(commandline::chosenLanguage(commandline::parse(arguments))));
+    // Parsed again with the catalogue in place, so a mistake is told in the game's language.
+    const commandline::Options options = commandline::parse(arguments);
     if (options.action != commandline::Action::Play)
         return commandline::printAnswer(options);
     if (!undecodable.isEmpty()) {

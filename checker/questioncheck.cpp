@@ -7,6 +7,7 @@
 #include "game/deck.h"
 #include "game/state.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <vector>
 
@@ -21,11 +22,13 @@ bool blank(const QString& line) { return line.trimmed().isEmpty(); }
 
 QString ordinal(int n)
 {
-    static const char* const names[] = {"", "first", "second", "third", "fourth"};
-    return n >= 1 && n <= 4 ? QString::fromLatin1(names[n]) : QString::number(n);
+    // Of an answer: "its second answer".
+    static const char* const names[] = {"", QT_TRANSLATE_NOOP("checker", "first"), QT_TRANSLATE_NOOP("checker", "second"),
+                                        QT_TRANSLATE_NOOP("checker", "third"), QT_TRANSLATE_NOOP("checker", "fourth")};
+    return n >= 1 && n <= 4 ? QCoreApplication::translate("checker", names[n]) : QString::number(n);
 }
 
-QString linesWord(int n) { return n == 1 ? QStringLiteral("1 line") : QStringLiteral("%1 lines").arg(n); }
+QString linesWord(int n) { return n == 1 ? QCoreApplication::translate("checker", "1 line") : QCoreApplication::translate("checker", "%1 lines").arg(n); }
 
 // A question block as its author meant it: where its question stands and its answer lines,
 // by 0-based line index (-1 for an answer line the file does not have).
@@ -67,9 +70,11 @@ public:
                 while (next < m_limit && blank(m_lines[next]))
                     ++next;
                 if (next >= m_limit && next == m_total) {
-                    m_report.warn(start + 1, QStringLiteral("blank %1 at the end of the file: the game reads them as a "
-                                                            "question with no text, which it never asks; delete them")
-                                                 .arg(next - start == 1 ? QStringLiteral("line") : QStringLiteral("lines")));
+                    m_report.warn(start + 1, next - start == 1
+                        ? QCoreApplication::translate("checker", "blank line at the end of the file: the game reads them as a "
+                                                                 "question with no text, which it never asks; delete them")
+                        : QCoreApplication::translate("checker", "blank lines at the end of the file: the game reads them as a "
+                                                                 "question with no text, which it never asks; delete them"));
                     break;
                 }
                 // Blank lines are a shift when what follows them is a question (or, in a file
@@ -82,11 +87,14 @@ public:
                     const int extra = next - start;
                     m_report.problem(start + 1,
                         extra % BlockLines == 0
-                            ? QStringLiteral("blank lines where a question belongs: the game reads them as questions with no "
+                            ? QCoreApplication::translate("checker", "blank lines where a question belongs: the game reads them as questions with no "
                                              "text, which it never asks")
-                            : QStringLiteral("blank %1 where a question belongs: it shifts the question on line %2 and every "
-                                             "later question by %3; delete it")
-                                  .arg(extra == 1 ? QStringLiteral("line") : QStringLiteral("lines"))
+                            : (extra == 1 ? QCoreApplication::translate("checker", "blank line where a question belongs: it shifts the "
+                                                                               "question on line %1 and every later question by %2; "
+                                                                               "delete it")
+                                          : QCoreApplication::translate("checker", "blank lines where a question belongs: it shifts the "
+                                                                               "question on line %1 and every later question by %2; "
+                                                                               "delete it"))
                                   .arg(next + 1)
                                   .arg(linesWord(extra % BlockLines)));
                     start = next;
@@ -103,13 +111,13 @@ public:
                 if (next < m_limit && next < start + BlockLines && looksLikeQuestion(next)) {
                     const int extra = next - start;
                     if (start == 0)
-                        m_report.problem(1, QStringLiteral("%1 stands where the first question belongs and is no question: "
+                        m_report.problem(1, QCoreApplication::translate("checker", "%1 stands where the first question belongs and is no question: "
                                                            "the file has %2 too many at its top (a title?), which shifts "
                                                            "every question by %2")
                                                 .arg(quoted(m_lines[0]), linesWord(extra)));
                     else
                         m_report.problem(start + 1,
-                            QStringLiteral("%1 stands where a question belongs and looks like an answer: the question "
+                            QCoreApplication::translate("checker", "%1 stands where a question belongs and looks like an answer: the question "
                                            "before it has %2 too many, which shifts the question on line %3 and every later "
                                            "question by %2%4")
                                 .arg(quoted(m_lines[start]), linesWord(extra))
@@ -128,7 +136,7 @@ public:
                 if (m_usesMarks && looksLikeQuestion(i) && looksLikeQuestion(start)) {
                     const int missing = BlockLines - (i - start);
                     m_report.problem(i + 1,
-                        QStringLiteral("this question stands where the question on line %1 expects its %2 answer: that "
+                        QCoreApplication::translate("checker", "this question stands where the question on line %1 expects its %2 answer: that "
                                        "question is missing %3, which shifts this and every later question by %3")
                             .arg(start + 1)
                             .arg(ordinal(i - start))
@@ -146,20 +154,21 @@ public:
             placeShiftByLength();
 
         if (m_unread && m_total >= ReadLimit)
-            m_report.problem(ReadLimit + 1, QStringLiteral("the game reads 100 questions at most: line %1 and every line "
+            m_report.problem(ReadLimit + 1, QCoreApplication::translate("checker", "the game reads 100 questions at most: line %1 and every line "
                                                            "after it are never read")
                                                 .arg(ReadLimit + 1));
         else if (m_total > ReadLimit)
             m_report.problem(ReadLimit + 1,
-                QStringLiteral("the game reads 100 questions at most: %1 (from here to the end, %2) %3 never read")
+                (m_total == ReadLimit + 1
+                     ? QCoreApplication::translate("checker", "the game reads 100 questions at most: %1 (from here to the end, %2) is never read")
+                     : QCoreApplication::translate("checker", "the game reads 100 questions at most: %1 (from here to the end, %2) are never read"))
                     .arg(lineRange(ReadLimit + 1, m_total),
                         m_total <= ReadLimit + BlockLines
-                            ? QStringLiteral("question 101")
-                            : QStringLiteral("questions 101 to %1").arg((m_total + BlockLines - 1) / BlockLines),
-                        m_total == ReadLimit + 1 ? QStringLiteral("is") : QStringLiteral("are")));
+                            ? QCoreApplication::translate("checker", "question 101")
+                            : QCoreApplication::translate("checker", "questions 101 to %1").arg((m_total + BlockLines - 1) / BlockLines)));
         else if (m_unread)
-            m_report.problem(m_total, QStringLiteral("the file is larger than the game reads (%1 KiB): it reads up to "
-                                                     "here, in the middle of this line")
+            m_report.problem(m_total, QCoreApplication::translate("checker", "the file is larger than the game reads (%1 KiB): it reads up to "
+                                                                  "here, in the middle of this line")
                                           .arg(questionfile::MostBytes / 1024));
     }
 
@@ -196,7 +205,7 @@ private:
             return;
         // A missing line breaks the first block that fails, a line too many the block before it.
         const int first = (bestBlock - 1) * BlockLines + 1, last = (bestBlock + 1) * BlockLines;
-        m_report.problem(first, QStringLiteral("the questions seem shifted from here on: a line is missing or one too many "
+        m_report.problem(first, QCoreApplication::translate("checker", "the questions seem shifted from here on: a line is missing or one too many "
                                                "between line %1 and line %2, since before it each question is the longest "
                                                "line of its block and after it none is")
                                     .arg(first)
@@ -217,7 +226,7 @@ private:
                 continue;
             for (int j = i + 1; j < start; ++j)
                 if (!blank(m_lines[j]))
-                    return QStringLiteral(" (perhaps the blank line %1)").arg(i + 1);
+                    return QCoreApplication::translate("checker", " (perhaps the blank line %1)").arg(i + 1);
         }
         return QString();
     }
@@ -234,14 +243,14 @@ private:
             m_report.findings.append({qLine, block.answerLines() >= 2 && (m_usesMarks || block.question == 0)
                                                  ? Severity::Warning : Severity::Problem,
                 block.answerLines() == 0
-                    ? QStringLiteral("the last question is cut short: the file ends before its answers")
-                    : QStringLiteral("the last question is cut short: it has %1 of its 4 answer lines, and the game "
+                    ? QCoreApplication::translate("checker", "the last question is cut short: the file ends before its answers")
+                    : QCoreApplication::translate("checker", "the last question is cut short: it has %1 of its 4 answer lines, and the game "
                                      "leaves the missing answers empty")
                               .arg(block.answerLines())
                           // Without question marks the place of a shift cannot be told, only that
                           // the count of lines is off.
                           + (!m_usesMarks && block.question > 0
-                                    ? QStringLiteral("; if no question was meant to be short, a line is missing or one "
+                                    ? QCoreApplication::translate("checker", "; if no question was meant to be short, a line is missing or one "
                                                      "too many further up, and the questions after it are shifted")
                                     : QString())});
 
@@ -249,26 +258,26 @@ private:
         if (!deck::isUsable(question, text(block.answers[0]))) {
             if (question.size() < 5)
                 m_report.problem(qLine, question.isEmpty()
-                                            ? QStringLiteral("the question is empty: the game never asks it")
-                                            : QStringLiteral("the question %1 has fewer than 5 characters: the game never "
+                                            ? QCoreApplication::translate("checker", "the question is empty: the game never asks it")
+                                            : QCoreApplication::translate("checker", "the question %1 has fewer than 5 characters: the game never "
                                                              "asks it")
                                                   .arg(quoted(question)));
             else
                 m_report.problem(block.answers[0] >= 0 ? block.answers[0] + 1 : qLine,
-                    QStringLiteral("the correct answer is empty: the game never asks this question"));
+                    QCoreApplication::translate("checker", "the correct answer is empty: the game never asks this question"));
         }
 
         if (!blank(question)) {
             const QString key = question.simplified().toCaseFolded();
             const auto seen = m_questions.constFind(key);
             if (seen != m_questions.constEnd())
-                m_report.problem(qLine, QStringLiteral("the same question as line %1").arg(*seen));
+                m_report.problem(qLine, QCoreApplication::translate("checker", "the same question as line %1").arg(*seen));
             else
                 m_questions.insert(key, qLine);
 
             const TextFit fit = questionFit(question);
             if (!fit.fits)
-                m_report.problem(qLine, fitMessage(QStringLiteral("the question box"), fit));
+                m_report.problem(qLine, fitMessage(QCoreApplication::translate("checker", "the question box"), fit));
         }
 
         for (int a = 0; a < 4; ++a) {
@@ -279,26 +288,26 @@ private:
                 const QString other = text(block.answers[b]);
                 if (!blank(other) && answer.simplified().compare(other.simplified(), Qt::CaseInsensitive) == 0) {
                     m_report.problem(block.answers[a] + 1,
-                        QStringLiteral("the same answer as line %1 (%2)%3")
+                        QCoreApplication::translate("checker", "the same answer as line %1 (%2)%3")
                             .arg(block.answers[b] + 1)
                             .arg(quoted(answer.simplified()))
-                            .arg(b == 0 && answer == other ? QStringLiteral(": picking either counts as correct")
+                            .arg(b == 0 && answer == other ? QCoreApplication::translate("checker", ": picking either counts as correct")
                                                            : QString()));
                     break;
                 }
             }
             const TextFit fit = answerFit(answer);
             if (!fit.fits)
-                m_report.problem(block.answers[a] + 1, fitMessage(QStringLiteral("an answer button"), fit));
+                m_report.problem(block.answers[a] + 1, fitMessage(QCoreApplication::translate("checker", "an answer button"), fit));
         }
     }
 
     static QString fitMessage(const QString& place, const TextFit& fit)
     {
         if (fit.wordTooWide)
-            return QStringLiteral("too long for %1: a word in it is wider than the button or box, and the game cuts it off")
+            return QCoreApplication::translate("checker", "too long for %1: a word in it is wider than the button or box, and the game cuts it off")
                 .arg(place);
-        return QStringLiteral("too long for %1: it needs %2 lines and %1 shows %3, so the game cuts it off")
+        return QCoreApplication::translate("checker", "too long for %1: it needs %2 lines and %1 shows %3, so the game cuts it off")
             .arg(place)
             .arg(fit.linesNeeded)
             .arg(fit.linesRoom);
@@ -323,7 +332,7 @@ void checkQuestions(const questionfile::Reading& reading, FileReport& report)
     if (!checkRead(reading.file, report, &summary))
         return;
     if (reading.questionCount < 0) {
-        report.problem(0, QStringLiteral("the file is empty: the game loads no questions from it"));
+        report.problem(0, QCoreApplication::translate("checker", "the file is empty: the game loads no questions from it"));
         return;
     }
     const int count = reading.questionCount;
@@ -331,13 +340,13 @@ void checkQuestions(const questionfile::Reading& reading, FileReport& report)
     for (const questionfile::Question& q : reading.questions)
         usable += deck::isUsable(q.text, q.answers[0]);
     report.findings.prepend({0, Severity::Note,
-        QStringLiteral("read as %1; %2 %3, %4 of which the game can ask")
+        (count == 1 ? QCoreApplication::translate("checker", "read as %1; %2 question, %3 of which the game can ask")
+                    : QCoreApplication::translate("checker", "read as %1; %2 questions, %3 of which the game can ask"))
             .arg(summary)
             .arg(count)
-            .arg(count == 1 ? QStringLiteral("question") : QStringLiteral("questions"))
             .arg(usable)});
     if (usable == 0)
-        report.problem(0, QStringLiteral("holds no question the game can ask: a game with this file ends at once"));
+        report.problem(0, QCoreApplication::translate("checker", "holds no question the game can ask: a game with this file ends at once"));
 
     const ui::TextFile& file = reading.file;
     QuestionChecker(file.lines, int(file.lines.size()) + file.linesLeftOut, file.bytesLeftUnread, report).run();

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "checker/report.h"
 
+#include <QCoreApplication>
+
 namespace checker {
 
 int FileReport::count(Severity severity) const
@@ -27,9 +29,9 @@ QString formatFinding(const QString& file, const Finding& finding)
         text += QString::number(finding.line) + QLatin1Char(':');
     text += QLatin1Char(' ');
     if (finding.severity == Severity::Warning)
-        text += QStringLiteral("warning: ");
+        text += QCoreApplication::translate("checker", "warning: ");
     else if (finding.severity == Severity::Note)
-        text += QStringLiteral("note: ");
+        text += QCoreApplication::translate("checker", "note: ");
     return text + finding.text;
 }
 

@@ -17,7 +17,7 @@ namespace checker {
 
 namespace {
 
-const char* const Usage =
+const char* const Usage = QT_TRANSLATE_NOOP("checker",
     "Usage: quillora-check [--quiet] FILE|FOLDER...\n"
     "\n"
     "Checks Quillora's files as the game reads them: question files (.qtn, .dat), symbol\n"
@@ -30,7 +30,9 @@ const char* const Usage =
     "  --help    show this help\n"
     "\n"
     "Exit status: 0 when no file has a problem that changes what the game does, 1 when one\n"
-    "has, 2 when a file cannot be read.\n";
+    "has, 2 when a file cannot be read.\n");
+
+QString usage() { return QCoreApplication::translate("checker", Usage); }
 
 QString undecodableReason()
 {
@@ -50,7 +52,7 @@ FileReport checkFile(const QString& shownName, FileKind kind)
         // A name whose bytes the system's encoding cannot read comes here with replacement
         // characters in it, and no file has that name.
         const bool undecodable = !info.exists() && shownName.contains(QChar::ReplacementCharacter);
-        report.problem(0, undecodable ? undecodableReason() : QStringLiteral("cannot be read: no such file"));
+        report.problem(0, undecodable ? undecodableReason() : QCoreApplication::translate("checker", "cannot be read: no such file"));
         return report;
     }
     FileReport report;
@@ -65,9 +67,10 @@ FileReport checkFile(const QString& shownName, FileKind kind)
     return report;
 }
 
+// "1 file", "3 files": one and many are texts of the "checker" catalogue holding %1.
 QString plural(int n, const char* one, const char* many)
 {
-    return QStringLiteral("%1 %2").arg(n).arg(QLatin1String(n == 1 ? one : many));
+    return QCoreApplication::translate("checker", n == 1 ? one : many).arg(n);
 }
 
 } // namespace
@@ -105,7 +108,7 @@ int run(const QStringList& arguments, QTextStream& out, QTextStream& err)
     QStringList names;
     for (const QString& argument : arguments) {
         if (!optionsEnd && argument == QLatin1String("--help")) {
-            out << Usage;
+            out << usage();
             return AllClear;
         }
         if (!optionsEnd && argument == QLatin1String("--quiet")) {
@@ -113,14 +116,14 @@ int run(const QStringList& arguments, QTextStream& out, QTextStream& err)
         } else if (!optionsEnd && argument == QLatin1String("--")) {
             optionsEnd = true;
         } else if (!optionsEnd && argument.startsWith(QLatin1Char('-')) && argument.size() > 1) {
-            err << "quillora-check: unknown option " << argument << "\n" << Usage;
+            err << QCoreApplication::translate("checker", "quillora-check: unknown option %1").arg(argument) << "\n" << usage();
             return Unreadable;
         } else {
             names << argument;
         }
     }
     if (names.isEmpty()) {
-        err << "quillora-check: no file or folder named\n" << Usage;
+        err << QCoreApplication::translate("checker", "quillora-check: no file or folder named") << "\n" << usage();
         return Unreadable;
     }
 
@@ -142,7 +145,7 @@ int run(const QStringList& arguments, QTextStream& out, QTextStream& err)
             }
             if (files.isEmpty() && unnamed.isEmpty()) {
                 FileReport report{name};
-                report.warn(0, QStringLiteral("no question file, symbol list or valdra.ini in this folder"));
+                report.warn(0, QCoreApplication::translate("checker", "no question file, symbol list or valdra.ini in this folder"));
                 reports << report;
             }
             for (const QString& file : files)
@@ -153,7 +156,7 @@ int run(const QStringList& arguments, QTextStream& out, QTextStream& err)
         if (kind == FileKind::Unknown && info.exists()) {
             FileReport report{name};
             report.readable = false;
-            report.problem(0, QStringLiteral("not a question file (.qtn, .dat), symbol list (.lst) or settings file "
+            report.problem(0, QCoreApplication::translate("checker", "not a question file (.qtn, .dat), symbol list (.lst) or settings file "
                                              "(.ini), so not checked"));
             reports << report;
             continue;
@@ -175,13 +178,13 @@ int run(const QStringList& arguments, QTextStream& out, QTextStream& err)
                 out << formatFinding(report.file, finding) << "\n";
     }
     if (!quiet) {
-        QString summary = QStringLiteral("%1 checked: ").arg(plural(files, "file", "files"));
+        QString summary = QCoreApplication::translate("checker", "%1 checked: ").arg(plural(files, QT_TRANSLATE_NOOP("checker", "%1 file"), QT_TRANSLATE_NOOP("checker", "%1 files")));
         if (problems == 0 && warnings == 0)
-            summary += QStringLiteral("no problems");
+            summary += QCoreApplication::translate("checker", "no problems");
         else
-            summary += plural(problems, "problem", "problems") + QStringLiteral(", ") + plural(warnings, "warning", "warnings");
+            summary += plural(problems, QT_TRANSLATE_NOOP("checker", "%1 problem"), QT_TRANSLATE_NOOP("checker", "%1 problems")) + QStringLiteral(", ") + plural(warnings, QT_TRANSLATE_NOOP("checker", "%1 warning"), QT_TRANSLATE_NOOP("checker", "%1 warnings"));
         if (unreadable)
-            summary += QStringLiteral(", %1 not read").arg(plural(unreadable, "file", "files"));
+            summary += QCoreApplication::translate("checker", ", %1 not read").arg(plural(unreadable, QT_TRANSLATE_NOOP("checker", "%1 file"), QT_TRANSLATE_NOOP("checker", "%1 files")));
         out << summary << ".\n";
     }
     out.flush();

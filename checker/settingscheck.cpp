@@ -8,6 +8,7 @@
 #include "files/textfile.h"
 #include "ui/picture.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QMap>
 #include <array>
@@ -56,7 +57,7 @@ bool fileExists(const QString& name, const QString& besideFile)
 QString minutes(int seconds)
 {
     const int m = seconds / 60;
-    return m == 1 ? QStringLiteral("1 minute") : QStringLiteral("%1 minutes").arg(m);
+    return m == 1 ? QCoreApplication::translate("checker", "1 minute") : QCoreApplication::translate("checker", "%1 minutes").arg(m);
 }
 
 class SettingsChecker {
@@ -75,12 +76,12 @@ public:
                 break;
             }
         }
-        m_report.note(0, QStringLiteral("the game starts with %1, %2, a game of %3 and %4 symbols")
-                             .arg(m_verdict.quizFile.isEmpty() ? QStringLiteral("no question file")
-                                                               : QStringLiteral("the question file ") + quoted(m_verdict.quizFile),
+        m_report.note(0, QCoreApplication::translate("checker", "the game starts with %1, %2, a game of %3 and %4 symbols")
+                             .arg(m_verdict.quizFile.isEmpty() ? QCoreApplication::translate("checker", "no question file")
+                                                               : QCoreApplication::translate("checker", "the question file %1").arg(quoted(m_verdict.quizFile)),
                                   m_verdict.picListFile.isEmpty()
-                                      ? QStringLiteral("no symbol list")
-                                      : QStringLiteral("the symbol list ") + quoted(m_verdict.picListFile),
+                                      ? QCoreApplication::translate("checker", "no symbol list")
+                                      : QCoreApplication::translate("checker", "the symbol list %1").arg(quoted(m_verdict.picListFile)),
                                   minutes(m_verdict.gameSeconds))
                              .arg(m_verdict.symbolCount));
     }
@@ -112,7 +113,7 @@ private:
         // A key given twice: the later line wins.
         const auto earlier = m_seen.constFind(setting.key);
         if (earlier != m_seen.constEnd() && applies(setting))
-            m_report.warn(i + 1, QStringLiteral("%1 again: this line replaces line %2").arg(QLatin1String(key.name)).arg(*earlier + 1));
+            m_report.warn(i + 1, QCoreApplication::translate("checker", "%1 again: this line replaces line %2").arg(QLatin1String(key.name)).arg(*earlier + 1));
         if (applies(setting))
             m_seen.insert(setting.key, i);
 
@@ -122,35 +123,35 @@ private:
         case Key::Quiz:
             apply(setting.key, i, value);
             m_verdict.quizFile = value;
-            note(i, QStringLiteral("Quiz: the game loads the question file %1").arg(quoted(value)));
+            note(i, QCoreApplication::translate("checker", "Quiz: the game loads the question file %1").arg(quoted(value)));
             if (value.isEmpty())
-                problem(i, QStringLiteral("no question file named: the game starts with no questions"));
+                problem(i, QCoreApplication::translate("checker", "no question file named: the game starts with no questions"));
             else if (!fileExists(value, m_fileName))
-                problem(i, QStringLiteral("the question file %1 does not exist%2: the game starts with no questions")
+                problem(i, QCoreApplication::translate("checker", "the question file %1 does not exist%2: the game starts with no questions")
                                .arg(quoted(value), missingFileHint(value)));
             break;
         case Key::PicList:
             apply(setting.key, i, value);
             m_verdict.picListFile = value;
             if (value.isEmpty()) {
-                note(i, QStringLiteral("PicList: no symbol list"));
+                note(i, QCoreApplication::translate("checker", "PicList: no symbol list"));
             } else {
-                note(i, QStringLiteral("PicList: the game loads the symbol list %1").arg(quoted(value)));
+                note(i, QCoreApplication::translate("checker", "PicList: the game loads the symbol list %1").arg(quoted(value)));
                 if (!fileExists(value, m_fileName))
-                    problem(i, QStringLiteral("the symbol list %1 does not exist%2: the custom set keeps its flags")
+                    problem(i, QCoreApplication::translate("checker", "the symbol list %1 does not exist%2: the custom set keeps its flags")
                                    .arg(quoted(value), missingFileHint(value)));
             }
             break;
         case Key::QuizPic: {
             const ui::LoadedPicture& picture = m_picture;
             if (!picture.ok) {
-                m_stop = fileExists(value, m_fileName) ? QStringLiteral("%1 is not a picture the game can load").arg(quoted(value))
-                                           : QStringLiteral("the picture %1 does not exist%2")
+                m_stop = fileExists(value, m_fileName) ? QCoreApplication::translate("checker", "%1 is not a picture the game can load").arg(quoted(value))
+                                           : QCoreApplication::translate("checker", "the picture %1 does not exist%2")
                                                  .arg(quoted(value), missingFileHint(value));
                 return false;
             }
-            note(i, value.isEmpty() ? QStringLiteral("QuizPic: empty, so the question box and the buttons show no picture")
-                                    : QStringLiteral("QuizPic: the question box and the buttons wear the picture %1")
+            note(i, value.isEmpty() ? QCoreApplication::translate("checker", "QuizPic: empty, so the question box and the buttons show no picture")
+                                    : QCoreApplication::translate("checker", "QuizPic: the question box and the buttons wear the picture %1")
                                           .arg(quoted(value)));
             apply(setting.key, i, value).picture = picture.picture;
             break;
@@ -160,15 +161,19 @@ private:
             const std::optional<int> size = settingsfile::windowSize(value);
             const bool width = setting.key == Key::GameWidth;
             if (!size) {
-                m_stop = QStringLiteral("%1 is not a window %2 the window system takes").arg(quoted(value),
-                                                                                              width ? QStringLiteral("width") : QStringLiteral("height"));
+                m_stop = (width ? QCoreApplication::translate("checker", "%1 is not a window width the window system takes")
+                                : QCoreApplication::translate("checker", "%1 is not a window height the window system takes"))
+                             .arg(quoted(value));
                 return false;
             }
             apply(setting.key, i, value).number = *size;
-            note(i, QStringLiteral("%1: the window is %2 twips %3").arg(QLatin1String(key.name)).arg(*size).arg(width ? QStringLiteral("wide") : QStringLiteral("high")));
+            note(i, (width ? QCoreApplication::translate("checker", "%1: the window is %2 twips wide")
+                           : QCoreApplication::translate("checker", "%1: the window is %2 twips high"))
+                        .arg(QLatin1String(key.name))
+                        .arg(*size));
             const int smallest = width ? SmallestWidth : SmallestHeight;
             if (*size < smallest)
-                m_report.warn(i + 1, QStringLiteral("%1 twips is below the smallest window: the game makes it %2")
+                m_report.warn(i + 1, QCoreApplication::translate("checker", "%1 twips is below the smallest window: the game makes it %2")
                                          .arg(*size)
                                          .arg(smallest));
             break;
@@ -177,30 +182,31 @@ private:
         case Key::QuizLeft: {
             const std::optional<int> place = settingsfile::windowPosition(value);
             if (!place) {
-                m_stop = QStringLiteral("%1 is not a place the window system takes").arg(quoted(value));
+                m_stop = QCoreApplication::translate("checker", "%1 is not a place the window system takes").arg(quoted(value));
                 return false;
             }
             apply(setting.key, i, value).number = *place;
-            note(i, QStringLiteral("%1: the question box's %2 is at %3 twips")
-                        .arg(QLatin1String(key.name), setting.key == Key::QuizTop ? QStringLiteral("top") : QStringLiteral("left"))
+            note(i, (setting.key == Key::QuizTop ? QCoreApplication::translate("checker", "%1: the question box's top is at %2 twips")
+                                                 : QCoreApplication::translate("checker", "%1: the question box's left is at %2 twips"))
+                        .arg(QLatin1String(key.name))
                         .arg(*place));
             break;
         }
         case Key::TimeOption: {
             const settingsfile::Choice seconds = settingsfile::gameSeconds(value);
             if (seconds.error) {
-                m_stop = QStringLiteral("%1 minutes is more than the game can count").arg(quoted(value));
+                m_stop = QCoreApplication::translate("checker", "%1 minutes is more than the game can count").arg(quoted(value));
                 return false;
             }
             if (!seconds.value) {
-                problem(i, QStringLiteral("%1 is not a game length the game offers (1, 3, 5 or 10 minutes): the game "
+                problem(i, QCoreApplication::translate("checker", "%1 is not a game length the game offers (1, 3, 5 or 10 minutes): the game "
                                           "length stays %2")
                                .arg(quoted(value), minutes(m_verdict.gameSeconds)));
                 break;
             }
             m_verdict.gameSeconds = *seconds.value;
             apply(setting.key, i, value).number = *seconds.value;
-            note(i, QStringLiteral("Timeoption: a game lasts %1 (%2 seconds)")
+            note(i, QCoreApplication::translate("checker", "Timeoption: a game lasts %1 (%2 seconds)")
                         .arg(minutes(m_verdict.gameSeconds))
                         .arg(m_verdict.gameSeconds));
             break;
@@ -212,18 +218,18 @@ private:
         case Key::DoorOption: {
             const settingsfile::Choice count = settingsfile::symbolCount(value);
             if (count.error) {
-                m_stop = QStringLiteral("%1 is more symbols than the game can count").arg(quoted(value));
+                m_stop = QCoreApplication::translate("checker", "%1 is more symbols than the game can count").arg(quoted(value));
                 return false;
             }
             if (!count.value) {
-                problem(i, QStringLiteral("%1 is not a number of symbols the game offers (6 or 12): it stays %2")
+                problem(i, QCoreApplication::translate("checker", "%1 is not a number of symbols the game offers (6 or 12): it stays %2")
                                .arg(quoted(value))
                                .arg(m_verdict.symbolCount));
                 break;
             }
             m_verdict.symbolCount = *count.value;
             apply(setting.key, i, value).number = *count.value;
-            note(i, QStringLiteral("Dooroption: a game has %1 symbols").arg(m_verdict.symbolCount));
+            note(i, QCoreApplication::translate("checker", "Dooroption: a game has %1 symbols").arg(m_verdict.symbolCount));
             break;
         }
         }
@@ -279,12 +285,12 @@ private:
             const QString name = QString::fromLatin1(k.upper).chopped(1);
             // A long word is no slip of a key (and comparing it would take long).
             if (!word.isEmpty() && word.size() < 40 && editDistance(word, name) <= 2) {
-                problem(i, QStringLiteral("%1 is no setting the game knows, so it ignores this line; did you mean \"%2:\"?")
+                problem(i, QCoreApplication::translate("checker", "%1 is no setting the game knows, so it ignores this line; did you mean \"%2:\"?")
                                .arg(quoted(line.left(colon < 0 ? line.size() : colon).trimmed()), QLatin1String(k.name)));
                 return;
             }
         }
-        m_report.warn(i + 1, QStringLiteral("holds no setting key: the game ignores this line"));
+        m_report.warn(i + 1, QCoreApplication::translate("checker", "holds no setting key: the game ignores this line"));
     }
 
     // The key a line starts with is not always the one the reader finds first.
@@ -296,7 +302,7 @@ private:
             return;
         for (const KeyInfo& k : Keys)
             if (word == QLatin1String(k.upper))
-                problem(i, QStringLiteral("the line starts with \"%1:\" but also holds \"%2\", which the game looks for "
+                problem(i, QCoreApplication::translate("checker", "the line starts with \"%1:\" but also holds \"%2\", which the game looks for "
                                           "first: it reads the line as %3")
                                .arg(QLatin1String(k.name), QLatin1String(found.upper), QLatin1String(found.name)));
     }
@@ -307,13 +313,13 @@ private:
         for (int j = i + 1; j < m_lines.size(); ++j) {
             const Key key = settingsfile::classifyLine(m_lines[j]).key;
             if (key != Key::None)
-                lost << QStringLiteral("%1 (line %2)").arg(QLatin1String(info(key).name)).arg(j + 1);
+                lost << QCoreApplication::translate("checker", "%1 (line %2)").arg(QLatin1String(info(key).name)).arg(j + 1);
         }
-        QString text = m_stop + QStringLiteral(": the game stops reading the settings here");
+        QString text = m_stop + QCoreApplication::translate("checker", ": the game stops reading the settings here");
         if (!lost.isEmpty())
-            text += QStringLiteral(", so it loses ") + lost.join(QStringLiteral(", "));
+            text += QCoreApplication::translate("checker", ", so it loses ") + lost.join(QStringLiteral(", "));
         if (!m_verdict.picListFile.isEmpty())
-            text += QStringLiteral("; the symbol list %1 is loaded only when the first game starts")
+            text += QCoreApplication::translate("checker", "; the symbol list %1 is loaded only when the first game starts")
                         .arg(quoted(m_verdict.picListFile));
         problem(i, text);
     }
@@ -345,10 +351,10 @@ void readSettingsLines(settingsreading::Reading& reading, SettingsVerdict* verdi
     QString summary;
     if (!checkRead(reading.file, report, &summary))
         return;
-    report.findings.prepend({0, Severity::Note, QStringLiteral("read as %1").arg(summary)});
+    report.findings.prepend({0, Severity::Note, QCoreApplication::translate("checker", "read as %1").arg(summary)});
     if (reading.file.bytesLeftUnread)
         report.problem(int(reading.file.lines.size()),
-            QStringLiteral("the file is larger than the game reads (%1 KiB): it reads up to here, in the middle of this line")
+            QCoreApplication::translate("checker", "the file is larger than the game reads (%1 KiB): it reads up to here, in the middle of this line")
                 .arg(settingsreading::MostBytes / 1024));
     SettingsChecker checker(reading.file.lines, report.file, report, reading.settings);
     checker.run();

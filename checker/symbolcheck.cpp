@@ -2,12 +2,14 @@
 #include "checker/symbolcheck.h"
 
 #include "checker/textscan.h"
+#include "game/regions.h"
 #include "game/state.h"
 #include "files/symbollistfile.h"
 #include "files/textfile.h"
 #include "symbols/symbollist.h"
 #include "ui/picture.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace checker {
@@ -40,7 +42,22 @@ constexpr Alias Aliases[] = {
     {"nt", "Northwest Territories"}, {"yukonterritory", "Yukon"}, {"yt", "Yukon"}, {"bc", "British Columbia"},
     {"ab", "Alberta"}, {"sk", "Saskatchewan"}, {"mb", "Manitoba"}, {"on", "Ontario"}, {"qc", "Quebec"},
     {"pq", "Quebec"}, {"nb", "New Brunswick"}, {"ns", "Nova Scotia"}, {"nu", "Nunavut"},
+    // The French short forms.
+    {"terreneuve", "Newfoundland"}, {"tnl", "Newfoundland"}, {"ipe", "Prince Edward Island"},
+    {"tno", "Northwest Territories"}, {"cb", "British Columbia"}, {"ne", "Nova Scotia"},
 };
+
+// Every name a region is written by in full, English and French, with its key.
+QList<std::pair<QString, QString>> fullNames()
+{
+    QList<std::pair<QString, QString>> names;
+    for (const auto& region : modValdra::RegionTable) {
+        const QString key = QLatin1String(region.name);
+        names.append({key, key});
+        names.append({regions::french(key), key});
+    }
+    return names;
+}
 
 bool isRegion(const QString& tag)
 {
@@ -60,31 +77,32 @@ QString likelyRegion(const QString& name)
     const QString wanted = plain(name);
     if (wanted.isEmpty())
         return QString();
-    for (const auto& region : modValdra::RegionTable)
-        if (plain(QLatin1String(region.name)) == wanted)
-            return QLatin1String(region.name);
+    const auto names = fullNames();
+    for (const auto& [name, key] : names)
+        if (plain(name) == wanted)
+            return key;
     for (const Alias& alias : Aliases)
         if (wanted == QLatin1String(alias.name))
             return QLatin1String(alias.region);
     // "Province of Ontario", "The Yukon": a name with one region's name in it.
     QString within;
-    for (const auto& region : modValdra::RegionTable) {
-        if (!wanted.contains(plain(QLatin1String(region.name))))
+    for (const auto& [name, key] : names) {
+        if (!wanted.contains(plain(name)) || within == key)
             continue;
         if (!within.isEmpty())
             return QString();
-        within = QLatin1String(region.name);
+        within = key;
     }
     if (!within.isEmpty())
         return within;
     QString best;
     int bestDistance = 0;
-    for (const auto& region : modValdra::RegionTable) {
-        const QString candidate = plain(QLatin1String(region.name));
+    for (const auto& [name, key] : names) {
+        const QString candidate = plain(name);
         const int distance = editDistance(wanted, candidate);
         // A slip or two, more for the long names, but never most of the name.
         if (distance <= std::max(2, int(candidate.size()) / 4) && (best.isEmpty() || distance < bestDistance)) {
-            best = QLatin1String(region.name);
+            best = key;
             bestDistance = distance;
         }
     }
@@ -104,12 +122,12 @@ void readSymbolLines(symbollistfile::Reading& reading, const QString& listFile)
     const int total = int(lines.size()) + reading.file.linesLeftOut;
     const int used = int(std::min<qsizetype>(lines.size(), ListLines));
     report.findings.prepend({0, Severity::Note,
-        QStringLiteral("read as %1; the game takes %2 of its %3 lines into the custom set")
+        QCoreApplication::translate("checker", "read as %1; the game takes %2 of its %3 lines into the custom set")
             .arg(summary)
             .arg(used)
             .arg(total)});
     if (lines.isEmpty())
-        report.warn(0, QStringLiteral("the list is empty: the custom set keeps its flags"));
+        report.warn(0, QCoreApplication::translate("checker", "the list is empty: the custom set keeps its flags"));
 
     bool stopped = false;
     for (int i = 0; i < used; ++i) {
@@ -118,13 +136,13 @@ void readSymbolLines(symbollistfile::Reading& reading, const QString& listFile)
         // Where the game stops reading, the rest of the list and the choice of the custom set
         // are lost.
         const QString stop = stopped ? QString()
-                                     : QStringLiteral(": the game stops reading the list here, so %1 and the choice of "
+                                     : QCoreApplication::translate("checker", ": the game stops reading the list here, so %1 and the choice of "
                                                       "the custom set are lost")
-                                           .arg(lineNo < used ? QStringLiteral("this line, ") + lineRange(lineNo + 1, used)
-                                                              : QStringLiteral("this line"));
+                                           .arg(lineNo < used ? QCoreApplication::translate("checker", "this line, %1").arg(lineRange(lineNo + 1, used))
+                                                              : QCoreApplication::translate("checker", "this line"));
         if (!line) {
-            report.problem(lineNo, (lines[i].trimmed().isEmpty() ? QStringLiteral("blank line")
-                                                                 : QStringLiteral("no \"; \" between the region and the picture"))
+            report.problem(lineNo, (lines[i].trimmed().isEmpty() ? QCoreApplication::translate("checker", "blank line")
+                                                                 : QCoreApplication::translate("checker", "no \"; \" between the region and the picture"))
                                        + stop);
             stopped = true;
             continue;
@@ -137,27 +155,28 @@ void readSymbolLines(symbollistfile::Reading& reading, const QString& listFile)
         if (!isRegion(line->tag)) {
             const QString guess = likelyRegion(line->tag);
             QString text = line->tag.isEmpty()
-                               ? QStringLiteral("no region name before the \";\": the symbol can never be placed on the map")
-                               : QStringLiteral("%1 is not one of the 13 region names, so the symbol can never be placed "
+                               ? QCoreApplication::translate("checker", "no region name before the \";\": the symbol can never be placed on the map")
+                               : QCoreApplication::translate("checker", "%1 is not one of the 13 region names, so the symbol can never be placed "
                                                 "on the map")
                                      .arg(quoted(line->tag));
             if (!guess.isEmpty())
-                text += QStringLiteral("; did you mean \"%1\"?").arg(guess);
+                text += QCoreApplication::translate("checker", "; did you mean \"%1\" (in French, \"%2\")?")
+                            .arg(guess, regions::french(guess));
             report.problem(lineNo, text);
         }
         const QString afterSemicolon = lines[i].mid(lines[i].indexOf(QLatin1Char(';')) + 1);
         if (!afterSemicolon.startsWith(QLatin1Char(' ')) && !line->picture.isEmpty())
-            report.warn(lineNo, QStringLiteral("no blank after the \";\": the game reads it, but the list is written "
+            report.warn(lineNo, QCoreApplication::translate("checker", "no blank after the \";\": the game reads it, but the list is written "
                                                "\"Region; picture\""));
 
         if (line->picture.isEmpty()) {
-            report.problem(lineNo, QStringLiteral("no picture named after the \";\": the symbol shows no picture"));
+            report.problem(lineNo, QCoreApplication::translate("checker", "no picture named after the \";\": the symbol shows no picture"));
             continue;
         }
         if (!picture.ok) {
             const bool exists = QFileInfo::exists(ui::resolveFileName(line->picture, listFile));
-            report.problem(lineNo, (exists ? QStringLiteral("%1 is not a picture the game can load")
-                                           : QStringLiteral("the picture %1 does not exist%2"))
+            report.problem(lineNo, (exists ? QCoreApplication::translate("checker", "%1 is not a picture the game can load")
+                                           : QCoreApplication::translate("checker", "the picture %1 does not exist%2"))
                                            .arg(quoted(line->picture), exists ? QString() : missingFileHint(line->picture))
                                        + stop);
             stopped = true;
@@ -170,11 +189,12 @@ void readSymbolLines(symbollistfile::Reading& reading, const QString& listFile)
         for (qsizetype i = ListLines; i < lines.size(); ++i)
             allBlank = allBlank && lines[i].trimmed().isEmpty();
         const QString text = reading.file.bytesLeftUnread
-                                 ? QStringLiteral("the game uses the first 13 lines only: line 14 and every line after "
-                                                  "it are ignored")
-                                 : QStringLiteral("the game uses the first 13 lines only: %1 %2 ignored")
-                                       .arg(lineRange(ListLines + 1, total))
-                                       .arg(total > ListLines + 1 ? QStringLiteral("are") : QStringLiteral("is"));
+                                 ? QCoreApplication::translate("checker", "the game uses the first 13 lines only: line 14 and every line after "
+                                                                          "it are ignored")
+                                 : (total > ListLines + 1
+                                        ? QCoreApplication::translate("checker", "the game uses the first 13 lines only: %1 are ignored")
+                                        : QCoreApplication::translate("checker", "the game uses the first 13 lines only: %1 is ignored"))
+                                       .arg(lineRange(ListLines + 1, total));
         if (allBlank)
             report.warn(ListLines + 1, text);
         else

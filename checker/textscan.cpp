@@ -29,21 +29,21 @@ bool checkText(const ui::TextFile& file, FileReport& report, QString* summary)
 {
     // UTF-16, as some editors save "Unicode" text: every other byte is a NUL.
     if (file.utf16) {
-        report.problem(0, QStringLiteral("the file is UTF-16 text, which the game cannot read: save it as UTF-8 or as "
+        report.problem(0, QCoreApplication::translate("checker", "the file is UTF-16 text, which the game cannot read: save it as UTF-8 or as "
                                          "Windows-1252 (\"ANSI\")"));
         return false;
     }
     // No text file holds a NUL byte; a picture or a word-processor document does.
     if (file.firstNul >= 0) {
         report.problem(file.firstNulLine,
-            QStringLiteral("holds a NUL byte: this is no text file (a picture, or a document saved by a word processor?)"));
+            QCoreApplication::translate("checker", "holds a NUL byte: this is no text file (a picture, or a document saved by a word processor?)"));
         return false;
     }
 
     QString encoding;
     bool asUtf8 = false;
     switch (file.encoding) {
-    case ui::Encoding::Utf8Bom: encoding = QStringLiteral("UTF-8 with a byte order mark"); asUtf8 = true; break;
+    case ui::Encoding::Utf8Bom: encoding = QCoreApplication::translate("checker", "UTF-8 with a byte order mark"); asUtf8 = true; break;
     case ui::Encoding::Ascii: encoding = QStringLiteral("ASCII"); break;
     case ui::Encoding::Utf8: encoding = QStringLiteral("UTF-8"); asUtf8 = true; break;
     case ui::Encoding::Windows1252: encoding = QStringLiteral("Windows-1252"); break;
@@ -52,8 +52,8 @@ bool checkText(const ui::TextFile& file, FileReport& report, QString* summary)
     if (file.firstNotUtf8 >= 0 && (asUtf8 || file.utf8Letters)) {
         const QString hex = hexByte(file.firstNotUtf8Byte);
         report.problem(file.firstNotUtf8Line,
-            asUtf8 ? QStringLiteral("byte %1 is not UTF-8: the game shows it as a replacement character").arg(hex)
-                   : QStringLiteral("byte %1 is not UTF-8, so the game reads the whole file as Windows-1252 and "
+            asUtf8 ? QCoreApplication::translate("checker", "byte %1 is not UTF-8: the game shows it as a replacement character").arg(hex)
+                   : QCoreApplication::translate("checker", "byte %1 is not UTF-8, so the game reads the whole file as Windows-1252 and "
                                     "every accented letter written in UTF-8 shows as two odd characters: save the "
                                     "file as UTF-8 throughout")
                          .arg(hex));
@@ -71,13 +71,13 @@ bool checkText(const ui::TextFile& file, FileReport& report, QString* summary)
             if (!control && !unused)
                 continue;
             if (++badLines <= MostLines)
-                report.problem(i + 1, control ? QStringLiteral("holds the control character %1, which is no text").arg(hexByte(u))
-                                              : QStringLiteral("byte %1 is no character in Windows-1252").arg(hexByte(u)));
+                report.problem(i + 1, control ? QCoreApplication::translate("checker", "holds the control character %1, which is no text").arg(hexByte(u))
+                                              : QCoreApplication::translate("checker", "byte %1 is no character in Windows-1252").arg(hexByte(u)));
             break;
         }
     }
     if (badLines > MostLines)
-        report.problem(0, QStringLiteral("%1 more lines hold bytes that are no text: is this a text file?").arg(badLines - MostLines));
+        report.problem(0, QCoreApplication::translate("checker", "%1 more lines hold bytes that are no text: is this a text file?").arg(badLines - MostLines));
 
     QStringList kinds;
     if (file.crlf)
@@ -88,13 +88,13 @@ bool checkText(const ui::TextFile& file, FileReport& report, QString* summary)
         kinds << QStringLiteral("CR");
     QString endings;
     if (kinds.isEmpty())
-        endings = QStringLiteral("no line breaks");
+        endings = QCoreApplication::translate("checker", "no line breaks");
     else if (kinds.size() == 1)
-        endings = kinds.first() + QStringLiteral(" line endings");
+        endings = QCoreApplication::translate("checker", "%1 line endings").arg(kinds.first());
     else
-        endings = QStringLiteral("mixed line endings (%1)").arg(kinds.join(QStringLiteral(", ")));
+        endings = QCoreApplication::translate("checker", "mixed line endings (%1)").arg(kinds.join(QStringLiteral(", ")));
     if (kinds.size() > 1)
-        report.warn(0, QStringLiteral("mixed line endings (%1 CR LF, %2 LF, %3 CR): the game reads each as a line break, "
+        report.warn(0, QCoreApplication::translate("checker", "mixed line endings (%1 CR LF, %2 LF, %3 CR): the game reads each as a line break, "
                                       "but other programs may not")
                            .arg(file.crlf)
                            .arg(file.lf)
@@ -133,17 +133,17 @@ int editDistance(const QString& a, const QString& b)
 QString missingFileHint(const QString& name)
 {
     if (name.endsWith(QLatin1Char(' ')))
-        return QStringLiteral(" (the blanks at the end of the name count)");
+        return QCoreApplication::translate("checker", " (the blanks at the end of the name count)");
     if (name.size() >= 2 && name[0].isLetter() && name[1] == QLatin1Char(':'))
-        return QStringLiteral(" (a Windows drive: name the file as it is found on this computer)");
+        return QCoreApplication::translate("checker", " (a Windows drive: name the file as it is found on this computer)");
     return QString();
 }
 
 QString lineRange(int first, int last)
 {
     if (first == last)
-        return QStringLiteral("line %1").arg(first);
-    return QStringLiteral("lines %1 to %2").arg(first).arg(last);
+        return QCoreApplication::translate("checker", "line %1").arg(first);
+    return QCoreApplication::translate("checker", "lines %1 to %2").arg(first).arg(last);
 }
 
 } // namespace checker

@@ -61,36 +61,35 @@ Form4::Form4(QWidget* parent) : QWidget(parent)
     else
         setWindowFlag(Qt::Window);
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Options"));
     setFixedSize(rectTw(0, 0, 5625, 4725).size());
     ui::centreOver(this, parentWidget());
 
     imgBackGround = new ui::PictureImage(this);
 
     Frame2 = makeFrame(this, rectTw(240, 195, 1935, 1815), imgFrame[0]);
-    Label1 = makeHeading(Frame2, QStringLiteral("Length of Game"), 135, 150, 360);
-    Option4 = makeOption(Frame2, QStringLiteral(" 1 minute"), 165, 360);
-    Option5 = makeOption(Frame2, QStringLiteral(" 3 minutes"), 165, 720);
-    Option6 = makeOption(Frame2, QStringLiteral(" 5 minutes"), 165, 1080);
-    Option7 = makeOption(Frame2, QStringLiteral("10 minutes"), 165, 1440);
+    Label1 = makeHeading(Frame2, QString(), 135, 150, 360);
+    Option4 = makeOption(Frame2, QString(), 165, 360);
+    Option5 = makeOption(Frame2, QString(), 165, 720);
+    Option6 = makeOption(Frame2, QString(), 165, 1080);
+    Option7 = makeOption(Frame2, QString(), 165, 1440);
 
     Frame1 = makeFrame(this, rectTw(2595, 195, 2790, 1815), imgFrame[1]);
-    Label2 = makeHeading(Frame1, QStringLiteral("Number of Symbols to Locate"), 225, 225, 630);
-    Option2 = makeOption(Frame1, QStringLiteral("6 symbols"), 585, 630);
-    Option3 = makeOption(Frame1, QStringLiteral("12 symbols"), 585, 1170);
+    Label2 = makeHeading(Frame1, QString(), 225, 225, 630);
+    Option2 = makeOption(Frame1, QString(), 585, 630);
+    Option3 = makeOption(Frame1, QString(), 585, 1170);
 
     Frame4 = makeFrame(this, rectTw(240, 2130, 1935, 1695), imgFrame[3]);
-    Label4 = makeHeading(Frame4, QStringLiteral("Level of Difficulty"), 105, 150, 615);
-    Option10 = makeOption(Frame4, QStringLiteral("Regular Game"), 120, 615);
-    Option11 = makeOption(Frame4, QStringLiteral("Expert"), 120, 1095);
+    Label4 = makeHeading(Frame4, QString(), 105, 150, 615);
+    Option10 = makeOption(Frame4, QString(), 120, 615);
+    Option11 = makeOption(Frame4, QString(), 120, 1095);
 
     Frame3 = makeFrame(this, rectTw(2595, 2130, 2835, 1695), imgFrame[2]);
-    Label3 = makeHeading(Frame3, QStringLiteral("Symbols to Locate"), 165, 120, 420);
-    Option1 = makeOption(Frame3, QStringLiteral("Use Provincial/Territorial Crests"), 210, 420);
-    Option8 = makeOption(Frame3, QStringLiteral("Use Floral Emblems"), 210, 825);
-    Option9 = makeOption(Frame3, QStringLiteral("Use Custom Symbols"), 210, 1200);
+    Label3 = makeHeading(Frame3, QString(), 165, 120, 420);
+    Option1 = makeOption(Frame3, QString(), 210, 420);
+    Option8 = makeOption(Frame3, QString(), 210, 825);
+    Option9 = makeOption(Frame3, QString(), 210, 1200);
 
-    Command1 = new ui::PictureButton(QStringLiteral("OK"), this);
+    Command1 = new ui::PictureButton(QString(), this);
     Command1->setGeometry(rectTw(2130, 4095, 1095, 375));
     Command1->setDefault(true);
 
@@ -117,11 +116,10 @@ Form4::Form4(QWidget* parent) : QWidget(parent)
 
 void Form4::Form_Load()
 {
-    setWindowTitle(ProgramTitle + QStringLiteral("--Options"));
+    retranslateUi();
     Form1* main = Form1::instance();
     if (main)
         main->Frame2->hide();
-    Option9->setText(QStringLiteral("Use ") + CustomSetName);
 
     imgBackGround->setGeometry(rect());
     imgBackGround->lower();
@@ -136,6 +134,36 @@ void Form4::Form_Load()
                                       Option9, Option10, Option11})
         option->setPicture(imgBackGround->picture());
     Command1->setPicture(imgBackGround->picture());
+}
+
+void Form4::retranslateUi()
+{
+    setWindowTitle(tr("%1--Options").arg(ProgramTitle));
+    Label1->setText(tr("Length of Game"));
+    Option4->setText(tr(" 1 minute"));
+    Option5->setText(tr(" 3 minutes"));
+    Option6->setText(tr(" 5 minutes"));
+    Option7->setText(tr("10 minutes"));
+    Label2->setText(tr("Number of Symbols to Locate"));
+    Option2->setText(tr("6 symbols"));
+    Option3->setText(tr("12 symbols"));
+    Label4->setText(tr("Level of Difficulty"));
+    Option10->setText(tr("Regular Game"));
+    Option11->setText(tr("Expert"));
+    Label3->setText(tr("Symbols to Locate"));
+    Option1->setText(tr("Use Provincial/Territorial Crests"));
+    Option8->setText(tr("Use Floral Emblems"));
+    // The set keeps the name of its list file; only the built-in name is translated.
+    Option9->setText(tr("Use %1").arg(CustomSetName == QLatin1String("Custom Symbols") ? tr("Custom Symbols")
+                                                                                        : CustomSetName));
+    Command1->setText(tr("OK"));
+}
+
+void Form4::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    QWidget::changeEvent(event);
 }
 
 void Form4::Option1_Click() { SymbolSetChoice = 0; }

@@ -24,16 +24,16 @@ struct BoxDesign {
 };
 
 constexpr BoxDesign Boxes[10] = {
-    {2385, 315, "Quiz:", 45, 330},
-    {2385, 750, "Symbols List:", 30, 765},
-    {2385, 1155, "Quiz Box Picture:", 90, 1140},
-    {2415, 1530, "Game Length (1,3,5,10):", 60, 1545},
-    {2415, 1950, "Symbols to Locate (6, 12):", 60, 1950},
-    {2415, 2385, "Game Width:", 60, 2370},
-    {2415, 2805, "Game Height:", 60, 2835},
-    {2400, 3165, "Quiz Box Left:", 105, 3150},
-    {2400, 3585, "Quiz Box Top:", 105, 3585},
-    {2400, 3945, "Current Directory", 1215, 4005},
+    {2385, 315, QT_TRANSLATE_NOOP("form7", "Quiz:"), 45, 330},
+    {2385, 750, QT_TRANSLATE_NOOP("form7", "Symbols List:"), 30, 765},
+    {2385, 1155, QT_TRANSLATE_NOOP("form7", "Quiz Box Picture:"), 90, 1140},
+    {2415, 1530, QT_TRANSLATE_NOOP("form7", "Game Length (1,3,5,10):"), 60, 1545},
+    {2415, 1950, QT_TRANSLATE_NOOP("form7", "Symbols to Locate (6, 12):"), 60, 1950},
+    {2415, 2385, QT_TRANSLATE_NOOP("form7", "Game Width:"), 60, 2370},
+    {2415, 2805, QT_TRANSLATE_NOOP("form7", "Game Height:"), 60, 2835},
+    {2400, 3165, QT_TRANSLATE_NOOP("form7", "Quiz Box Left:"), 105, 3150},
+    {2400, 3585, QT_TRANSLATE_NOOP("form7", "Quiz Box Top:"), 105, 3585},
+    {2400, 3945, QT_TRANSLATE_NOOP("form7", "Current Directory"), 1215, 4005},
 };
 
 constexpr int BoxWidth = 4230;
@@ -50,7 +50,6 @@ form7::form7(QWidget* parent) : QWidget(parent)
     else
         setWindowFlag(Qt::Window);
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Quillora--Iniatialization File Options"));
     setFixedSize(rectTw(0, 0, 6960, 5550).size());
     ui::centreOver(this, parentWidget());
 
@@ -61,7 +60,7 @@ form7::form7(QWidget* parent) : QWidget(parent)
         Text1[i]->setFont(ui::gameFont(8.25, false));
         Text1[i]->setGeometry(rectTw(d.left, d.top, BoxWidth, BoxHeight));
 
-        QLabel* label = ui::plainLabel(new QLabel(QString::fromLatin1(d.caption), this), ui::gameFont(8.25, true));
+        QLabel* label = ui::plainLabel(new QLabel(QString(), this), ui::gameFont(8.25, true));
         label->setBuddy(Text1[i]);
         if (i == 9) {
             // The folder's label stands apart, left-aligned, and wraps in its narrow place.
@@ -75,14 +74,15 @@ form7::form7(QWidget* parent) : QWidget(parent)
         labels[i] = label;
     }
 
-    cmdSave = new ui::PictureButton(QStringLiteral("&Save Initialization File"), this);
+    cmdSave = new ui::PictureButton(QString(), this);
     cmdSave->setFont(ui::gameFont(8.25, true));
     cmdSave->setGeometry(rectTw(1890, 4920, 2445, 390));
-    cmdCancel = new ui::PictureButton(QStringLiteral("&Cancel"), this);
+    cmdCancel = new ui::PictureButton(QString(), this);
     cmdCancel->setFont(ui::gameFont(8.25, true));
     cmdCancel->setGeometry(rectTw(4785, 4920, 1365, 390));
     connect(cmdSave, &QPushButton::clicked, this, &form7::Cmdsave_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &form7::cmdCancel_Click);
+    retranslateUi();
 
     Form_Load();
 }
@@ -115,8 +115,8 @@ void form7::Form_Load()
 void form7::Cmdsave_Click()
 {
     if (!ui::platform().askYesNo(this,
-            QStringLiteral(" Are you certain this should become the default Quillora game settings?"),
-            QStringLiteral("MsgBox Demonstration")))
+            tr(" Are you certain this should become the default Quillora game settings?"),
+            tr("MsgBox Demonstration")))
         return;
     // Always the start folder, whatever folder was browsed since, and the settings file already
     // there whatever the case of its name.
@@ -172,7 +172,7 @@ void form7::WriteSettingsFile(const QString& path)
         if (keptAs.isEmpty()) {
             ui::platform().messageBox(
                 this,
-                ui::saveFailedMessage(QStringLiteral("The settings"), path,
+                ui::saveFailedMessage(tr("The settings"), path,
                                       tr("It holds a line the game does not read (%1), and no copy of it could be "
                                          "kept: %2")
                                           .arg(unread, error)),
@@ -188,14 +188,14 @@ void form7::WriteSettingsFile(const QString& path)
     if (!old.opened && QFileInfo::exists(path)) {
         ui::platform().messageBox(
             this,
-            ui::saveFailedMessage(QStringLiteral("The settings"), path,
+            ui::saveFailedMessage(tr("The settings"), path,
                                   tr("The file there could not be read, and saving would lose the lines it holds.")),
             ProgramTitle);
         return;
     }
     lines += settingsfile::keptLines(old.lines);
     if (!ui::writeTextFile(path, lines, &error)) {
-        ui::platform().messageBox(this, ui::saveFailedMessage(QStringLiteral("The settings"), path, error),
+        ui::platform().messageBox(this, ui::saveFailedMessage(tr("The settings"), path, error),
                                   ProgramTitle);
         return;
     }
@@ -206,6 +206,22 @@ void form7::WriteSettingsFile(const QString& path)
                                       .arg(path, unread, keptAs),
                                   ProgramTitle);
     close();
+}
+
+void form7::retranslateUi()
+{
+    setWindowTitle(tr("Quillora--Iniatialization File Options"));
+    for (int i = 0; i < 10; ++i)
+        labels[i]->setText(tr(Boxes[i].caption));
+    cmdSave->setText(tr("&Save Initialization File"));
+    cmdCancel->setText(tr("&Cancel"));
+}
+
+void form7::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    QWidget::changeEvent(event);
 }
 
 void form7::closeEvent(QCloseEvent* event)

@@ -10,7 +10,6 @@ namespace editor {
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("editor::Csv", text); }
 
 constexpr int SampleRows = 10;  // rows that decide the separator
 
@@ -187,16 +186,16 @@ CsvImport importCells(const QString& text, QChar separator)
         }
         QStringList said;
         if (used > FieldCount)
-            said << tr("it has %1 cells; only the first five (question, right answer, three wrong answers) were taken")
+            said << QCoreApplication::translate("editor::Csv", "it has %1 cells; only the first five (question, right answer, three wrong answers) were taken")
                         .arg(used);
         if (q.text.isEmpty())
-            said << tr("its question cell is empty");
+            said << QCoreApplication::translate("editor::Csv", "its question cell is empty");
         else if (q.answers[0].isEmpty())
-            said << tr("it has no right answer (the second cell)");
+            said << QCoreApplication::translate("editor::Csv", "it has no right answer (the second cell)");
         if (brokenLine)
-            said << tr("a cell holds a line break, which became a space");
+            said << QCoreApplication::translate("editor::Csv", "a cell holds a line break, which became a space");
         if (rowNumber == unclosed)
-            said << tr("a quotation mark opened in this row is never closed, so the rest of the file went into one cell");
+            said << QCoreApplication::translate("editor::Csv", "a quotation mark opened in this row is never closed, so the rest of the file went into one cell");
         if (!said.isEmpty())
             result.problems.append({rowNumber, said.join(QStringLiteral("; "))});
         result.questions << q;
@@ -216,8 +215,8 @@ CsvImport importCsv(const QByteArray& bytes)
 QByteArray exportCsv(const Questions& questions)
 {
     QString text;
-    const QStringList header = {tr("Question"), tr("Right answer"), tr("Wrong answer 1"), tr("Wrong answer 2"),
-                                tr("Wrong answer 3")};
+    const QStringList header = {QCoreApplication::translate("editor::Csv", "Question"), QCoreApplication::translate("editor::Csv", "Right answer"), QCoreApplication::translate("editor::Csv", "Wrong answer 1"), QCoreApplication::translate("editor::Csv", "Wrong answer 2"),
+                                QCoreApplication::translate("editor::Csv", "Wrong answer 3")};
     const auto addRow = [&text](const QStringList& cells) {
         QStringList quoted;
         for (const QString& cell : cells)

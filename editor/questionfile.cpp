@@ -15,7 +15,6 @@ namespace {
 
 const QByteArray Bom = QByteArrayLiteral("\xEF\xBB\xBF");
 
-QString tr(const char* text) { return QCoreApplication::translate("editor::QuestionFile", text); }
 
 } // namespace
 
@@ -80,11 +79,11 @@ ReadResult readQuestionFile(const QString& fileName)
     const QString path = ui::resolveFileName(fileName);
     const QFileInfo info(path);
     if (info.isDir()) {
-        result.error = tr("it is a folder");
+        result.error = QCoreApplication::translate("editor::QuestionFile", "it is a folder");
         return result;
     }
     if (info.exists() && info.size() > MostBytes) {
-        result.error = tr("it is %1 MB long, and a question file of a hundred questions takes a few kilobytes, so it is "
+        result.error = QCoreApplication::translate("editor::QuestionFile", "it is %1 MB long, and a question file of a hundred questions takes a few kilobytes, so it is "
                           "no question file (the editor opens files of up to %2 MB)")
                            .arg(QString::number(double(info.size()) / (1024 * 1024), 'f', 1))
                            .arg(MostBytes / (1024 * 1024));
@@ -95,7 +94,8 @@ ReadResult readQuestionFile(const QString& fileName)
     const ui::TextFile file = ui::readTextFile(fileName);
     checker::FileReport bytesReport(fileName);
     if (!checker::checkRead(file, bytesReport, nullptr)) {
-        result.error = bytesReport.findings.isEmpty() ? tr("it cannot be read") : bytesReport.findings.last().text;
+        result.error = bytesReport.findings.isEmpty() ? QCoreApplication::translate("editor::QuestionFile", "it cannot be read")
+                                                      : bytesReport.findings.last().text;
         return result;
     }
     result.ok = true;

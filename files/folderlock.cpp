@@ -25,7 +25,6 @@ namespace {
 
 constexpr int MaxBreakDepth = 4;  // a breaker that died while breaking, and so on
 
-QString tr(const char* text) { return QCoreApplication::translate("files", text); }
 QString systemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
 
 std::optional<QByteArray> readWhole(const QByteArray& path)
@@ -124,8 +123,8 @@ QString holderOf(const QByteArray& record)
     const QByteArray host = field(record, "host");
     const QByteArray pid = field(record, "pid");
     if (host.isEmpty() || pid.isEmpty())
-        return tr("another game");
-    return tr("%1, process %2").arg(QString::fromUtf8(host), QString::fromUtf8(pid));
+        return QCoreApplication::translate("files", "another game");
+    return QCoreApplication::translate("files", "%1, process %2").arg(QString::fromUtf8(host), QString::fromUtf8(pid));
 }
 
 } // namespace
@@ -269,7 +268,7 @@ FolderLock::Result FolderLock::acquire(LockWaiter& waiter, const LockTiming& tim
         }
         const double now = waiter.seconds();
         if (outwaited || now >= deadline) {
-            m_error = tr("It is locked by %1 (%2).")
+            m_error = QCoreApplication::translate("files", "It is locked by %1 (%2).")
                           .arg(holderOf(readWhole(path).value_or(QByteArray())), m_path);
             return Result::Busy;
         }
@@ -321,7 +320,7 @@ LockedRun runLocked(const QString& path, const std::function<void()>& update, Lo
         run.problem = lock.error();
         break;
     case FolderLock::Result::Failed:
-        run.problem = tr("Its lock file %1 could not be made: %2").arg(lock.lockFileName(), lock.error());
+        run.problem = QCoreApplication::translate("files", "Its lock file %1 could not be made: %2").arg(lock.lockFileName(), lock.error());
         break;
     }
     update();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "files/textfile.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -501,7 +502,7 @@ bool writeFileBytes(const QString& fileName, const QByteArray& bytes, QString* e
 
 QString saveFailedMessage(const QString& what, const QString& fileName, const QString& reason)
 {
-    return QStringLiteral("%1 could not be saved to %2.\n\n%3").arg(what, fileName, reason);
+    return QCoreApplication::translate("textfile", "%1 could not be saved to %2.\n\n%3").arg(what, fileName, reason);
 }
 
 namespace {

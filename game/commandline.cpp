@@ -8,6 +8,8 @@
 
 #include "game/playfolder.h"
 
+#include <QCoreApplication>
+
 #include <cstdio>
 
 #ifndef QUILLORA_VERSION
@@ -32,20 +34,31 @@ Options parse(const QStringList& args)
             version = true;
         } else if (!onlyFolders && arg == QLatin1String("--user-folder")) {
             options.userFolder = true;
+        } else if (!onlyFolders && (arg == QLatin1String("--lang") || arg.startsWith(QLatin1String("--lang=")))) {
+            QString value;
+            if (arg.size() > 6)
+                value = arg.mid(7);
+            else if (i + 1 < args.size())
+                value = args[++i];
+            const auto chosen = language::fromCode(value);
+            if (chosen)
+                options.language = language::code(*chosen);
+            else if (firstMistake.isEmpty())
+                firstMistake = QCoreApplication::translate("commandline", "unknown language '%1': choose fr or en").arg(value);
         } else if (!onlyFolders && arg.size() > 1 && arg.startsWith(QLatin1Char('-'))) {
             if (firstMistake.isEmpty())
-                firstMistake = QStringLiteral("unknown option '%1'").arg(arg);
+                firstMistake = QCoreApplication::translate("commandline", "unknown option '%1'").arg(arg);
         } else if (arg.isEmpty()) {
             if (firstMistake.isEmpty())
-                firstMistake = QStringLiteral("the folder name is empty");
+                firstMistake = QCoreApplication::translate("commandline", "the folder name is empty");
         } else {
             folders << arg;
         }
     }
     if (firstMistake.isEmpty() && folders.size() > 1)
-        firstMistake = QStringLiteral("more than one folder given ('%1', '%2')").arg(folders[0], folders[1]);
+        firstMistake = QCoreApplication::translate("commandline", "more than one folder given ('%1', '%2')").arg(folders[0], folders[1]);
     if (firstMistake.isEmpty() && options.userFolder && !folders.isEmpty())
-        firstMistake = QStringLiteral("--user-folder and a folder ('%1') cannot go together").arg(folders[0]);
+        firstMistake = QCoreApplication::translate("commandline", "--user-folder and a folder ('%1') cannot go together").arg(folders[0]);
 
     if (!folders.isEmpty())
         options.folder = folders[0];
@@ -58,6 +71,11 @@ Options parse(const QStringList& args)
         options.error = firstMistake;
     }
     return options;
+}
+
+std::optional<language::Language> chosenLanguage(const Options& options)
+{
+    return language::fromCode(options.language);
 }
 
 QString playFolder(const Options& options)
@@ -91,9 +109,9 @@ QStringList arguments(int argc, const char* const* argv)
 
 QString helpText()
 {
-    return QStringLiteral(
-        "Usage: quillora [FOLDER]\n"
-        "       quillora --user-folder\n"
+    return QCoreApplication::translate("commandline",
+        "Usage: quillora [--lang fr|en] [FOLDER]\n"
+        "       quillora [--lang fr|en] --user-folder\n"
         "A quiz game about the geography of Canada.\n"
         "\n"
         "The game keeps its files (the question file Valdra.qtn, the high scores, the settings\n"
@@ -107,6 +125,10 @@ QString helpText()
         "\n"
         "Options:\n"
         "  --user-folder    play in your own play folder\n"
+        "  --lang fr|en     play in French or in English; without it the game speaks the\n"
+        "                   language chosen in its Options menu, or else the desktop's\n"
+        "                   (LANGUAGE, LC_ALL, LC_MESSAGES, LANG): French for French, English\n"
+        "                   for any other\n"
         "  -h, --help       show this help and quit\n"
         "  --version        show the version and quit\n");
 }
@@ -126,7 +148,7 @@ int printAnswer(const Options& options)
         std::fputs(versionText().toLocal8Bit().constData(), stdout);
         return 0;
     case Action::Error:
-        std::fputs(QStringLiteral("quillora: %1\nTry 'quillora --help' for more information.\n")
+        std::fputs(QCoreApplication::translate("commandline", "quillora: %1\nTry 'quillora --help' for more information.\n")
                        .arg(options.error).toLocal8Bit().constData(), stderr);
         return 2;
     case Action::Play:

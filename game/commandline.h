@@ -4,6 +4,9 @@
 // no window at all. Widget-free, so its rules are tested without a display.
 #include <QString>
 #include <QStringList>
+#include <optional>
+
+#include "ui/language.h"
 
 namespace commandline {
 
@@ -14,6 +17,7 @@ struct Options {
     QString folder;          // the folder named on the command line; empty: none named
     bool userFolder = false; // --user-folder: the player's own folder in the XDG data home
     QString error;           // what was wrong, for Action::Error
+    QString language;        // --lang: "fr" or "en"; empty: the desktop's or the saved choice
 };
 
 // args as the program receives them, its own name first. --help and --version win over
@@ -22,6 +26,9 @@ Options parse(const QStringList& args);
 
 QString helpText();
 QString versionText();
+
+// The language the command line asks for, if any.
+std::optional<language::Language> chosenLanguage(const Options& options);
 
 // The folder to play in: the one named, the player's own, or empty for the current folder.
 QString playFolder(const Options& options);

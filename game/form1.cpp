@@ -5,11 +5,13 @@
 
 #include "game/form6.h"
 #include "game/state.h"
+#include "ui/language.h"
 #include "symbols/form3.h"
 #include "ui/twips.h"
 #include "ui/typeface.h"
 #include "ui/zoom.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDrag>
@@ -36,6 +38,9 @@ Form1::Form1(QWidget* parent) : QWidget(parent)
     m_classroom = new classroom::Classroom(this);
     buildMenus();
     buildControls();
+    retranslateUi();
+    // The designed client area, 11880 x 8310 twips, below the menu bar (measured with its captions).
+    resize(QSize(ui::px(11880), ui::px(8310)) + innerChrome());
     nameControls();
     m_form3 = new Form3;
 }
@@ -74,21 +79,22 @@ void Form1::buildControls()
     ui::placeDesigned(Frame1, QRect(0, -30, 11985, 450));
     imgBar = new ui::PictureImage(Frame1);
     ui::placeDesigned(imgBar, QRect(0, 0, 720, 240));
-    lblMessage = makeLabel(Frame1, QStringLiteral("Select the best answer."), QRect(120, 120, 3000, 285));
-    btnBegin = new ui::PictureButton(QStringLiteral("&BEGIN NEW GAME"), Frame1);
+    m_messageText = [] { return tr("Select the best answer."); };
+    lblMessage = makeLabel(Frame1, QString(), QRect(120, 120, 3000, 285));
+    btnBegin = new ui::PictureButton(QString(), Frame1);
     ui::placeDesigned(btnBegin, QRect(0, 90, 3300, 345));
-    Label7 = makeLabel(Frame1, QStringLiteral("Turns Left:"), QRect(3315, 120, 1095, 255));
+    Label7 = makeLabel(Frame1, QString(), QRect(3315, 120, 1095, 255));
     lblTurnsLeft = makeLabel(Frame1, QStringLiteral("0"), QRect(4410, 120, 345, 255));
-    Label1 = makeLabel(Frame1, QStringLiteral("Time Left:"), QRect(4755, 120, 1065, 255));
+    Label1 = makeLabel(Frame1, QString(), QRect(4755, 120, 1065, 255));
     lblmin = makeLabel(Frame1, QStringLiteral("0"), QRect(5835, 120, 255, 255));
-    Label2 = makeLabel(Frame1, QStringLiteral("min."), QRect(6075, 120, 495, 255));
+    Label2 = makeLabel(Frame1, QString(), QRect(6075, 120, 495, 255));
     lblsec = makeLabel(Frame1, QStringLiteral("0"), QRect(6555, 120, 315, 255));
-    Label3 = makeLabel(Frame1, QStringLiteral("sec."), QRect(6915, 120, 420, 255));
-    Label4 = makeLabel(Frame1, QStringLiteral("Score:"), QRect(7395, 120, 645, 255));
+    Label3 = makeLabel(Frame1, QString(), QRect(6915, 120, 420, 255));
+    Label4 = makeLabel(Frame1, QString(), QRect(7395, 120, 645, 255));
     lblScore = makeLabel(Frame1, QStringLiteral("0"), QRect(8085, 120, 810, 255));
-    Label5 = makeLabel(Frame1, QStringLiteral("Bonus:"), QRect(8670, 120, 780, 255));
+    Label5 = makeLabel(Frame1, QString(), QRect(8670, 120, 780, 255));
     lblBonus = makeLabel(Frame1, QStringLiteral("0"), QRect(9510, 120, 825, 255));
-    Command1 = new ui::PictureButton(QStringLiteral("E&xit"), Frame1);
+    Command1 = new ui::PictureButton(QString(), Frame1);
     Command1->setFont(ui::gameFont(12));
     ui::placeDesigned(Command1, QRect(10965, 105, 855, 330));
     for (QLabel* caption : {lblMessage, Label7, lblTurnsLeft, Label1, lblmin, Label2, lblsec, Label3, Label4, lblScore,
@@ -108,7 +114,7 @@ void Form1::buildControls()
     Frame2->installEventFilter(this);
     imgQuiz = new ui::PictureImage(Frame2);
     imgQuiz->setPicture(QPixmap(QStringLiteral(":/quiz.bmp")));
-    lblQuestion = new ui::CaptionLabel(QStringLiteral("Question"), Frame2);
+    lblQuestion = new ui::CaptionLabel(QString(), Frame2);
     lblQuestion->setFont(ui::gameFont());
     lblQuestion->setWordWrap(true);
     lblQuestion->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -117,21 +123,19 @@ void Form1::buildControls()
     lblQuestion->setBackdrop(imgQuiz);
     static constexpr int answerTops[] = {840, 1320, 1800, 2280};
     for (int i = 1; i <= 4; ++i) {
-        btnAnswer[i] = new ui::PictureButton(QStringLiteral("Answer %1").arg(i), Frame2);
+        btnAnswer[i] = new ui::PictureButton(QString(), Frame2);
         ui::placeDesigned(btnAnswer[i], QRect(240, answerTops[i - 1], 6375, 495));
         connect(btnAnswer[i], &QPushButton::clicked, this, [this, i] { btnAnswer_Click(i); });
     }
-    static constexpr struct { int l, t, w, h; Qt::ArrowType arrow; const char* name; } moves[] = {
-        {3240, 15, 465, 270, Qt::UpArrow, "Move the question box up"},
-        {3240, 2865, 465, 270, Qt::DownArrow, "Move the question box down"},
-        {-15, 1500, 225, 465, Qt::LeftArrow, "Move the question box left"},
-        {6690, 1515, 225, 465, Qt::RightArrow, "Move the question box right"},
+    static constexpr struct { int l, t, w, h; Qt::ArrowType arrow; } moves[] = {
+        {3240, 15, 465, 270, Qt::UpArrow},
+        {3240, 2865, 465, 270, Qt::DownArrow},
+        {-15, 1500, 225, 465, Qt::LeftArrow},
+        {6690, 1515, 225, 465, Qt::RightArrow},
     };
     for (int i = 0; i < 4; ++i) {
         cmdMove[i] = new ui::PictureButton(QString(), Frame2);
         cmdMove[i]->setArrow(moves[i].arrow);
-        cmdMove[i]->setToolTip(QString::fromLatin1(moves[i].name));
-        cmdMove[i]->setAccessibleName(QString::fromLatin1(moves[i].name));
         ui::placeDesigned(cmdMove[i], QRect(moves[i].l, moves[i].t, moves[i].w, moves[i].h));
         cmdMove[i]->setFocusPolicy(Qt::NoFocus);
         connect(cmdMove[i], &QPushButton::clicked, this, [this, i] { cmdMove_Click(i); });
@@ -170,46 +174,141 @@ void Form1::buildControls()
     connect(Picture1, &ui::MapPicture::mouseDown, this, &Form1::Picture1_MouseDown);
     // The question box is never covered by the controls built after it.
     Frame2->raise();
-
-    // The designed client area, 11880 x 8310 twips, below the menu bar.
-    resize(QSize(ui::px(11880), ui::px(8310)) + innerChrome());
 }
 
 void Form1::buildMenus()
 {
     menuBar = new QMenuBar(this);
     menuBar->setNativeMenuBar(false);
-    QMenu* files = menuBar->addMenu(QStringLiteral("&Files"));
-    mnuBegin = files->addAction(QStringLiteral("&Begin New Game"), this, &Form1::mnuBegin_Click);
-    mnuEndGame = files->addAction(QStringLiteral("&End Game"), this, &Form1::mnuEndGame_Click);
-    files->addSeparator();
-    mnuQuiz = files->addAction(QStringLiteral("New &Questions"), this, &Form1::mnuQuiz_Click);
-    mnuTreasures = files->addAction(QStringLiteral("New &Symbols"), this, &Form1::mnuTreasures_Click);
-    mnuEditQuestions = files->addAction(tr("E&dit Questions"), this, &Form1::mnuEditQuestions_Click);
-    files->addSeparator();
-    mnuExit = files->addAction(QStringLiteral("E&xit"), this, &Form1::mnuExit_Click);
+    mnuFiles = menuBar->addMenu(QString());
+    mnuBegin = mnuFiles->addAction(QString(), this, &Form1::mnuBegin_Click);
+    mnuEndGame = mnuFiles->addAction(QString(), this, &Form1::mnuEndGame_Click);
+    mnuFiles->addSeparator();
+    mnuQuiz = mnuFiles->addAction(QString(), this, &Form1::mnuQuiz_Click);
+    mnuTreasures = mnuFiles->addAction(QString(), this, &Form1::mnuTreasures_Click);
+    mnuEditQuestions = mnuFiles->addAction(QString(), this, &Form1::mnuEditQuestions_Click);
+    mnuFiles->addSeparator();
+    mnuExit = mnuFiles->addAction(QString(), this, &Form1::mnuExit_Click);
 
-    QMenu* options = menuBar->addMenu(QStringLiteral("&Options"));
-    mnuGameLength = options->addAction(QStringLiteral("&Game Options"), this, &Form1::mnuGameLength_Click);
-    options->addSeparator();
-    mnuNewPictures = options->addAction(QStringLiteral("&Add New Symbols"), this, &Form1::mnuNewPictures_Click);
-    options->addSeparator();
-    mnuSaveOptions = options->addAction(QStringLiteral("&Save Options"), this, &Form1::mnuSaveOptions_Click);
-    options->addSeparator();
-    mnuClassResults = options->addAction(tr("Class &Results"), this, &Form1::mnuClassResults_Click);
-    options->addSeparator();
-    buildZoomActions(options);
-    mnuExplore = options->addAction(tr("E&xplore the Map"), this, &Form1::mnuExplore_Click);
+    mnuOptions = menuBar->addMenu(QString());
+    mnuGameLength = mnuOptions->addAction(QString(), this, &Form1::mnuGameLength_Click);
+    mnuOptions->addSeparator();
+    mnuNewPictures = mnuOptions->addAction(QString(), this, &Form1::mnuNewPictures_Click);
+    mnuOptions->addSeparator();
+    mnuSaveOptions = mnuOptions->addAction(QString(), this, &Form1::mnuSaveOptions_Click);
+    mnuOptions->addSeparator();
+    mnuClassResults = mnuOptions->addAction(QString(), this, &Form1::mnuClassResults_Click);
+    mnuOptions->addSeparator();
+    buildZoomActions(mnuOptions);
+    mnuExplore = mnuOptions->addAction(QString(), this, &Form1::mnuExplore_Click);
+    mnuOptions->addSeparator();
+    mnuLanguage = mnuOptions->addMenu(QString());
+    // Each language is named in itself, so that a player who cannot read the other finds his own.
+    mnuEnglish = mnuLanguage->addAction(QStringLiteral("&English"), this, [this] { chooseLanguage(false); });
+    mnuFrench = mnuLanguage->addAction(QString::fromUtf8("Fran&\u00e7ais"), this, [this] { chooseLanguage(true); });
+    auto* languages = new QActionGroup(this);
+    for (QAction* action : {mnuEnglish, mnuFrench}) {
+        action->setCheckable(true);
+        languages->addAction(action);
+    }
 
-    mnuScores = menuBar->addAction(QStringLiteral("High &Scores"), this, &Form1::mnuScores_Click);
+    mnuScores = menuBar->addAction(QString(), this, &Form1::mnuScores_Click);
 
-    QMenu* help = menuBar->addMenu(QStringLiteral("&Help"));
-    mnuAbout = help->addAction(QStringLiteral("&About"), this, &Form1::mnuAbout_Click);
-    help->addSeparator();
-    mnuValdraHelp = help->addAction(QStringLiteral("&Help"), this, &Form1::mnuValdraHelp_Click);
+    mnuHelp = menuBar->addMenu(QString());
+    mnuAbout = mnuHelp->addAction(QString(), this, &Form1::mnuAbout_Click);
+    mnuHelp->addSeparator();
+    mnuValdraHelp = mnuHelp->addAction(QString(), this, &Form1::mnuValdraHelp_Click);
     // F1 opens the help from any window of the game, as desktops have it.
     mnuValdraHelp->setShortcut(QKeySequence::HelpContents);
     mnuValdraHelp->setShortcutContext(Qt::ApplicationShortcut);
+}
+
+void Form1::retranslateUi()
+{
+    mnuFiles->setTitle(tr("&Files"));
+    mnuBegin->setText(tr("&Begin New Game"));
+    mnuEndGame->setText(tr("&End Game"));
+    mnuQuiz->setText(tr("New &Questions"));
+    mnuTreasures->setText(tr("New &Symbols"));
+    mnuEditQuestions->setText(tr("E&dit Questions"));
+    mnuExit->setText(tr("E&xit"));
+    mnuOptions->setTitle(tr("&Options"));
+    mnuGameLength->setText(tr("&Game Options"));
+    mnuNewPictures->setText(tr("&Add New Symbols"));
+    mnuSaveOptions->setText(tr("&Save Options"));
+    mnuClassResults->setText(tr("Class &Results"));
+    mnuFitToWindow->setText(tr("Fit to &Window"));
+    mnuExplore->setText(tr("E&xplore the Map"));
+    mnuLanguage->setTitle(tr("&Language"));
+    mnuFrench->setChecked(language::isFrench());
+    mnuEnglish->setChecked(!language::isFrench());
+    mnuScores->setText(tr("High &Scores"));
+    mnuHelp->setTitle(tr("&Help"));
+    mnuAbout->setText(tr("&About"));
+    mnuValdraHelp->setText(tr("&Help"));
+
+    btnBegin->setText(tr("&BEGIN NEW GAME"));
+    Label7->setText(tr("Turns Left:"));
+    Label1->setText(tr("Time Left:"));
+    Label2->setText(tr("min."));
+    Label3->setText(tr("sec."));
+    Label4->setText(tr("Score:"));
+    Label5->setText(tr("Bonus:"));
+    Command1->setText(tr("E&xit", "the button on the top bar"));
+    const QString moves[] = {tr("Move the question box up"), tr("Move the question box down"),
+                             tr("Move the question box left"), tr("Move the question box right")};
+    for (int i = 0; i < 4; ++i) {
+        cmdMove[i]->setToolTip(moves[i]);
+        cmdMove[i]->setAccessibleName(moves[i]);
+    }
+    // The designed captions before the first question; a question on show is the file's own text.
+    if (!m_questionShown) {
+        lblQuestion->setCaption(tr("Question"));
+        for (int i = 1; i <= 4; ++i)
+            btnAnswer[i]->setText(tr("Answer %1").arg(i));
+    }
+    if (m_messageText)
+        lblMessage->setText(m_messageText());
+    if (m_hintText)
+        Text2->setPlainText(m_hintText());
+}
+
+void Form1::showMessage(std::function<QString()> text)
+{
+    m_messageText = std::move(text);
+    lblMessage->setText(m_messageText ? m_messageText() : QString());
+}
+
+void Form1::showHint(std::function<QString()> text)
+{
+    m_hintText = std::move(text);
+    Text2->setPlainText(m_hintText ? m_hintText() : QString());
+}
+
+void Form1::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        retranslateUi();
+        Text2->setAccessibleName(tr("Hint"));
+        CrestImage->setAccessibleName(tr("Symbol"));
+        nameMap();
+        nameCounters();
+        // Longer or shorter captions: the window lays its controls out again.
+        if (isVisible())
+            Form_Resize();
+    }
+    QWidget::changeEvent(event);
+}
+
+void Form1::chooseLanguage(bool french)
+{
+    const language::Language chosen = french ? language::Language::French : language::Language::English;
+    language::saveChoice(chosen);
+    if (chosen != language::current())
+        language::apply(chosen);
+    // The menu shows the choice at once, even before the change reaches the windows.
+    mnuFrench->setChecked(french);
+    mnuEnglish->setChecked(!french);
 }
 
 QSize Form1::innerChrome() const { return QSize(0, menuBar->sizeHint().height()); }

@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <array>
+#include <functional>
 
 #include "config/form4.h"
 #include "config/form7.h"
@@ -157,6 +158,9 @@ public:
     void loadNamedQuestionFile(const QString& previousQuiz, const QString& previousScores);
     void mnuAbout_Click();
     void mnuValdraHelp_Click();
+    // Switches the language, keeps the choice in the player's settings, and rewrites every open
+    // window; the game in progress goes on as it is.
+    void chooseLanguage(bool french);
 
     // The game review, practice and the class record (classroom/).
     classroom::Classroom* classroom() const { return m_classroom; }
@@ -223,6 +227,9 @@ public:
 
     QTimer* Timer1 = nullptr;
 
+    QMenu* mnuFiles = nullptr;
+    QMenu* mnuOptions = nullptr;
+    QMenu* mnuHelp = nullptr;
     QAction* mnuBegin = nullptr;
     QAction* mnuEndGame = nullptr;
     QAction* mnuQuiz = nullptr;
@@ -238,6 +245,10 @@ public:
     QAction* mnuScores = nullptr;
     QAction* mnuAbout = nullptr;
     QAction* mnuValdraHelp = nullptr;
+    // The player's choice of language, in the Options menu.
+    QMenu* mnuLanguage = nullptr;
+    QAction* mnuFrench = nullptr;
+    QAction* mnuEnglish = nullptr;
 
     // Gives the keyboard to where play goes on: the question's first answer, the map waiting for
     // a placement, or the button that begins a game.
@@ -258,9 +269,16 @@ protected:
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // The top bar's status and the hint box: each text is kept as how to make it, so that a
+    // change of language rewrites what is on show.
+    void showMessage(std::function<QString()> text);
+    void showHint(std::function<QString()> text);
+    // Puts every fixed caption of the window in the language in use.
+    void retranslateUi();
     // True when there is no question editor or its changes may go (Save, Discard or Cancel).
     bool questionEditorMaySetAside();
     void buildControls();
@@ -309,6 +327,10 @@ private:
     void applyPendingOuterSize();
     QPoint m_dragStart;
     bool m_inLayout = false;
+    std::function<QString()> m_messageText;
+    std::function<QString()> m_hintText;
+    // A question has been on show: the question box holds the file's text, not its captions.
+    bool m_questionShown = false;
     double m_zoom = 1.0;
     bool m_fitToWindow = false;
     bool m_shownOnce = false;

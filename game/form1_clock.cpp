@@ -49,7 +49,7 @@ void Form1::EndGame()
     lblmin->setText(QString());
     lblsec->setText(QString());
     lblTurnsLeft->setText(QString());
-    lblMessage->setText(QString());
+    showMessage({});
     Text2->hide();
     nameCounters();
     if (wasRunning)

@@ -119,7 +119,7 @@ void Form1::CheckHighScore()
     for (int k = 0; k < highscores::ListSize; ++k)
         if (HighScoreNames[k] == highscores::NewEntryMark) {
             HighScoreNames[k] = ui::platform().inputBox(this, highscores::namePrompt(HighScoreValues[k]),
-                                                        QStringLiteral("High Score"));
+                                                        tr("High Score"));
             pending.typed << highscores::TypedName{HighScoreValues[k], HighScoreNames[k]};
         }
     QString typedName;
@@ -145,7 +145,7 @@ void Form1::CheckHighScore()
             scores->markEntry(k);
             break;
         }
-    scores->setWindowTitle(ProgramTitle + QStringLiteral(" Scores--") + ScoreFile);
+    scores->setScoresTitle(true);
     scores->show();
     scores->raise();
     scores->activateWindow();
@@ -200,8 +200,8 @@ void Form1::SaveHighScores()
         return;
     case Outcome::NoLongerEnters:
         m_classroom->highScoreStep(false, HighScoreValues[highscores::ListSize - 1], m_classroom->log().highScoreName());
-        message = QStringLiteral("Other games have saved better scores meanwhile: your score of %1 no longer "
-                                 "makes the high score list.")
+        message = tr("Other games have saved better scores meanwhile: your score of %1 no longer "
+                     "makes the high score list.")
                       .arg(pendingScore->score);
         break;
     case Outcome::SavedUnshared:
@@ -210,7 +210,7 @@ void Form1::SaveHighScores()
                       .arg(ScoreFile, result.sharingError);
         break;
     case Outcome::Failed:
-        message = ui::saveFailedMessage(QStringLiteral("The high scores"), ScoreFile, result.writeError);
+        message = ui::saveFailedMessage(tr("The high scores"), ScoreFile, result.writeError);
         if (!result.sharingError.isEmpty())
             message += QStringLiteral("\n\n") + result.sharingError;
         break;
@@ -226,7 +226,7 @@ void Form1::mnuScores_Click()
     Form6* scores = form6();
     if (wasOpen)
         scores->Form_Load();
-    scores->setWindowTitle(ProgramTitle + QStringLiteral("--") + ScoreFile);
+    scores->setScoresTitle(false);
     scores->show();
     scores->raise();
     scores->activateWindow();

@@ -34,11 +34,12 @@ void Form1::DrawTargetSymbol()
     m_classroom->symbolDrawn(m_targetPicture.toImage(), TargetName);
     Text2->show();
     if (DifficultyLevel == 0) {
-        Text2->setPlainText(QStringLiteral("Hint:  Locate ") + TargetName);
-        lblMessage->setText(QStringLiteral("Locate ") + TargetName);
+        const QString target = TargetName;
+        showHint([target] { return tr("Hint:  Locate %1").arg(regions::shownObject(target)); });
+        showMessage([target] { return tr("Locate %1").arg(regions::shownObject(target)); });
     } else {
-        Text2->setPlainText(QStringLiteral("Locate the province/territory"));
-        lblMessage->setText(QString());
+        showHint([] { return tr("Locate the province/territory"); });
+        showMessage({});
     }
     --SymbolPoolTop;
 }
@@ -80,12 +81,16 @@ void Form1::CheckLocation(qint64 colour)
         }
         CrestImage->hide();
         ++FoundCount;
-        Text2->setPlainText(QStringLiteral("You found ") + TargetName + QStringLiteral("."));
+        const QString target = TargetName;
+        showHint([target] { return tr("You found %1.").arg(regions::shownObject(target)); });
         ui::announce(this, tr("Found: %1").arg(regions::displayName(TargetName)));
     } else {
-        Text2->setPlainText(QStringLiteral("You went to ") + clicked + QStringLiteral(" instead of ") + TargetName);
-        ui::announce(this, hit >= 0 ? tr("You went to %1 instead of %2").arg(regions::displayName(hit), regions::displayName(TargetName))
-                                    : tr("You went to no province or territory instead of %1").arg(regions::displayName(TargetName)));
+        const QString target = TargetName;
+        showHint([clicked, target] {
+            return tr("You went to %1 instead of %2").arg(regions::shownPlace(clicked), regions::shownPlace(target));
+        });
+        ui::announce(this, hit >= 0 ? tr("You went to %1 instead of %2").arg(regions::shownPlace(clicked), regions::shownPlace(TargetName))
+                                    : tr("You went to no province or territory instead of %1").arg(regions::shownPlace(TargetName)));
     }
     NextQuestion();
 }
@@ -94,7 +99,8 @@ void Form1::Crest_Click(int Index)
 {
     CrestImage->setPicture(Crest[Index]->picture());
     CrestImage->show();
-    Text2->setPlainText(Crest[Index]->tag());
+    const QString tag = Crest[Index]->tag();
+    showHint([tag] { return regions::shown(tag); });
     Text2->show();
 }
 

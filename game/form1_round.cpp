@@ -80,9 +80,8 @@ void Form1::NextQuestion()
             GameFinished = 0;
             EndGame();
             ui::platform().messageBox(this,
-                QStringLiteral("The question file ") + QuizFile
-                    + (m_questionFileUnread ? QStringLiteral(" could not be read.")
-                                            : QStringLiteral(" holds no usable question.")),
+                m_questionFileUnread ? tr("The question file %1 could not be read.").arg(QuizFile)
+                                     : tr("The question file %1 holds no usable question.").arg(QuizFile),
                 ProgramTitle);
             return;
         }
@@ -114,6 +113,7 @@ void Form1::DisplayQuestion()
     }
     m_answerList = CurrentAnswers;
     deck::shuffleAnswers(m_answerList, drawWhole);
+    m_questionShown = true;
     lblQuestion->setCaption(QString(QChar(13)) + CurrentQuestion);
     lblQuestion->show();
     Frame2->show();
@@ -127,7 +127,10 @@ void Form1::DisplayQuestion()
         }
     }
     CorrectAnswer = CurrentAnswers[1];
-    lblMessage->setText(m_classroom->practising() ? tr("Practice") : QStringLiteral("Select the best answer."));
+    if (m_classroom->practising())
+        showMessage([] { return tr("Practice"); });
+    else
+        showMessage([] { return tr("Select the best answer."); });
     if (AwaitingAnswer == 1)
         m_classroom->questionShown();
     announceQuestion();
@@ -165,7 +168,7 @@ void Form1::btnAnswer_Click(int Index)
         // principle, anything may start another): then there is nothing left to go on with.
         const int serial = m_gameSerial;
         ui::announce(this, tr("Wrong. The correct answer is: %1").arg(CorrectAnswer));
-        ui::platform().messageBox(this, CorrectAnswer, QStringLiteral("WRONG!  The correct answer is:"));
+        ui::platform().messageBox(this, CorrectAnswer, tr("WRONG!  The correct answer is:"));
         if (serial != m_gameSerial || ClockRunning != 1)
             return;
         AwaitingAnswer = 0;

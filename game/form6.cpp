@@ -49,11 +49,12 @@ Form6::Form6(QWidget* parent) : QWidget(parent)
         lblHighScores[k] = makeRowLabel(this, rectTw(720, top, 4215, 255), Qt::AlignLeft, imgBackGround);
         lblScores[k] = makeRowLabel(this, rectTw(5040, top, 1095, 255), Qt::AlignRight, imgBackGround);
     }
-    Command1 = new ui::PictureButton(QStringLiteral("OK"), this);
+    Command1 = new ui::PictureButton(QString(), this);
     Command1->setGeometry(rectTw(2790, 3825, 1215, 375));
     Command1->setDefault(true);
     connect(Command1, &QPushButton::clicked, this, &Form6::Command1_Click);
     ui::closeOnEscape(this);
+    retranslateUi();
 
     Form_Load();
 }
@@ -61,7 +62,7 @@ Form6::Form6(QWidget* parent) : QWidget(parent)
 void Form6::Form_Load()
 {
     using namespace modValdra;
-    setWindowTitle(ProgramTitle + QStringLiteral("--") + ScoreFile);
+    retranslateUi();
 
     imgBackGround->setGeometry(rect());
     imgBackGround->lower();
@@ -97,6 +98,26 @@ void Form6::markEntry(int k)
 }
 
 void Form6::Command1_Click() { close(); }
+
+void Form6::setScoresTitle(bool afterGame)
+{
+    m_afterGame = afterGame;
+    retranslateUi();
+}
+
+void Form6::retranslateUi()
+{
+    using namespace modValdra;
+    setWindowTitle(m_afterGame ? tr("%1 Scores--%2").arg(ProgramTitle, ScoreFile) : ProgramTitle + QStringLiteral("--") + ScoreFile);
+    Command1->setText(tr("OK"));
+}
+
+void Form6::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    QWidget::changeEvent(event);
+}
 
 void Form6::closeEvent(QCloseEvent* event)
 {

@@ -15,6 +15,8 @@ public:
 
     void Form_Load();
     void Command1_Click();
+    // The title after a game ("Quillora Scores--Valdra.scr") or from the menu ("Quillora--...").
+    void setScoresTitle(bool afterGame);
     // Marks the row of the entry just made (-1: none).
     void markEntry(int k);
     int markedEntry() const { return m_marked; }
@@ -28,8 +30,11 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    void retranslateUi();
+    bool m_afterGame = false;
     QWidget* m_mark = nullptr;
     int m_marked = -1;
 };

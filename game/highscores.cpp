@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/highscores.h"
 
+#include <QCoreApplication>
 #include <utility>
 
 namespace highscores {
@@ -90,9 +91,11 @@ void insertScore(Names& names, Values& values, qint32 score, const QString& name
 
 QString namePrompt(qint32 value)
 {
-    return QStringLiteral("Your score of ") + (value >= 0 ? QStringLiteral(" ") : QString())
-         + QString::number(value) + QStringLiteral(" adds your name to the high score list")
-         + QChar(13) + QStringLiteral("Enter your name:");
+    // A score of 0 or more keeps the blank of its sign place: "Your score of  1234 adds ...".
+    const QString shown = (value >= 0 ? QStringLiteral(" ") : QString()) + QString::number(value);
+    return QCoreApplication::translate("highscores", "Your score of %1 adds your name to the high score list")
+               .arg(shown)
+         + QChar(13) + QCoreApplication::translate("highscores", "Enter your name:");
 }
 
 } // namespace highscores

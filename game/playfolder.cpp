@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/playfolder.h"
 
+#include "ui/language.h"
+
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -9,6 +12,13 @@
 #include <system_error>
 
 namespace playfolder {
+
+QString embeddedQuestionFile()
+{
+    if (language::isFrench() && QFile::exists(QLatin1String(EmbeddedFrenchQuestionFile)))
+        return QLatin1String(EmbeddedFrenchQuestionFile);
+    return QLatin1String(EmbeddedQuestionFile);
+}
 
 QString userFolder(const QString& xdgDataHome, const QString& home)
 {
@@ -34,9 +44,9 @@ bool seed(const QDir& dir, QString* error)
     const QString name = QLatin1String(DefaultQuestionFile);
     if (!dir.entryList({name}, QDir::Files | QDir::Hidden | QDir::System).isEmpty())
         return true;
-    QFile source{QLatin1String(EmbeddedQuestionFile)};
+    QFile source{embeddedQuestionFile()};
     if (!source.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("The default question file is missing from the program.");
+        *error = QCoreApplication::translate("playfolder", "The default question file is missing from the program.");
         return false;
     }
     const QByteArray bytes = source.readAll();
@@ -45,11 +55,11 @@ bool seed(const QDir& dir, QString* error)
     if (!target.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
         if (target.exists())
             return true;
-        *error = QStringLiteral("Cannot write %1: %2").arg(target.fileName(), target.errorString());
+        *error = QCoreApplication::translate("playfolder", "Cannot write %1: %2").arg(target.fileName(), target.errorString());
         return false;
     }
     if (target.write(bytes) != bytes.size() || !target.flush()) {
-        *error = QStringLiteral("Cannot write %1: %2").arg(target.fileName(), target.errorString());
+        *error = QCoreApplication::translate("playfolder", "Cannot write %1: %2").arg(target.fileName(), target.errorString());
         target.close();
         target.remove();
         return false;
@@ -68,8 +78,8 @@ bool prepare(const QString& folder, QString* error)
     std::error_code code;
     std::filesystem::create_directories(path, code);
     if (code || !std::filesystem::is_directory(path, code)) {
-        *error = QStringLiteral("Cannot make the play folder %1: %2")
-                     .arg(folder, code ? reason(code) : QStringLiteral("a file of that name is in the way"));
+        *error = QCoreApplication::translate("playfolder", "Cannot make the play folder %1: %2")
+                     .arg(folder, code ? reason(code) : QCoreApplication::translate("playfolder", "a file of that name is in the way"));
         return false;
     }
     return seed(QDir(folder), error);
@@ -85,7 +95,7 @@ bool enter(const QString& folder, QString* error)
     std::error_code code;
     std::filesystem::current_path(std::filesystem::path(QFile::encodeName(folder).toStdString()), code);
     if (code) {
-        *error = QStringLiteral("Cannot open the play folder %1: %2").arg(folder, reason(code));
+        *error = QCoreApplication::translate("playfolder", "Cannot open the play folder %1: %2").arg(folder, reason(code));
         return false;
     }
     return true;

@@ -10,6 +10,9 @@ namespace playfolder {
 // The name of the default question file, and the embedded copy a new play folder is given.
 inline constexpr char DefaultQuestionFile[] = "Valdra.qtn";
 inline constexpr char EmbeddedQuestionFile[] = ":/data/Valdra.qtn";
+inline constexpr char EmbeddedFrenchQuestionFile[] = ":/data/fr/Valdra.qtn";
+// The embedded file a new play folder receives: the French one while the game speaks French.
+QString embeddedQuestionFile();
 
 // The player's own play folder: $XDG_DATA_HOME/quillora, or HOME/.local/share/quillora when
 // XDG_DATA_HOME is unset, empty or not absolute (such a value is to be ignored).

@@ -2,6 +2,7 @@
 #include "game/regions.h"
 
 #include "game/state.h"
+#include "ui/language.h"
 
 #include <QCoreApplication>
 
@@ -9,19 +10,85 @@ namespace regions {
 
 namespace {
 
-// The names again, marked so the translation tools collect them; the table keeps the game's
-// keys, which never change with the language.
-[[maybe_unused]] const char* const kShownNames[] = {
-    QT_TRANSLATE_NOOP("Regions", "British Columbia"), QT_TRANSLATE_NOOP("Regions", "Alberta"),
-    QT_TRANSLATE_NOOP("Regions", "Saskatchewan"), QT_TRANSLATE_NOOP("Regions", "Manitoba"),
-    QT_TRANSLATE_NOOP("Regions", "Ontario"), QT_TRANSLATE_NOOP("Regions", "Quebec"),
-    QT_TRANSLATE_NOOP("Regions", "New Brunswick"), QT_TRANSLATE_NOOP("Regions", "Nova Scotia"),
-    QT_TRANSLATE_NOOP("Regions", "Prince Edward Island"), QT_TRANSLATE_NOOP("Regions", "Newfoundland"),
-    QT_TRANSLATE_NOOP("Regions", "Yukon"), QT_TRANSLATE_NOOP("Regions", "Northwest Territories"),
-    QT_TRANSLATE_NOOP("Regions", "Nunavut"),
+// French names with the article and the preposition each takes, in the order of RegionTable.
+struct French {
+    const char* name;
+    const char* object;
+    const char* place;
 };
 
+constexpr French kFrench[13] = {
+    {"Colombie-Britannique", "la Colombie-Britannique", "en Colombie-Britannique"},
+    {"Alberta", "l'Alberta", "en Alberta"},
+    {"Saskatchewan", "la Saskatchewan", "en Saskatchewan"},
+    {"Manitoba", "le Manitoba", "au Manitoba"},
+    {"Ontario", "l'Ontario", "en Ontario"},
+    {"Québec", "le Québec", "au Québec"},
+    {"Nouveau-Brunswick", "le Nouveau-Brunswick", "au Nouveau-Brunswick"},
+    {"Nouvelle-Écosse", "la Nouvelle-Écosse", "en Nouvelle-Écosse"},
+    {"Île-du-Prince-Édouard", "l'Île-du-Prince-Édouard", "à l'Île-du-Prince-Édouard"},
+    {"Terre-Neuve-et-Labrador", "Terre-Neuve-et-Labrador", "à Terre-Neuve-et-Labrador"},
+    {"Yukon", "le Yukon", "au Yukon"},
+    {"Territoires du Nord-Ouest", "les Territoires du Nord-Ouest", "aux Territoires du Nord-Ouest"},
+    {"Nunavut", "le Nunavut", "au Nunavut"},
+};
+
+int indexOf(const QString& regionKey)
+{
+    for (int i = 0; i < 13; ++i)
+        if (regionKey == QLatin1String(modValdra::RegionTable[i].name))
+            return i;
+    return -1;
+}
+
 } // namespace
+
+QString key(const QString& name)
+{
+    for (int i = 0; i < 13; ++i)
+        if (name == QString::fromUtf8(kFrench[i].name))
+            return QString::fromLatin1(modValdra::RegionTable[i].name);
+    return name;
+}
+
+QString french(const QString& regionKey)
+{
+    const int i = indexOf(regionKey);
+    return i < 0 ? regionKey : QString::fromUtf8(kFrench[i].name);
+}
+
+QString shown(const QString& regionKey)
+{
+    return language::isFrench() ? french(regionKey) : regionKey;
+}
+
+QString shownObject(const QString& regionKey)
+{
+    const int i = indexOf(regionKey);
+    if (!language::isFrench() || i < 0)
+        return regionKey;
+    return QString::fromUtf8(kFrench[i].object);
+}
+
+QString shownPlace(const QString& regionKey)
+{
+    if (!language::isFrench())
+        return regionKey;
+    const int i = indexOf(regionKey);
+    if (i >= 0)
+        return QString::fromUtf8(kFrench[i].place);
+    if (regionKey.isEmpty())
+        return QStringLiteral("hors de toute province et de tout territoire");
+    return QStringLiteral("à ") + regionKey;
+}
+
+QStringList shownNames()
+{
+    QStringList names;
+    for (const auto& region : modValdra::RegionTable)
+        names << shown(QString::fromLatin1(region.name));
+    return names;
+}
 
 int indexOfColour(const std::array<qint64, 13>& colours, qint64 colour)
 {
@@ -35,15 +102,12 @@ QString displayName(int index)
 {
     if (index < 0 || index >= int(modValdra::RegionTable.size()))
         return QString();
-    return QCoreApplication::translate("Regions", modValdra::RegionTable[index].name);
+    return shown(QString::fromLatin1(modValdra::RegionTable[index].name));
 }
 
 QString displayName(const QString& gameName)
 {
-    for (int i = 0; i < int(modValdra::RegionTable.size()); ++i)
-        if (gameName == QLatin1String(modValdra::RegionTable[i].name))
-            return displayName(i);
-    return gameName;
+    return shown(gameName);
 }
 
 } // namespace regions

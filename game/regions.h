@@ -1,11 +1,35 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The region rules that need no window: which region a map colour stands for, and how a region
-// is named to the player. The game's placement check and Explore the Map both find regions here.
+// The provinces and territories as the player reads them. The English names of RegionTable stay
+// the game's keys (a find compares them); these functions only dress a key for the screen in the
+// language in use, with the forms French sentences need, and find which region a map colour
+// stands for. Widget-free.
 #include <QString>
+#include <QStringList>
 #include <array>
 
 namespace regions {
+
+// The key for a name written in English or in French ("Québec", "Terre-Neuve-et-Labrador"):
+// the English name of RegionTable. Any other text comes back unchanged.
+QString key(const QString& name);
+
+// The official French name of a region key; other text unchanged.
+QString french(const QString& regionKey);
+
+// The name shown in the language in use. Text that is no region is shown as it stands.
+QString shown(const QString& regionKey);
+// The name as the object of a sentence ("Locate %1"): French takes its article, "l'Ontario",
+// "la Saskatchewan", "les Territoires du Nord-Ouest"; English the bare name.
+QString shownObject(const QString& regionKey);
+// The name as a place one goes to or is in: French "en Ontario", "au Québec",
+// "à l'Île-du-Prince-Édouard", "aux Territoires du Nord-Ouest"; English the bare name. An empty
+// name (the sea, a border) stays empty in English and reads "outside every province and
+// territory" in French.
+QString shownPlace(const QString& regionKey);
+
+// The thirteen names in the language in use, in the order of RegionTable.
+QStringList shownNames();
 
 // The index of the first region whose colour is `colour`, or -1 when none has it. The lower
 // index wins where two regions share a colour.

@@ -11,8 +11,6 @@ namespace highscores {
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("highscores", text); }
-
 // Reads name/score pairs as the game reads them, but carries on past a damaged pair: a score
 // line that is not a number is dropped with its name, and reading picks up again one line on,
 // so a line lost from the middle costs one entry, not every entry below it.
@@ -24,18 +22,18 @@ QString salvageScoreLines(const QStringList& lines, Names& names, Values& values
     while (next < lines.size()) {
         if (entries >= int(names.size())) {
             if (damage.isEmpty())
-                damage = tr("it holds more than %1 entries").arg(names.size());
+                damage = QCoreApplication::translate("highscores", "it holds more than %1 entries").arg(names.size());
             break;
         }
         if (next + 1 >= lines.size()) {
             if (damage.isEmpty())
-                damage = tr("line %1 is a name without its score").arg(next + 1);
+                damage = QCoreApplication::translate("highscores", "line %1 is a name without its score").arg(next + 1);
             break;
         }
         const std::optional<qint32> value = readScoreField(lines[next + 1]);
         if (!value) {
             if (damage.isEmpty())
-                damage = tr("line %1 is not a score: \"%2\"").arg(next + 2).arg(lines[next + 1].left(40));
+                damage = QCoreApplication::translate("highscores", "line %1 is not a score: \"%2\"").arg(next + 2).arg(lines[next + 1].left(40));
             ++next;
             continue;
         }
@@ -65,11 +63,11 @@ bool readScoreFile(const QString& fileName, Names& names, Values& values, QStrin
             // The reading gives no reason; opening it again does.
             QFile probe(path);
             if (QFileInfo(path).isDir())
-                *error = QStringLiteral("Is a directory");
+                *error = QCoreApplication::translate("highscores", "Is a directory");
             else if (!probe.open(QIODevice::ReadOnly))
                 *error = probe.errorString();
             else
-                *error = QStringLiteral("Input/output error");
+                *error = QCoreApplication::translate("highscores", "Input/output error");
         }
         return false;
     }
@@ -112,7 +110,7 @@ SaveResult saveScore(const QString& fileName, Names& names, Values& values, qint
             if (!readScoreFile(fileName, now, nowValues, &readError, &damage)) {
                 // Written over, the scores in it would be gone for good.
                 result.outcome = SaveResult::Outcome::Failed;
-                result.writeError = tr("It could not be read, so it was left as it is: %1").arg(readError);
+                result.writeError = QCoreApplication::translate("highscores", "It could not be read, so it was left as it is: %1").arg(readError);
                 return;
             }
             const bool enters = enterScore(now, nowValues, score, correctCount, typed);
@@ -128,7 +126,7 @@ SaveResult saveScore(const QString& fileName, Names& names, Values& values, qint
                 result.damagedCopy = files::keepDamagedCopy(path, &copyError);
                 if (result.damagedCopy.isEmpty()) {
                     result.outcome = SaveResult::Outcome::Failed;
-                    result.writeError = tr("It did not read whole (%1), and no copy of it could be kept: %2")
+                    result.writeError = QCoreApplication::translate("highscores", "It did not read whole (%1), and no copy of it could be kept: %2")
                                             .arg(damage, copyError);
                     return;
                 }

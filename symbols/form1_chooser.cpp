@@ -42,7 +42,7 @@ void Form1::mnuQuiz_Click()
     const QString previousQuiz = QuizFile;
     const QString previousScores = ScoreFile;
     Form5* chooserWindow = loadChooser(m_form5, this);
-    chooserWindow->setWindowTitle(ProgramTitle + QStringLiteral("--Load New Questions"));
+    chooserWindow->setWindowTitle(tr("%1--Load New Questions").arg(ProgramTitle));
     chooserWindow->File1->setPath(chooserWindow->Dir1->path());
     runChooser(m_form5);
     GameFinished = 0;
@@ -58,7 +58,7 @@ void Form1::loadNamedQuestionFile(const QString& previousQuiz, const QString& pr
         QFile chosen(ui::resolveFileName(QuizFile));
         if (!chosen.open(QIODevice::ReadOnly)) {
             ui::platform().messageBox(this,
-                QStringLiteral("The question file %1 could not be read (%2). The game goes on with %3.")
+                tr("The question file %1 could not be read (%2). The game goes on with %3.")
                     .arg(QuizFile, chosen.errorString(), previousQuiz),
                 ProgramTitle);
             QuizFile = previousQuiz;
@@ -80,7 +80,7 @@ void Form1::mnuTreasures_Click()
     Frame2->hide();
     Form5* chooserWindow = loadChooser(m_form5, this);
     chooserWindow->File1->setPath(chooserWindow->Dir1->path());
-    chooserWindow->setWindowTitle(ProgramTitle + QStringLiteral("--Load New Treasures"));
+    chooserWindow->setWindowTitle(tr("%1--Load New Treasures").arg(ProgramTitle));
     runChooser(m_form5);
     GameFinished = 0;
     WaitSeconds(1);

@@ -2,6 +2,7 @@
 #include "symbols/form2.h"
 
 #include "game/form1.h"
+#include "game/regions.h"
 #include "game/state.h"
 #include "symbols/form3.h"
 #include "symbols/symbollist.h"
@@ -105,7 +106,8 @@ Form2::Form2(QWidget* parent) : QWidget(parent)
     g_form2 = this;
 
     menuBar = new QMenuBar(this);
-    mnuExit = menuBar->addAction(QStringLiteral("E&xit to Game"), this, &Form2::mnuExit_Click);
+    // Captioned at once: the bar's height is measured from it just below.
+    mnuExit = menuBar->addAction(tr("E&xit to Game"), this, &Form2::mnuExit_Click);
     const int menuHeight = menuBar->sizeHint().height();
     const QSize clientSize = rectTw(0, 0, 10545, 6135).size();
     setFixedSize(clientSize.width(), clientSize.height() + menuHeight);
@@ -115,7 +117,7 @@ Form2::Form2(QWidget* parent) : QWidget(parent)
 
     imgBackGround = new ui::PictureImage(client);
     // A little taller than designed: the large capitals need their full line.
-    Label2 = makeLabel(client, QStringLiteral("  PICTURE LOCATOR"), rectTw(360, 225, 4095, 420), 18, true);
+    Label2 = makeLabel(client, QString(), rectTw(360, 225, 4095, 420), 18, true);
     Drive1 = new ui::DriveList(client);
     Drive1->setGeometry(rectTw(120, 840, 1575, 315));
     Dir1 = new ui::DirList(client);
@@ -132,7 +134,7 @@ Form2::Form2(QWidget* parent) : QWidget(parent)
     border->setFrameStyle(QFrame::Box | QFrame::Plain);
     Image1 = new ui::PictureImage(client);
     Image1->setGeometry(border->geometry().adjusted(1, 1, -1, -1));
-    lblPreviewNote = ui::plainLabel(new QLabel(QStringLiteral("This file cannot be shown as a picture."), client),
+    lblPreviewNote = ui::plainLabel(new QLabel(QString(), client),
                                     ui::gameFont(9.75, true));
     lblPreviewNote->setGeometry(Image1->geometry().adjusted(12, 0, -12, 0));
     lblPreviewNote->setAlignment(Qt::AlignCenter);
@@ -143,13 +145,16 @@ Form2::Form2(QWidget* parent) : QWidget(parent)
     Label1->setFont(ui::gameFont(8.25, true));
     Label1->setGeometry(rectTw(1815, 4410, 2895, 255));
     Label1->setAttribute(Qt::WA_TranslucentBackground);
-    cmdQuizWindow = makeButton(client, QStringLiteral("Use Picture for Quiz &Window"), rectTw(1770, 5160, 2880, 435));
+    cmdQuizWindow = makeButton(client, QString(), rectTw(1770, 5160, 2880, 435));
 
-    Label5 = makeLabel(client, QStringLiteral("Province or Territory"), rectTw(5175, 465, 1815, 495), 9.75, true);
+    Label5 = makeLabel(client, QString(), rectTw(5175, 465, 1815, 495), 9.75, true);
     Label5->setWordWrap(true);
     List2 = new QListWidget(client);
     List2->setFont(ui::gameFont(9.75, false));
     List2->setGeometry(rectTw(4935, 1080, 2040, 4380));
+    // The longest French names ("Territoires du Nord-Ouest") take two lines rather than hide.
+    List2->setWordWrap(true);
+    List2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     Line1 = new QFrame(client);
     Line1->setFrameStyle(QFrame::VLine | QFrame::Plain);
@@ -158,24 +163,24 @@ Form2::Form2(QWidget* parent) : QWidget(parent)
     linePalette.setColor(QPalette::WindowText, Qt::white);
     Line1->setPalette(linePalette);
 
-    Label3 = makeLabel(client, QStringLiteral(" FILE LIST"), rectTw(7680, 360, 2415, 495), 18, true);
+    Label3 = makeLabel(client, QString(), rectTw(7680, 360, 2415, 495), 18, true);
     List1 = new QListWidget(client);
     List1->setFont(ui::gameFont(8.25, false));
     List1->setGeometry(rectTw(7200, 960, 3135, 2595));
     // A long path wraps, so the region and the file name both stay in sight.
     ui::wrapLongEntries(List1);
-    Label4 = makeLabel(client, QStringLiteral("Total Files:"), rectTw(7920, 3720, 1335, 255), 9.75, false);
+    Label4 = makeLabel(client, QString(), rectTw(7920, 3720, 1335, 255), 9.75, false);
     txtFileTotal = new QLineEdit(client);
     txtFileTotal->setFont(ui::gameFont(9.75, true));
     txtFileTotal->setGeometry(rectTw(9480, 3720, 615, 360));
     // The count follows the list; typing into it would only make it wrong.
     txtFileTotal->setReadOnly(true);
-    cmdAdd = makeButton(client, QStringLiteral("&Add Item"), rectTw(7200, 4200, 855, 375));
-    cmdClearList = makeButton(client, QStringLiteral("&Clear List"), rectTw(8160, 4200, 975, 375));
-    cmdRemove = makeButton(client, QStringLiteral("&Remove Item"), rectTw(9240, 4200, 1095, 375));
-    cmdSave = makeButton(client, QStringLiteral("&Save List"), rectTw(7200, 4680, 1335, 375));
-    cmdLoad = makeButton(client, QStringLiteral("&Load List"), rectTw(9000, 4680, 1335, 375));
-    cmdUseList = makeButton(client, QStringLiteral("&Use File List in Game"), rectTw(7215, 5160, 3135, 435));
+    cmdAdd = makeButton(client, QString(), rectTw(7200, 4200, 855, 375));
+    cmdClearList = makeButton(client, QString(), rectTw(8160, 4200, 975, 375));
+    cmdRemove = makeButton(client, QString(), rectTw(9240, 4200, 1095, 375));
+    cmdSave = makeButton(client, QString(), rectTw(7200, 4680, 1335, 375));
+    cmdLoad = makeButton(client, QString(), rectTw(9000, 4680, 1335, 375));
+    cmdUseList = makeButton(client, QString(), rectTw(7215, 5160, 3135, 435));
 
     // What a screen reader calls the lists and the count; the captions above them say it too.
     filFile1->setAccessibleName(tr("Picture files"));
@@ -201,6 +206,7 @@ Form2::Form2(QWidget* parent) : QWidget(parent)
     connect(cmdClearList, &QPushButton::clicked, this, &Form2::cmdClearList_Click);
 
     ui::centreOver(this, parentWidget());
+    retranslateUi();
     Form_Load();
 }
 
@@ -222,14 +228,12 @@ void Form2::Form_Load()
     for (ui::PictureButton* b : {cmdSave, cmdAdd, cmdRemove})
         b->setDisabledPicture(picture);
 
-    setWindowTitle(ProgramTitle + QStringLiteral("--Picture Locator for Treasure Lists"));
     List1->clear();
     cmdAdd->setEnabled(false);
     cmdRemove->setEnabled(false);
     cmdSave->setEnabled(false);
     List2->clear();
-    for (const modValdra::Region& region : RegionTable)
-        List2->addItem(QString::fromLatin1(region.name));
+    List2->addItems(regions::shownNames());
 
     filFile1->setPath(Dir1->path());
 }
@@ -309,14 +313,14 @@ void Form2::SaveSymbolList(QString& fileName)
 {
     QString error;
     if (!ui::writeTextFile(fileName, symbollist::listFileLines(listItems()), &error))
-        ui::platform().messageBox(this, ui::saveFailedMessage(QStringLiteral("The symbol list"), fileName, error),
+        ui::platform().messageBox(this, ui::saveFailedMessage(tr("The symbol list"), fileName, error),
                                   modValdra::ProgramTitle);
 }
 
 void Form2::cmdLoad_Click()
 {
     ui::FileDialogRequest request;
-    request.filter = QStringLiteral("Picture List files (*.lst)|*.lst|All files (*.*)|*.*");
+    request.filter = tr("Picture List files (*.lst)|*.lst|All files (*.*)|*.*");
     request.filterIndex = 1;
     request.fileName = QStringLiteral("*.lst");
     QString fileName = ui::platform().openFileName(this, request);
@@ -354,7 +358,7 @@ void Form2::cmdAdd_Click()
     const QListWidgetItem* region = List2->currentItem();
     // A file that is no picture counts as no picture.
     if (Label1->text().isEmpty() || m_previewFailed || !region || !region->isSelected()) {
-        ui::platform().messageBox(this, QStringLiteral("You must select a picture and a province/territory."),
+        ui::platform().messageBox(this, tr("You must select a picture and a province/territory."),
                                   modValdra::ProgramTitle);
         return;
     }
@@ -362,7 +366,7 @@ void Form2::cmdAdd_Click()
     setListButtons(true);
     showTotal();
     if (List1->count() > 12)
-        ui::platform().messageBox(this, QStringLiteral("List should not exceed 13 items!"), modValdra::ProgramTitle);
+        ui::platform().messageBox(this, tr("List should not exceed 13 items!"), modValdra::ProgramTitle);
 }
 
 void Form2::cmdRemove_Click()
@@ -386,7 +390,7 @@ void Form2::cmdClearList_Click()
 void Form2::refuseList(int item, const QString& why)
 {
     List1->setCurrentRow(item);
-    ui::platform().messageBox(this, QStringLiteral("The list was not put into the game.\n\n") + why,
+    ui::platform().messageBox(this, tr("The list was not put into the game.\n\n%1").arg(why),
                               modValdra::ProgramTitle);
 }
 
@@ -400,8 +404,8 @@ void Form2::cmdUseList_Click()
     const QStringList items = listItems();
     const symbollist::SlotPlan plan = symbollist::planCustomSlots(items);
     if (plan.badItem >= 0) {
-        refuseList(plan.badItem, QStringLiteral("Item %1 does not hold a \";\" between the province or territory "
-                                                "and the picture:\n%2")
+        refuseList(plan.badItem, tr("Item %1 does not hold a \";\" between the province or territory "
+                                                    "and the picture:\n%2")
                                      .arg(plan.badItem + 1)
                                      .arg(items[plan.badItem]));
         return;
@@ -418,7 +422,7 @@ void Form2::cmdUseList_Click()
     QApplication::restoreOverrideCursor();
     if (pictures.size() < plan.lines.size()) {
         const int i = int(pictures.size());
-        refuseList(i, QStringLiteral("The picture of item %1 could not be loaded:\n%2")
+        refuseList(i, tr("The picture of item %1 could not be loaded:\n%2")
                           .arg(i + 1)
                           .arg(plan.lines[i].picture.isEmpty() ? items[i] : plan.lines[i].picture));
         return;
@@ -449,6 +453,38 @@ void Form2::cmdQuizWindow_Click()
 }
 
 void Form2::mnuExit_Click() { close(); }
+
+void Form2::retranslateUi()
+{
+    setWindowTitle(tr("%1--Picture Locator for Treasure Lists").arg(modValdra::ProgramTitle));
+    mnuExit->setText(tr("E&xit to Game"));
+    Label2->setText(tr("  PICTURE LOCATOR"));
+    lblPreviewNote->setText(tr("This file cannot be shown as a picture."));
+    cmdQuizWindow->setText(tr("Use Picture for Quiz &Window"));
+    Label5->setText(tr("Province or Territory"));
+    Label3->setText(tr(" FILE LIST"));
+    Label4->setText(tr("Total Files:"));
+    cmdAdd->setText(tr("&Add Item"));
+    cmdClearList->setText(tr("&Clear List"));
+    cmdRemove->setText(tr("&Remove Item"));
+    cmdSave->setText(tr("&Save List"));
+    cmdLoad->setText(tr("&Load List"));
+    cmdUseList->setText(tr("&Use File List in Game"));
+    // The regions in the language now in use, the chosen one still chosen; the items already
+    // in the list keep their names, which the game reads in either language.
+    if (List2->count() == 13) {
+        const QStringList names = regions::shownNames();
+        for (int i = 0; i < 13; ++i)
+            List2->item(i)->setText(names[i]);
+    }
+}
+
+void Form2::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    QWidget::changeEvent(event);
+}
 
 void Form2::closeEvent(QCloseEvent* event)
 {

@@ -81,8 +81,10 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    void retranslateUi();
     void addListItem(const QString& item);
     void setListButtons(bool enabled);
     void showTotal();

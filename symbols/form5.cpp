@@ -50,9 +50,9 @@ Form5::Form5(QWidget* parent) : QDialog(parent ? parent : Form1::instance())
     Drive1 = new ui::DriveList(this);
     Dir1 = new ui::DirList(this);
     File1 = new ui::FileList(this);
-    Label1 = new PathLabel(QStringLiteral(" filename"), this);
+    Label1 = new PathLabel(tr(" filename"), this);
     ui::plainLabel(Label1, ui::gameFont(8.25, false));
-    Command1 = new ui::PictureButton(QStringLiteral("OK"), this);
+    Command1 = new ui::PictureButton(tr("OK"), this);
     Command1->setDefault(true);
     layoutControls();
 
@@ -82,10 +82,10 @@ void Form5::Form_Load()
     Command1->setPicture(picture);
     if (ChooserMode == chooser::QuestionFile) {
         File1->setPattern(chooser::QuestionPattern);
-        setWindowTitle(ProgramTitle + QStringLiteral("--Load Question File"));
+        setWindowTitle(tr("%1--Load Question File").arg(ProgramTitle));
     } else if (ChooserMode == chooser::SymbolList) {
         File1->setPattern(chooser::SymbolListPattern);
-        setWindowTitle(ProgramTitle + QStringLiteral("--Load Treasure List"));
+        setWindowTitle(tr("%1--Load Treasure List").arg(ProgramTitle));
     }
 }
 
@@ -106,12 +106,12 @@ void Form5::ChooseFile(const QString& fullPath)
     using namespace modValdra;
     if (ChooserMode == chooser::QuestionFile) {
         QuizFile = fullPath;
-        Label1->setText(QStringLiteral("quiz: ") + QuizFile);
+        Label1->setText(tr("quiz: %1").arg(QuizFile));
         ScoreFile = chooser::scoreFileFor(QuizFile);
     } else if (ChooserMode == chooser::SymbolList) {
         PicListFile = fullPath;
         SymbolListPending = 1;
-        Label1->setText(QStringLiteral("piclist: ") + PicListFile);
+        Label1->setText(tr("piclist: %1").arg(PicListFile));
     }
     Label1->setToolTip(Label1->text());
 }

@@ -49,17 +49,13 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent ? parent : Form1::instance(
     Image2 = new ui::PictureImage(this);
     Image2->setGeometry(rectTw(1740, 15, 2145, 1500));
     Image2->setPicture(QPixmap(QStringLiteral(":/map.bmp")));
-    lblVersion = makeAboutLabel(this, QStringLiteral("Version 2.5, by the Quillora developers"),
+    lblVersion = makeAboutLabel(this, QString(),
                                 rectTw(645, 1560, 4245, 225));
-    lblDescription = makeAboutLabel(this,
-        QStringLiteral("Answer multiple-choice questions about Canada to earn the chance to locate "
-                       "the crests, floral emblems or other symbols of its provinces and territories "
-                       "on the map."),
-        rectTw(525, 1920, 4485, 690));
+    lblDescription = makeAboutLabel(this, QString(), rectTw(525, 1920, 4485, 690));
     // The grey line with the white one just below it reads as a groove cut into the box.
     Line1[1] = makeLine(this, QRect(ui::px(120), ui::px(2640), ui::px(5684 - 120), 1), QColor(128, 128, 128));
     Line1[0] = makeLine(this, QRect(ui::px(120), ui::px(2640) + 1, ui::px(5669 - 120), 1), QColor(255, 255, 255));
-    cmdOK = new ui::PictureButton(QStringLiteral("OK"), this);
+    cmdOK = new ui::PictureButton(QString(), this);
     cmdOK->setFont(ui::gameFont(8.25, true));
     cmdOK->setGeometry(rectTw(2160, 3120, 1260, 345));
     cmdOK->setDefault(true);
@@ -72,12 +68,29 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent ? parent : Form1::instance(
 
 void frmAbout::Form_Load()
 {
-    setWindowTitle(QStringLiteral("About ") + modValdra::ProgramTitle);
+    retranslateUi();
     Image1->setGeometry(rect());
     Image1->lower();
     const QPixmap picture = Form1::instance() ? Form1::instance()->imgQuiz->picture() : QPixmap();
     Image1->setPicture(picture);
     cmdOK->setPicture(picture);
+}
+
+void frmAbout::retranslateUi()
+{
+    setWindowTitle(tr("About %1").arg(modValdra::ProgramTitle));
+    lblVersion->setText(tr("Version 2.5, by the Quillora developers"));
+    lblDescription->setText(tr("Answer multiple-choice questions about Canada to earn the chance to locate "
+                               "the crests, floral emblems or other symbols of its provinces and territories "
+                               "on the map."));
+    cmdOK->setText(tr("OK"));
+}
+
+void frmAbout::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    QDialog::changeEvent(event);
 }
 
 void frmAbout::cmdOK_Click() { done(QDialog::Accepted); }

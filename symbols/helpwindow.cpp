@@ -2,6 +2,7 @@
 #include "symbols/helpwindow.h"
 
 #include "game/state.h"
+#include "ui/language.h"
 
 #include <QAction>
 #include <QBoxLayout>
@@ -16,20 +17,42 @@
 
 const QUrl HelpWindow::ContentsPage(QStringLiteral("qrc:/help/index.html"));
 
+QUrl HelpWindow::inLanguage(const QUrl& page)
+{
+    const QString path = page.path();
+    if (!language::isFrench() || page.scheme() != QLatin1String("qrc") || !path.startsWith(QLatin1String("/help/"))
+        || path.startsWith(QLatin1String("/help/fr/")))
+        return page;
+    const QString french = QStringLiteral("/help/fr/") + path.mid(6);
+    if (!QFile::exists(QLatin1Char(':') + french))
+        return page;
+    QUrl translated = page;
+    translated.setPath(french);
+    return translated;
+}
+
 namespace {
 
-QToolButton* makeToolButton(QWidget* parent, QStyle::StandardPixmap icon, const QString& text,
-                            const QString& tip)
+QToolButton* makeToolButton(QWidget* parent, QStyle::StandardPixmap icon)
 {
     auto* button = new QToolButton(parent);
     button->setIcon(parent->style()->standardIcon(icon));
-    button->setText(text);
-    button->setToolTip(tip);
-    button->setAccessibleName(text);
     button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     button->setAutoRaise(true);
     return button;
 }
+
+// The help pages keep one address in both languages; a French game reads each from help/fr/ where
+// it has been written, and the English page where it has not.
+class HelpBrowser : public QTextBrowser {
+public:
+    using QTextBrowser::QTextBrowser;
+
+    QVariant loadResource(int type, const QUrl& name) override
+    {
+        return QTextBrowser::loadResource(type, HelpWindow::inLanguage(name));
+    }
+};
 
 QString helpStyleSheet()
 {
@@ -44,34 +67,26 @@ QString helpStyleSheet()
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(modValdra::ProgramTitle.isEmpty() ? QStringLiteral("Help")
-                                                     : modValdra::ProgramTitle + QStringLiteral(" Help"));
     setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
     setMinimumSize(300, 200);
     resize(760, 680);
 
-    backButton = makeToolButton(this, QStyle::SP_ArrowBack, QStringLiteral("&Back"),
-                                QStringLiteral("Back to the page before (Alt+Left)"));
-    forwardButton = makeToolButton(this, QStyle::SP_ArrowForward, QStringLiteral("&Forward"),
-                                   QStringLiteral("Forward again (Alt+Right)"));
-    contentsButton = makeToolButton(this, QStyle::SP_DirHomeIcon, QStringLiteral("&Contents"),
-                                    QStringLiteral("The contents page (Alt+Home)"));
-    m_findLabel = new QLabel(QStringLiteral("F&ind in page:"), this);
+    backButton = makeToolButton(this, QStyle::SP_ArrowBack);
+    forwardButton = makeToolButton(this, QStyle::SP_ArrowForward);
+    contentsButton = makeToolButton(this, QStyle::SP_DirHomeIcon);
+    m_findLabel = new QLabel(this);
     findText = new QLineEdit(this);
     findText->setClearButtonEnabled(true);
-    findText->setPlaceholderText(QStringLiteral("Find in page"));
     findText->setMinimumWidth(80);
     findText->installEventFilter(this);
     m_findLabel->setBuddy(findText);
-    findPrevious = makeToolButton(this, QStyle::SP_ArrowUp, QStringLiteral("Previous"),
-                                  QStringLiteral("Find the previous place (Shift+F3)"));
-    findNext = makeToolButton(this, QStyle::SP_ArrowDown, QStringLiteral("Next"),
-                              QStringLiteral("Find the next place (F3)"));
+    findPrevious = makeToolButton(this, QStyle::SP_ArrowUp);
+    findNext = makeToolButton(this, QStyle::SP_ArrowDown);
     findPrevious->setToolButtonStyle(Qt::ToolButtonIconOnly);
     findNext->setToolButtonStyle(Qt::ToolButtonIconOnly);
     findStatus = new QLabel(this);
 
-    browser = new QTextBrowser(this);
+    browser = new HelpBrowser(this);
     browser->setAccessibleName(tr("Help page"));
     browser->setOpenLinks(true);
     browser->setOpenExternalLinks(true);
@@ -105,9 +120,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     connect(browser, &QTextBrowser::backwardAvailable, backButton, &QToolButton::setEnabled);
     connect(browser, &QTextBrowser::forwardAvailable, forwardButton, &QToolButton::setEnabled);
     connect(browser, &QTextBrowser::sourceChanged, this, [this] {
-        const QString title = browser->documentTitle();
-        const QString program = modValdra::ProgramTitle.isEmpty() ? QStringLiteral("Quillora") : modValdra::ProgramTitle;
-        setWindowTitle(title.isEmpty() ? program + QStringLiteral(" Help") : program + QStringLiteral(" Help: ") + title);
+        showTitle();
         findStatus->clear();
     });
     connect(findNext, &QToolButton::clicked, this, [this] { findInPage(false); });
@@ -138,8 +151,52 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     addShortcut(QKeySequence::FindNext, [this] { findInPage(false); });
     addShortcut(QKeySequence::FindPrevious, [this] { findInPage(true); });
 
+    retranslateUi();
     showContents();
     browser->setFocus();
+}
+
+void HelpWindow::showTitle()
+{
+    const QString title = browser->documentTitle();
+    const QString program = modValdra::ProgramTitle.isEmpty() ? QStringLiteral("Quillora") : modValdra::ProgramTitle;
+    setWindowTitle(title.isEmpty() ? tr("%1 Help").arg(program) : tr("%1 Help: %2").arg(program, title));
+}
+
+void HelpWindow::retranslateUi()
+{
+    const struct {
+        QToolButton* button;
+        QString text;
+        QString tip;
+    } buttons[] = {
+        {backButton, tr("&Back"), tr("Back to the page before (Alt+Left)")},
+        {forwardButton, tr("&Forward"), tr("Forward again (Alt+Right)")},
+        {contentsButton, tr("&Contents"), tr("The contents page (Alt+Home)")},
+        {findPrevious, tr("Previous"), tr("Find the previous place (Shift+F3)")},
+        {findNext, tr("Next"), tr("Find the next place (F3)")},
+    };
+    for (const auto& b : buttons) {
+        b.button->setText(b.text);
+        b.button->setToolTip(b.tip);
+        b.button->setAccessibleName(b.text);
+    }
+    m_findLabel->setText(tr("F&ind in page:"));
+    findText->setPlaceholderText(tr("Find in page"));
+    if (!findStatus->text().isEmpty())
+        findStatus->setText(tr("Not found"));
+    showTitle();
+}
+
+void HelpWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        // The same page, now in the language in use; then the title it brings.
+        if (!browser->source().isEmpty())
+            browser->reload();
+        retranslateUi();
+    }
+    QWidget::changeEvent(event);
 }
 
 void HelpWindow::showContents()
@@ -177,7 +234,7 @@ void HelpWindow::showFindResult(bool found)
     QPalette pal = findText->palette();
     pal.setColor(QPalette::Base, found ? palette().color(QPalette::Base) : QColor(255, 210, 210));
     findText->setPalette(pal);
-    findStatus->setText(found ? QString() : QStringLiteral("Not found"));
+    findStatus->setText(found ? QString() : tr("Not found"));
 }
 
 bool HelpWindow::eventFilter(QObject* watched, QEvent* event)

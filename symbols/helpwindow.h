@@ -19,6 +19,10 @@ public:
 
     explicit HelpWindow(QWidget* parent = nullptr);
 
+    // Where a help address is read from in the language in use: a French game takes the page or
+    // picture of the same name in help/fr/ when there is one.
+    static QUrl inLanguage(const QUrl& page);
+
     void showContents();
     // Finds the next (or previous) place of the search text in the page, going round at its
     // end. False when the page does not hold it.
@@ -36,8 +40,11 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void showFindResult(bool found);
+    void retranslateUi();
+    void showTitle();
     QLabel* m_findLabel = nullptr;
 };

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "symbols/symbollist.h"
 
+#include "game/regions.h"
 #include "files/textfile.h"
 
 #include <algorithm>
@@ -13,7 +14,8 @@ std::optional<SymbolLine> splitSymbolLine(const QString& line)
     const qsizetype p = line.indexOf(QLatin1Char(';'));
     if (p < 0)
         return std::nullopt;
-    SymbolLine result{line.left(p), line.mid(p + 1)};
+    // A region written in French stands for the same region as its English name.
+    SymbolLine result{regions::key(line.left(p)), line.mid(p + 1)};
     qsizetype blanks = 0;
     while (blanks < result.picture.size() && result.picture[blanks] == QLatin1Char(' '))
         ++blanks;

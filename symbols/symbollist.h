@@ -8,7 +8,8 @@
 namespace symbollist {
 
 struct SymbolLine {
-    QString tag;      // everything before the first ";", exactly as it stands
+    QString tag;      // everything before the first ";", exactly as it stands; a French region
+                      // name becomes the region's English name, the game's key
     QString picture;  // what follows it, leading blanks dropped
 };
 

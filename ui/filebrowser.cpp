@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/filebrowser.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -109,7 +110,7 @@ void paintNote(QListWidget* list, const QString& note)
                Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, note);
 }
 
-const QString kUnreadable = QStringLiteral("This folder cannot be read.");
+QString unreadableNote() { return QCoreApplication::translate("filebrowser", "This folder cannot be read."); }
 
 } // namespace
 
@@ -332,7 +333,7 @@ void DirList::paintEvent(QPaintEvent* event)
 {
     QListWidget::paintEvent(event);
     if (!m_readable)
-        paintNote(this, kUnreadable);
+        paintNote(this, unreadableNote());
 }
 
 // --- FileList ---
@@ -401,7 +402,7 @@ void FileList::paintEvent(QPaintEvent* event)
 {
     QListWidget::paintEvent(event);
     if (!m_readable)
-        paintNote(this, kUnreadable);
+        paintNote(this, unreadableNote());
 }
 
 } // namespace ui

@@ -59,8 +59,8 @@ QStringList fourteenLines()
 INSTANTIATE_TEST_SUITE_P(Problems, SymbolCheckLines, ::testing::Values(
     LinesCase{"RegionMisspelt", {Good, QStringLiteral("Saskatchwan; loon.bmp")}, 2, Severity::Problem,
         "\"Saskatchwan\" is not one of the 13 region names, so the symbol can never be placed on the map; did you mean "
-        "\"Saskatchewan\"?"},
-    LinesCase{"BlankBeforeTheSemicolon", {QStringLiteral("Yukon ; loon.bmp")}, 1, Severity::Problem, "did you mean \"Yukon\"?"},
+        "\"Saskatchewan\" (in French, \"Saskatchewan\")?"},
+    LinesCase{"BlankBeforeTheSemicolon", {QStringLiteral("Yukon ; loon.bmp")}, 1, Severity::Problem, "did you mean \"Yukon\" (in French, \"Yukon\")?"},
     LinesCase{"NoSemicolon", {Good, QStringLiteral("Manitoba loon.bmp"), Good}, 2, Severity::Problem,
         "no \"; \" between the region and the picture: the game stops reading the list here, so this line, line 3 and "
         "the choice of the custom set are lost"},

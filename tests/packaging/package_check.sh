@@ -33,7 +33,7 @@ grep -v -e '^\./usr/' -e '^\./$' <<<"$contents" && fail "$deb holds files outsid
 depends=$(dpkg-deb -f "$deb" Depends)
 # Computed from the linked libraries (with versions), plus what Qt loads at run time.
 for dep in 'libc6 (>=' 'libqt6core6 (>=' 'libqt6gui6 (>=' 'libqt6widgets6 (>=' 'libstdc++6 (>=' \
-           qt6-qpa-plugins fonts-liberation; do
+           qt6-qpa-plugins fonts-liberation qt6-translations-l10n; do
   grep -qF -- "$dep" <<<"$depends" || fail "Depends lacks $dep: $depends"
 done
 # The programs are stripped, so the package carries no build paths.
