@@ -292,6 +292,16 @@ void QuestionEditor::buildMenus()
     list->addAction(listPaste);
 }
 
+QuestionEditor::~QuestionEditor()
+{
+    // The children go after this class's part of the window (the fields lose the focus, the undo
+    // stack is cleared), and must not call back into an editor that is half taken down.
+    for (QObject* child : findChildren<QObject*>()) {
+        child->disconnect(this);
+        child->removeEventFilter(this);
+    }
+}
+
 void QuestionEditor::buildWindow()
 {
     auto* central = new QWidget(this);

@@ -53,6 +53,7 @@ class QuestionEditor : public QMainWindow {
     Q_OBJECT
 public:
     explicit QuestionEditor(QWidget* parent = nullptr);
+    ~QuestionEditor() override;
 
     // Loads a question file; a file that cannot be read is named with the reason, and the
     // editor keeps what it had. False then.
