@@ -125,12 +125,28 @@ TEST_P(KilledSave, LeavesTheOldFileOrTheNewOneAndNoLitter)
     std::uniform_int_distribution<int> pause(0, int(std::max<long long>(1500, 4 * oneSave)));
     int seen[2] = {0, 0};
     for (int round = 0; round < 250; ++round) {
+        // The child says when its first save is done: a forked child's first save can take far
+        // longer than the others (its memory is copied as it is touched), and kills that all land
+        // in it would test one version only.
+        int ready[2];
+        ASSERT_EQ(pipe(ready), 0);
         const pid_t child = fork();
         ASSERT_GE(child, 0);
         if (child == 0) {
-            for (int version = 1;; version ^= 1)
+            close(ready[0]);
+            for (int version = 1;; version ^= 1) {
                 saver.save(version);
+                if (ready[1] >= 0) {
+                    (void)!write(ready[1], "r", 1);
+                    close(ready[1]);
+                    ready[1] = -1;
+                }
+            }
         }
+        close(ready[1]);
+        char byte = 0;
+        (void)!read(ready[0], &byte, 1);
+        close(ready[0]);
         usleep(useconds_t(pause(random)));
         kill(child, SIGKILL);
         waitpid(child, nullptr, 0);
