@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/lockwaiter.h"
 #include "classroom/classroom.h"
 
 #include "classroom/classrecord.h"
@@ -18,21 +19,6 @@ using namespace modValdra;
 namespace classroom {
 
 namespace {
-
-// The wait for another game's lock: counted on the platform's monotonic clock (tests move it)
-// and spent in an event loop, so the window keeps painting.
-class WindowLockWaiter final : public files::LockWaiter {
-public:
-    double seconds() override { return ui::platform().timeOfDay(); }
-    void wait(int milliseconds) override
-    {
-        const double start = ui::platform().timeOfDay();
-        ui::platform().waitForEvents(milliseconds);
-        const int left = milliseconds - int((ui::platform().timeOfDay() - start) * 1000.0);
-        if (left > 1)
-            ui::platform().sleep(left);
-    }
-};
 
 QStringList answersAt(int p)
 {
@@ -146,7 +132,7 @@ void Classroom::recordGame()
         // The hourglass, in case another game holds the folder's lock for a moment.
         QApplication::setOverrideCursor(Qt::WaitCursor);
         const auto restoreCursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
-        WindowLockWaiter waiter;
+        ui::WindowLockWaiter waiter;
         result = appendRecordRow(ResultsFile, row, waiter);
     }
     if (!result.ok)

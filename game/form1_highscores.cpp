@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/lockwaiter.h"
 #include "game/form1.h"
 
 #include "classroom/classroom.h"
@@ -29,22 +30,6 @@ struct PendingScore {
     QList<highscores::TypedName> typed;
 };
 std::optional<PendingScore> pendingScore;
-
-// The wait for another game's lock: counted on the platform's monotonic clock (tests move it)
-// and spent in an event loop, so the window keeps painting.
-class WindowLockWaiter final : public files::LockWaiter {
-public:
-    double seconds() override { return ui::platform().timeOfDay(); }
-    void wait(int milliseconds) override
-    {
-        const double start = ui::platform().timeOfDay();
-        ui::platform().waitForEvents(milliseconds);
-        // An event loop that returns at once (the game is ending) must not make the wait spin.
-        const int left = milliseconds - int((ui::platform().timeOfDay() - start) * 1000.0);
-        if (left > 1)
-            ui::platform().sleep(left);
-    }
-};
 
 // While the save waits, the player's clicks and keys are dropped: the busy pointer says so, and
 // a game started or ended in the middle of a save would save into a changed state.
@@ -166,7 +151,7 @@ void Form1::SaveHighScores()
             qApp->removeEventFilter(&dropInput);
             QApplication::restoreOverrideCursor();
         });
-        WindowLockWaiter waiter;
+        ui::WindowLockWaiter waiter;
         savingScores = true;
         result = highscores::saveScore(ScoreFile, HighScoreNames, HighScoreValues, pendingScore->score,
                                        pendingScore->correctCount, pendingScore->typed, waiter);
