@@ -7,7 +7,9 @@ ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev libgtest-dev libgmock-dev fonts-liberation
           fonts-dejavu-core clang libclang-rt-14-dev
           desktop-file-utils appstream dpkg-dev file lintian
-          qt6-l10n-tools qt6-tools-dev qt6-translations-l10n)
+          qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
+          qt6-speech-dev qt6-speech-speechd-plugin qt6-charts-dev
+          ${QUILLORA_EXTRA_PACKAGES:-})
 missing=()
 for p in "${PACKAGES[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
