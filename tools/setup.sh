@@ -8,7 +8,7 @@ PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev libgtest-dev libgmock-d
           fonts-dejavu-core clang libclang-rt-14-dev
           desktop-file-utils appstream dpkg-dev file lintian
           qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
-          qt6-speech-dev qt6-speech-speechd-plugin qt6-charts-dev
+          qt6-speech-dev qt6-speech-speechd-plugin qt6-charts-dev qt6-declarative-dev
           ${QUILLORA_EXTRA_PACKAGES:-})
 missing=()
 for p in "${PACKAGES[@]}"; do
