@@ -2,6 +2,7 @@
 #include "classroom/gamereview.h"
 
 #include "game/form1.h"
+#include "game/regions.h"
 #include "game/state.h"
 #include "ui/keyboard.h"
 
@@ -166,8 +167,9 @@ void GameReview::fillSymbols()
         auto* picture = new QTableWidgetItem;
         picture->setIcon(QPixmap::fromImage(s.picture.scaled(32, 32, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
         tblSymbols->setItem(r, 0, picture);
-        tblSymbols->setItem(r, 1, item(s.region));
-        QString place = s.tries == 0 ? tr("not placed") : s.firstPlace.isEmpty() ? tr("outside the map") : s.firstPlace;
+        tblSymbols->setItem(r, 1, item(regions::displayName(s.region)));
+        QString place = s.tries == 0 ? tr("not placed")
+            : s.firstPlace.isEmpty() ? tr("outside the map") : regions::displayName(s.firstPlace);
         if (s.tries > 0)
             place = (s.found && s.firstPlace == s.region ? tr("\u2714 ") : tr("\u2718 ")) + place;
         tblSymbols->setItem(r, 2, item(place));

@@ -507,7 +507,8 @@ void QuestionEditor::showFindings()
     for (const checker::Finding& finding : findings) {
         const Mark mark = finding.severity == checker::Severity::Problem ? Mark::Problem : Mark::Warning;
         auto* item = new QListWidgetItem(markIcon(mark),
-            QStringLiteral("%1 (%2): %3").arg(fieldName(fieldOfLine(finding.line)), markName(mark), finding.text));
+            //: a finding on a field of the question: the field, how grave it is, what was found
+            tr("%1 (%2): %3").arg(fieldName(fieldOfLine(finding.line)), markName(mark), finding.text));
         findingsList->addItem(item);
     }
 }

@@ -3,6 +3,7 @@
 
 #include "game/regions.h"
 #include "game/state.h"
+#include "ui/language.h"
 #include "symbols/form3.h"
 #include "ui/keyboard.h"
 #include "ui/widgets.h"
@@ -12,7 +13,6 @@
 #include <QFormLayout>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLocale>
 #include <QPainter>
 #include <QPushButton>
 #include <cmath>
@@ -350,21 +350,23 @@ void ExploreWindow::showRegion(int region)
     m_intro->setVisible(!facts);
     if (!facts)
         return;
-    const QLocale locale;
     const QString name = regions::displayName(region);
     lblName->setText(name);
-    lblOfficialName->setText(facts->officialName != facts->region ? facts->officialName : QString());
-    lblOfficialName->setVisible(facts->officialName != facts->region);
-    lblCapital->setText(facts->capital);
+    // The French name is already the official one ("Terre-Neuve-et-Labrador"): no English
+    // line under it.
+    const bool officialLine = !language::isFrench() && facts->officialName != facts->region;
+    lblOfficialName->setText(officialLine ? facts->officialName : QString());
+    lblOfficialName->setVisible(officialLine);
+    lblCapital->setText(facts->shownCapital());
     lblJoined->setText(QString::number(facts->joined));
-    lblArea->setText(tr("%1 km²").arg(locale.toString(facts->areaKm2)));
-    lblPopulation->setText(locale.toString(facts->population));
+    lblArea->setText(tr("%1 km²").arg(shownNumber(facts->areaKm2)));
+    lblPopulation->setText(shownNumber(facts->population));
     imgCrest->setPicture(builtInSymbol(Form3::CrestSet, region));
     imgFloral->setPicture(builtInSymbol(Form3::FloralSet, region));
     imgFlag->setPicture(builtInSymbol(Form3::CustomSet, region));
-    lblFlower->setText(facts->flower);
+    lblFlower->setText(facts->shownFlower());
     imgCrest->setAccessibleName(tr("Crest of %1").arg(name));
-    imgFloral->setAccessibleName(tr("Floral emblem of %1: %2").arg(name, facts->flower));
+    imgFloral->setAccessibleName(tr("Floral emblem of %1: %2").arg(name, facts->shownFlower()));
     imgFlag->setAccessibleName(tr("Flag of %1").arg(name));
     // Said at once, as a sighted pupil sees the panel change.
     QAccessibleEvent event(lblName, QAccessible::NameChanged);

@@ -2,6 +2,7 @@
 #include "explore/regionfacts.h"
 
 #include "game/state.h"
+#include "ui/language.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -23,6 +24,12 @@ FactsBook failed(const QString& why)
 }
 
 } // namespace
+
+QString RegionFacts::shownCapital() const { return language::isFrench() ? capitalFr : capital; }
+
+QString RegionFacts::shownFlower() const { return language::isFrench() ? flowerFr : flower; }
+
+QString shownNumber(qint64 value) { return language::locale().toString(value); }
 
 const RegionFacts* FactsBook::find(const QString& region) const
 {
@@ -53,6 +60,8 @@ FactsBook readFacts(const QByteArray& json)
         f.officialName = o.value(QStringLiteral("official_name")).toString();
         f.capital = o.value(QStringLiteral("capital")).toString();
         f.flower = o.value(QStringLiteral("flower")).toString();
+        f.capitalFr = o.value(QStringLiteral("capital_fr")).toString();
+        f.flowerFr = o.value(QStringLiteral("flower_fr")).toString();
         f.joined = o.value(QStringLiteral("joined")).toInt();
         f.areaKm2 = qint64(o.value(QStringLiteral("area_km2")).toDouble());
         f.population = qint64(o.value(QStringLiteral("population")).toDouble());
@@ -64,7 +73,8 @@ FactsBook readFacts(const QByteArray& json)
             return failed(tr("the facts file names an unknown region \"%1\"").arg(f.region));
         if (seen[index])
             return failed(tr("the facts file names %1 twice").arg(f.region));
-        if (f.officialName.isEmpty() || f.capital.isEmpty() || f.flower.isEmpty() || f.joined <= 0
+        if (f.officialName.isEmpty() || f.capital.isEmpty() || f.flower.isEmpty() || f.capitalFr.isEmpty()
+            || f.flowerFr.isEmpty() || f.joined <= 0
             || f.areaKm2 <= 0 || f.population <= 0)
             return failed(tr("the facts of %1 are incomplete").arg(f.region));
         seen[index] = true;

@@ -13,10 +13,20 @@ struct RegionFacts {
     QString officialName;  // where it differs from the game's name ("Newfoundland and Labrador")
     QString capital;
     QString flower;        // the floral emblem's flower
+    QString capitalFr;     // the same two in French ("Québec", "Iris versicolore")
+    QString flowerFr;
     int joined = 0;        // the year it joined Confederation
     qint64 areaKm2 = 0;    // total area, land and fresh water
     qint64 population = 0; // at the census of `FactsBook::censusYear`
+
+    // The capital and the flower in the language in use.
+    QString shownCapital() const;
+    QString shownFlower() const;
 };
+
+// A count or an area as the language in use writes it: "1,542,056" in English,
+// "1 542 056" in French, whatever the desktop's own locale.
+QString shownNumber(qint64 value);
 
 struct FactsBook {
     int censusYear = 0;

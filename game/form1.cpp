@@ -8,6 +8,7 @@
 #include "ui/language.h"
 #include "symbols/form3.h"
 #include "ui/twips.h"
+#include "ui/widgets.h"
 #include "ui/typeface.h"
 #include "ui/zoom.h"
 
@@ -255,6 +256,11 @@ void Form1::retranslateUi()
     Label4->setText(tr("Score:"));
     Label5->setText(tr("Bonus:"));
     Command1->setText(tr("E&xit", "the button on the top bar"));
+    // A caption wider than the button's face ("Quitter") is narrowed rather than losing its ends.
+    ui::setDesignedFont(Command1,
+                        ui::fontToFit(ui::gameFont(12), QString(Command1->text()).remove(QLatin1Char('&')),
+                                      ui::px(ui::designedRect(Command1).width()) - 12),
+                        m_zoom);
     const QString moves[] = {tr("Move the question box up"), tr("Move the question box down"),
                              tr("Move the question box left"), tr("Move the question box right")};
     for (int i = 0; i < 4; ++i) {
@@ -269,6 +275,7 @@ void Form1::retranslateUi()
     }
     if (m_messageText)
         lblMessage->setText(m_messageText());
+    fitMessage();
     if (m_hintText)
         Text2->setPlainText(m_hintText());
 }
@@ -277,6 +284,15 @@ void Form1::showMessage(std::function<QString()> text)
 {
     m_messageText = std::move(text);
     lblMessage->setText(m_messageText ? m_messageText() : QString());
+    fitMessage();
+}
+
+void Form1::fitMessage()
+{
+    // The longest place names ("Situez les Territoires du Nord-Ouest") are narrowed to stay
+    // clear of the counters.
+    ui::setDesignedFont(lblMessage, ui::fontToFit(ui::gameFont(), lblMessage->text(), ui::px(ui::designedRect(lblMessage).width())),
+                        m_zoom);
 }
 
 void Form1::showHint(std::function<QString()> text)

@@ -276,6 +276,8 @@ private:
     // The top bar's status and the hint box: each text is kept as how to make it, so that a
     // change of language rewrites what is on show.
     void showMessage(std::function<QString()> text);
+    // Gives the message the font its text needs to fit its designed width.
+    void fitMessage();
     void showHint(std::function<QString()> text);
     // Puts every fixed caption of the window in the language in use.
     void retranslateUi();

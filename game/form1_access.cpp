@@ -56,7 +56,7 @@ void Form1::nameMap()
     QString name = tr("Map of Canada.");
     if (AwaitingLocation == 1) {
         name += QLatin1Char(' ')
-            + (DifficultyLevel == 0 ? tr("Place the symbol of %1.").arg(regions::displayName(TargetName))
+            + (DifficultyLevel == 0 ? tr("Place the symbol of %1.").arg(regions::shownOf(TargetName))
                                     : tr("Place the symbol on its province or territory."));
         // Not said while the keyboard's pointer is not drawn: -2, so its first step says it.
         m_mapPointerRegion = Picture1->keyPointerShown() ? regionUnderTip(Picture1) : -2;

@@ -133,6 +133,7 @@ void Form1::LayoutWindow()
 
 void Form1::layoutTopBar(int width)
 {
+    fitMessage();
     // The counters keep their designed places and font wherever their longest texts fit there.
     // In a narrower window they close up from the left, each as wide as its longest text, so
     // nothing runs into its neighbour or under Exit; a narrower cut of the font comes in only

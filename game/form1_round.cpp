@@ -159,7 +159,7 @@ void Form1::btnAnswer_Click(int Index)
         DrawTargetSymbol();
         nameMap();
         ui::announce(this, DifficultyLevel == 0
-            ? tr("Right. Place the symbol of %1 on the map.").arg(regions::displayName(TargetName))
+            ? tr("Right. Place the symbol of %1 on the map.").arg(regions::shownOf(TargetName))
             : tr("Right. Place the symbol on the map."));
     } else if (correct) {
         AwaitingAnswer = 1;

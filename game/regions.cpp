@@ -10,27 +10,28 @@ namespace regions {
 
 namespace {
 
-// French names with the article and the preposition each takes, in the order of RegionTable.
+// French names with the article and the prepositions each takes, in the order of RegionTable.
 struct French {
     const char* name;
     const char* object;
     const char* place;
+    const char* of;
 };
 
 constexpr French kFrench[13] = {
-    {"Colombie-Britannique", "la Colombie-Britannique", "en Colombie-Britannique"},
-    {"Alberta", "l'Alberta", "en Alberta"},
-    {"Saskatchewan", "la Saskatchewan", "en Saskatchewan"},
-    {"Manitoba", "le Manitoba", "au Manitoba"},
-    {"Ontario", "l'Ontario", "en Ontario"},
-    {"Québec", "le Québec", "au Québec"},
-    {"Nouveau-Brunswick", "le Nouveau-Brunswick", "au Nouveau-Brunswick"},
-    {"Nouvelle-Écosse", "la Nouvelle-Écosse", "en Nouvelle-Écosse"},
-    {"Île-du-Prince-Édouard", "l'Île-du-Prince-Édouard", "à l'Île-du-Prince-Édouard"},
-    {"Terre-Neuve-et-Labrador", "Terre-Neuve-et-Labrador", "à Terre-Neuve-et-Labrador"},
-    {"Yukon", "le Yukon", "au Yukon"},
-    {"Territoires du Nord-Ouest", "les Territoires du Nord-Ouest", "aux Territoires du Nord-Ouest"},
-    {"Nunavut", "le Nunavut", "au Nunavut"},
+    {"Colombie-Britannique", "la Colombie-Britannique", "en Colombie-Britannique", "de la Colombie-Britannique"},
+    {"Alberta", "l'Alberta", "en Alberta", "de l'Alberta"},
+    {"Saskatchewan", "la Saskatchewan", "en Saskatchewan", "de la Saskatchewan"},
+    {"Manitoba", "le Manitoba", "au Manitoba", "du Manitoba"},
+    {"Ontario", "l'Ontario", "en Ontario", "de l'Ontario"},
+    {"Québec", "le Québec", "au Québec", "du Québec"},
+    {"Nouveau-Brunswick", "le Nouveau-Brunswick", "au Nouveau-Brunswick", "du Nouveau-Brunswick"},
+    {"Nouvelle-Écosse", "la Nouvelle-Écosse", "en Nouvelle-Écosse", "de la Nouvelle-Écosse"},
+    {"Île-du-Prince-Édouard", "l'Île-du-Prince-Édouard", "à l'Île-du-Prince-Édouard", "de l'Île-du-Prince-Édouard"},
+    {"Terre-Neuve-et-Labrador", "Terre-Neuve-et-Labrador", "à Terre-Neuve-et-Labrador", "de Terre-Neuve-et-Labrador"},
+    {"Yukon", "le Yukon", "au Yukon", "du Yukon"},
+    {"Territoires du Nord-Ouest", "les Territoires du Nord-Ouest", "aux Territoires du Nord-Ouest", "des Territoires du Nord-Ouest"},
+    {"Nunavut", "le Nunavut", "au Nunavut", "du Nunavut"},
 };
 
 int indexOf(const QString& regionKey)
@@ -80,6 +81,14 @@ QString shownPlace(const QString& regionKey)
     if (regionKey.isEmpty())
         return QStringLiteral("hors de toute province et de tout territoire");
     return QStringLiteral("à ") + regionKey;
+}
+
+QString shownOf(const QString& regionKey)
+{
+    const int i = indexOf(regionKey);
+    if (!language::isFrench() || i < 0)
+        return regionKey;
+    return QString::fromUtf8(kFrench[i].of);
 }
 
 QStringList shownNames()

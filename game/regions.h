@@ -27,6 +27,9 @@ QString shownObject(const QString& regionKey);
 // name (the sea, a border) stays empty in English and reads "outside every province and
 // territory" in French.
 QString shownPlace(const QString& regionKey);
+// The name after "of" ("Place the symbol of %1"): French contracts the article with "de",
+// "du Manitoba", "de l'Ontario", "des Territoires du Nord-Ouest"; English the bare name.
+QString shownOf(const QString& regionKey);
 
 // The thirteen names in the language in use, in the order of RegionTable.
 QStringList shownNames();

@@ -11,11 +11,13 @@
 #include "files/symbollistfile.h"
 #include "files/textfile.h"
 #include "ui/twips.h"
+#include "ui/widgets.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QMenuBar>
 #include <QPainter>
@@ -233,7 +235,16 @@ void Form2::Form_Load()
     cmdRemove->setEnabled(false);
     cmdSave->setEnabled(false);
     List2->clear();
-    List2->addItems(regions::shownNames());
+    const QStringList names = regions::shownNames();
+    List2->addItems(names);
+    // "Île-du-Prince-Édouard" has no space to wrap at: the list's font narrows for the widest
+    // name instead of cutting it.
+    const QFont listFont = ui::gameFont(9.75, false);
+    QString widest;
+    for (const QString& name : names)
+        if (QFontMetrics(listFont).horizontalAdvance(name) > QFontMetrics(listFont).horizontalAdvance(widest))
+            widest = name;
+    List2->setFont(ui::fontToFit(listFont, widest, List2->width() - 2 * List2->frameWidth() - 10));
 
     filFile1->setPath(Dir1->path());
 }

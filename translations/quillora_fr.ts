@@ -73,11 +73,11 @@
     </message>
     <message>
         <source>&amp;Name:</source>
-        <translation>&amp;Nom :</translation>
+        <translation>&amp;Nom&#xa0;:</translation>
     </message>
     <message>
         <source>Question &amp;file:</source>
-        <translation>&amp;Fichier de questions :</translation>
+        <translation>&amp;Fichier de questions&#xa0;:</translation>
     </message>
     <message>
         <source>Games</source>
@@ -129,15 +129,15 @@
     Results: classresults.csv
 
 Every game that comes to its end then adds a row to that file, with the pupil&apos;s name, the score and the questions missed. Games on other computers can share the file when the play folder is a shared folder.</source>
-        <translation>Aucun registre de classe n&apos;est tenu. Pour en tenir un, ajoutez cette ligne au fichier de paramètres valdra.ini du dossier de jeu, puis relancez le jeu :
+        <translation>Aucun registre de classe n&apos;est tenu. Pour en tenir un, ajoutez cette ligne au fichier de paramètres valdra.ini du dossier de jeu, puis relancez le jeu&#xa0;:
 
     Results: classresults.csv
 
-Chaque partie menée à terme ajoute alors une ligne à ce fichier, avec le nom de l&apos;élève, le pointage et les questions manquées. Les jeux d&apos;autres ordinateurs peuvent partager ce fichier si le dossier de jeu est un dossier partagé.</translation>
+Chaque partie menée à terme ajoute alors une ligne à ce fichier, avec le nom de l&apos;élève, le pointage et les questions manquées. Les parties jouées sur d&apos;autres ordinateurs peuvent partager ce fichier si le dossier de jeu est un dossier partagé.</translation>
     </message>
     <message>
         <source>The class record %1 could not be read: %2</source>
-        <translation>Le registre de classe %1 n&apos;a pas pu être lu : %2</translation>
+        <translation>Le registre de classe %1 n&apos;a pas pu être lu&#xa0;: %2</translation>
     </message>
     <message>
         <source>The class record %1 holds 1 game.</source>
@@ -157,7 +157,7 @@ Chaque partie menée à terme ajoute alors une ligne à ce fichier, avec le nom 
     </message>
     <message>
         <source>The file is very large: only its first %1 MB were read.</source>
-        <translation>Le fichier est très gros : seuls ses %1 premiers Mo ont été lus.</translation>
+        <translation>Le fichier est très gros&#xa0;: seuls ses %1 premiers Mo ont été lus.</translation>
     </message>
     <message>
         <source>every question file</source>
@@ -169,7 +169,7 @@ Chaque partie menée à terme ajoute alors une ligne à ce fichier, avec le nom 
     </message>
     <message>
         <source>The questions of %1, the most missed first:</source>
-        <translation>Les questions de %1, les plus manquées d&apos;abord :</translation>
+        <translation>Les questions de %1, les plus manquées d&apos;abord&#xa0;:</translation>
     </message>
     <message>
         <source>(not in the question file now)</source>
@@ -177,7 +177,7 @@ Chaque partie menée à terme ajoute alors une ligne à ce fichier, avec le nom 
     </message>
     <message>
         <source>asked %1 times, missed %2</source>
-        <translation>posée %1 fois, manquée %2</translation>
+        <translation>posée %1 fois, manquée %2 fois</translation>
     </message>
 </context>
 <context>
@@ -232,7 +232,7 @@ Chaque partie menée à terme ajoute alors une ligne à ce fichier, avec le nom 
     </message>
     <message>
         <source>High &amp;Scores</source>
-        <translation>&amp;Meilleurs scores</translation>
+        <translation>&amp;Palmarès</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -264,7 +264,7 @@ Chaque partie menée à terme ajoute alors une ligne à ce fichier, avec le nom 
     </message>
     <message>
         <source>Score:</source>
-        <translation>Score:</translation>
+        <translation>Pointage&#xa0;:</translation>
     </message>
     <message>
         <source>Bonus:</source>
@@ -296,15 +296,15 @@ Chaque partie menée à terme ajoute alors une ligne à ce fichier, avec le nom 
     </message>
     <message>
         <source>High Score</source>
-        <translation>Meilleur score</translation>
+        <translation>Palmarès</translation>
     </message>
     <message>
         <source>Other games have saved better scores meanwhile: your score of %1 no longer makes the high score list.</source>
-        <translation>D&apos;autres parties ont enregistré de meilleurs scores entre-temps&#xa0;: votre score de %1 n&apos;entre plus au tableau des meilleurs scores.</translation>
+        <translation>D&apos;autres parties ont enregistré de meilleurs pointages entre-temps&#xa0;: votre pointage de %1 n&apos;entre plus au palmarès.</translation>
     </message>
     <message>
         <source>The high scores</source>
-        <translation>les meilleurs scores</translation>
+        <translation>le palmarès</translation>
     </message>
     <message>
         <source>Hint:  Locate %1</source>
@@ -324,7 +324,7 @@ Chaque partie menée à terme ajoute alors une ligne à ce fichier, avec le nom 
     </message>
     <message>
         <source>You went to %1 instead of %2</source>
-        <translation>Raté! Vous étiez %1, et non %2.</translation>
+        <translation>Raté! Ce symbole va %2, et non %1.</translation>
     </message>
     <message>
         <source>The question file %1 could not be read.</source>
@@ -336,7 +336,7 @@ Chaque partie menée à terme ajoute alors une ligne à ce fichier, avec le nom 
     </message>
     <message>
         <source>WRONG!  The correct answer is:</source>
-        <translation>ERREUR!  La bonne réponse est&#xa0;:</translation>
+        <translation>Mauvaise réponse!  La bonne réponse est&#xa0;:</translation>
     </message>
     <message>
         <source>%1--Load New Questions</source>
@@ -348,12 +348,12 @@ Chaque partie menée à terme ajoute alors une ligne à ce fichier, avec le nom 
     </message>
     <message>
         <source>%1--Load New Treasures</source>
-        <translation>%1--Nouveaux trésors</translation>
+        <translation>%1--Nouveaux symboles</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
         <comment>the button on the top bar</comment>
-        <translation>&amp;Sortir</translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>%1 did not read whole: %2.
@@ -367,7 +367,7 @@ Il a été gardé tel quel dans %3; les entrées lisibles restent dans la liste.
         <source>The high scores were saved to %1 without its lock: other games may be saving into it at the same moment.
 
 %2</source>
-        <translation>Les meilleurs scores ont été enregistrés dans %1 sans son verrou&#xa0;: d&apos;autres parties y enregistrent peut-être en même temps.
+        <translation>Le palmarès a été enregistré dans %1 sans son verrou&#xa0;: d&apos;autres parties y enregistrent peut-être en même temps.
 
 %2</translation>
     </message>
@@ -405,23 +405,23 @@ Il a été gardé tel quel dans %3; les entrées lisibles restent dans la liste.
     </message>
     <message>
         <source>While a symbol waits, the arrow keys move the pointer (Shift: ten steps) and Enter places the symbol where it stands.</source>
-        <translation>Quand un symbole attend, les flèches déplacent le pointeur (Maj : dix pas) et Entrée place le symbole à cet endroit.</translation>
+        <translation>Quand un symbole attend, les flèches déplacent le pointeur (Maj&#xa0;: dix pas) et Entrée place le symbole à cet endroit.</translation>
     </message>
     <message>
         <source>Score: %1</source>
-        <translation>Pointage : %1</translation>
+        <translation>Pointage&#xa0;: %1</translation>
     </message>
     <message>
         <source>Bonus: %1</source>
-        <translation>Boni : %1</translation>
+        <translation>Boni&#xa0;: %1</translation>
     </message>
     <message>
         <source>Turns Left: %1</source>
-        <translation>Tours restants : %1</translation>
+        <translation>Tours restants&#xa0;: %1</translation>
     </message>
     <message>
         <source>Time Left: %1 min. %2 sec.</source>
-        <translation>Temps restant : %1 min %2 s</translation>
+        <translation>Temps restant&#xa0;: %1 min %2 s</translation>
     </message>
     <message>
         <source>%1 sec.</source>
@@ -437,7 +437,7 @@ Il a été gardé tel quel dans %3; les entrées lisibles restent dans la liste.
     </message>
     <message>
         <source>Place the symbol of %1.</source>
-        <translation>Placez le symbole : %1.</translation>
+        <translation>Placez le symbole %1.</translation>
     </message>
     <message>
         <source>Place the symbol on its province or territory.</source>
@@ -445,7 +445,7 @@ Il a été gardé tel quel dans %3; les entrées lisibles restent dans la liste.
     </message>
     <message>
         <source>The pointer is over %1.</source>
-        <translation>Le pointeur est sur : %1.</translation>
+        <translation>Le pointeur est sur&#xa0;: %1.</translation>
     </message>
     <message>
         <source>The pointer is over no province or territory.</source>
@@ -453,31 +453,31 @@ Il a été gardé tel quel dans %3; les entrées lisibles restent dans la liste.
     </message>
     <message>
         <source>Question: %1 Answers: %2.</source>
-        <translation>Question : %1 Réponses : %2.</translation>
+        <translation>Question&#xa0;: %1 Réponses&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Game over. Score: %1.</source>
-        <translation>Partie terminée. Pointage : %1.</translation>
+        <translation>Partie terminée. Pointage&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Crest of %1</source>
-        <translation>Armoiries : %1</translation>
+        <translation>Armoiries&#xa0;: %1</translation>
     </message>
     <message>
         <source>Floral emblem of %1</source>
-        <translation>Emblème floral : %1</translation>
+        <translation>Emblème floral&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Found: %1</source>
-        <translation>Trouvé : %1</translation>
+        <translation>Trouvé&#xa0;: %1</translation>
     </message>
     <message>
         <source>You went to no province or territory instead of %1</source>
-        <translation>Vous n&apos;êtes allé dans aucune province ni aucun territoire au lieu d&apos;aller %1</translation>
+        <translation>Raté! Ce symbole va %1, et non hors des provinces et territoires.</translation>
     </message>
     <message>
         <source>The question file</source>
@@ -489,7 +489,7 @@ Il a été gardé tel quel dans %3; les entrées lisibles restent dans la liste.
     </message>
     <message>
         <source>Right. Place the symbol of %1 on the map.</source>
-        <translation>Bonne réponse. Placez le symbole de %1 sur la carte.</translation>
+        <translation>Bonne réponse. Placez le symbole %1 sur la carte.</translation>
     </message>
     <message>
         <source>Right. Place the symbol on the map.</source>
@@ -497,7 +497,7 @@ Il a été gardé tel quel dans %3; les entrées lisibles restent dans la liste.
     </message>
     <message>
         <source>Wrong. The correct answer is: %1</source>
-        <translation>Mauvaise réponse. La bonne réponse est : %1</translation>
+        <translation>Mauvaise réponse. La bonne réponse est&#xa0;: %1</translation>
     </message>
     <message>
         <source>The symbol list</source>
@@ -512,7 +512,7 @@ Il a été gardé tel quel dans %3; les entrées lisibles restent dans la liste.
     </message>
     <message>
         <source>Picture List files (*.lst)|*.lst|All files (*.*)|*.*</source>
-        <translation>Listes d&apos;images (*.lst)|*.lst|Tous les fichiers (*.*)|*.*</translation>
+        <translation>Listes de symboles (*.lst)|*.lst|Tous les fichiers (*.*)|*.*</translation>
     </message>
     <message>
         <source>You must select a picture and a province/territory.</source>
@@ -544,7 +544,7 @@ Il a été gardé tel quel dans %3; les entrées lisibles restent dans la liste.
     </message>
     <message>
         <source>%1--Picture Locator for Treasure Lists</source>
-        <translation>%1--Localisateur d&apos;images pour les listes de trésors</translation>
+        <translation>%1--Localisateur d&apos;images pour les listes de symboles</translation>
     </message>
     <message>
         <source>E&amp;xit to Game</source>
@@ -720,7 +720,7 @@ Voulez-vous le remplacer?</translation>
     </message>
     <message>
         <source>%1--Load Treasure List</source>
-        <translation>%1--Liste de trésors</translation>
+        <translation>%1--Charger une liste de symboles</translation>
     </message>
     <message>
         <source>quiz: %1</source>
@@ -728,14 +728,14 @@ Voulez-vous le remplacer?</translation>
     </message>
     <message>
         <source>piclist: %1</source>
-        <translation>liste d&apos;images&#xa0;: %1</translation>
+        <translation>liste de symboles&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>Form6</name>
     <message>
         <source>%1 Scores--%2</source>
-        <translation>%1 Meilleurs scores--%2</translation>
+        <translation>Palmarès de %1--%2</translation>
     </message>
     <message>
         <source>OK</source>
@@ -814,11 +814,11 @@ Voulez-vous le remplacer?</translation>
     </message>
     <message>
         <source>Your score: %1 = %2 for answers + %3 for placed symbols + %4 time bonus.</source>
-        <translation>Votre pointage : %1 = %2 pour les réponses + %3 pour les symboles placés + %4 de boni de temps.</translation>
+        <translation>Votre pointage&#xa0;: %1 = %2 pour les réponses + %3 pour les symboles placés + %4 de boni de temps.</translation>
     </message>
     <message>
         <source>This was practice: it enters neither the high score list nor the class record.</source>
-        <translation>C&apos;était un exercice : il n&apos;entre ni dans le palmarès ni dans le registre de classe.</translation>
+        <translation>C&apos;était un exercice&#xa0;: il n&apos;entre ni dans le palmarès ni dans le registre de classe.</translation>
     </message>
     <message>
         <source>Your score entered the high score list.</source>
@@ -826,7 +826,7 @@ Voulez-vous le remplacer?</translation>
     </message>
     <message>
         <source>Your score did not enter the high score list: its 15th entry holds %1.</source>
-        <translation>Votre pointage n&apos;est pas entré au palmarès : sa 15e place est de %1.</translation>
+        <translation>Votre pointage n&apos;est pas entré au palmarès&#xa0;: sa 15e place est de %1.</translation>
     </message>
     <message>
         <source>A score also needs at least 5 answers right the first time.</source>
@@ -834,7 +834,7 @@ Voulez-vous le remplacer?</translation>
     </message>
     <message>
         <source>Right the first time: %1 of %2 questions. Symbols placed: %3 of %4.</source>
-        <translation>Justes du premier coup : %1 questions sur %2. Symboles placés : %3 sur %4.</translation>
+        <translation>Justes du premier coup&#xa0;: %1 sur %2 questions. Symboles placés&#xa0;: %3 sur %4.</translation>
     </message>
     <message>
         <source>(not answered)</source>
@@ -992,7 +992,7 @@ Voulez-vous le remplacer?</translation>
     </message>
     <message>
         <source>this question stands where the question on line %1 expects its %2 answer: that question is missing %3, which shifts this and every later question by %3</source>
-        <translation>cette question est à la place où la question de la ligne %1 attend sa %2 réponse&#xa0;: il manque %3 à cette question, ce qui décale de %3 celle-ci et toutes les suivantes</translation>
+        <translation>cette question est à la place où la question de la ligne %1 attend sa %2 réponse&#xa0;: il manque %3 à la question de la ligne %1, ce qui décale de %3 celle-ci et toutes les suivantes</translation>
     </message>
     <message>
         <source>the game reads 100 questions at most: %1 (from here to the end, %2) is never read</source>
@@ -1109,19 +1109,19 @@ looks them up from the folder it starts in.
 Exit status: 0 when no file has a problem that changes what the game does, 1 when one
 has, 2 when a file cannot be read.
 </source>
-        <translation>Utilisation : quillora-check [--quiet] FICHIER|DOSSIER...
+        <translation>Utilisation&#xa0;: quillora-check [--quiet] FICHIER|DOSSIER...
 
-Vérifie les fichiers de Quillora comme le jeu les lit : fichiers de questions (.qtn, .dat),
-listes de symboles (.lst) et fichiers de réglages (valdra.ini). Un dossier vaut pour chacun
+Vérifie les fichiers de Quillora comme le jeu les lit&#xa0;: fichiers de questions (.qtn, .dat),
+listes de symboles (.lst) et fichiers de paramètres (valdra.ini). Un dossier vaut pour chacun
 de ces fichiers qu&apos;il contient. Chaque problème s&apos;affiche sous la forme FICHIER:LIGNE: problème,
-suivi d&apos;une ligne de bilan. Les noms d&apos;une liste de symboles ou d&apos;un fichier de réglages sont
+suivi d&apos;une ligne de bilan. Les noms d&apos;une liste de symboles ou d&apos;un fichier de paramètres sont
 cherchés à partir du dossier du fichier, comme le jeu les cherche à partir de son dossier
 de départ.
 
   --quiet   n&apos;afficher que les problèmes
   --help    afficher cette aide
 
-Code de sortie : 0 si aucun fichier n&apos;a de problème qui change ce que fait le jeu, 1 si un
+Code de sortie&#xa0;: 0 si aucun fichier n&apos;a de problème qui change ce que fait le jeu, 1 si un
 fichier en a un, 2 si un fichier est illisible.
 </translation>
     </message>
@@ -1143,7 +1143,7 @@ fichier en a un, 2 si un fichier est illisible.
     </message>
     <message>
         <source>not a question file (.qtn, .dat), symbol list (.lst) or settings file (.ini), so not checked</source>
-        <translation>ni fichier de questions (.qtn, .dat), ni liste de symboles (.lst), ni fichier de réglages (.ini), donc non vérifié</translation>
+        <translation>ni fichier de questions (.qtn, .dat), ni liste de symboles (.lst), ni fichier de paramètres (.ini), donc non vérifié</translation>
     </message>
     <message>
         <source>%1 checked: </source>
@@ -1327,7 +1327,7 @@ fichier en a un, 2 si un fichier est illisible.
     </message>
     <message>
         <source>: the game stops reading the settings here</source>
-        <translation>&#xa0;: le jeu cesse de lire les réglages ici</translation>
+        <translation>&#xa0;: le jeu cesse de lire les paramètres ici</translation>
     </message>
     <message>
         <source>, so it loses </source>
@@ -1471,15 +1471,15 @@ fichier en a un, 2 si un fichier est illisible.
     </message>
     <message>
         <source>the game reads 100 questions at most: line %1 and every line after it are never read</source>
-        <translation>le jeu lit 100 questions au plus : la ligne %1 et toutes les suivantes ne sont jamais lues</translation>
+        <translation>le jeu lit 100 questions au plus&#xa0;: la ligne %1 et toutes les suivantes ne sont jamais lues</translation>
     </message>
     <message>
         <source>the file is larger than the game reads (%1 KiB): it reads up to here, in the middle of this line</source>
-        <translation>le fichier est plus gros que ce que le jeu lit (%1 Kio) : il lit jusqu&apos;ici, au milieu de cette ligne</translation>
+        <translation>le fichier est plus gros que ce que le jeu lit (%1 Kio)&#xa0;: il lit jusqu&apos;ici, au milieu de cette ligne</translation>
     </message>
     <message>
         <source>the game uses the first 13 lines only: line 14 and every line after it are ignored</source>
-        <translation>le jeu n&apos;utilise que les 13 premières lignes : la ligne 14 et toutes les suivantes sont ignorées</translation>
+        <translation>le jeu n&apos;utilise que les 13 premières lignes&#xa0;: la ligne 14 et toutes les suivantes sont ignorées</translation>
     </message>
 </context>
 <context>
@@ -1497,7 +1497,7 @@ fichier en a un, 2 si un fichier est illisible.
     <name>classroom::Classroom</name>
     <message>
         <source>Your game goes into the class record.<byte value="xd"/>Enter your name:</source>
-        <translation>Votre partie entre dans le registre de classe.</translation>
+        <translation>Votre partie entre dans le registre de classe.<byte value="xd"/>Entrez votre nom&#xa0;:</translation>
     </message>
     <message>
         <source>Class Record</source>
@@ -1557,12 +1557,12 @@ Options:
   -h, --help       show this help and quit
   --version        show the version and quit
 </source>
-        <translation>Utilisation : quillora [--lang fr|en] [DOSSIER]
+        <translation>Utilisation&#xa0;: quillora [--lang fr|en] [DOSSIER]
               quillora [--lang fr|en] --user-folder
 Un jeu-questionnaire sur la géographie du Canada.
 
-Le jeu garde ses fichiers (le fichier de questions Valdra.qtn, les meilleurs scores,
-le fichier de réglages valdra.ini et les fichiers de l&apos;enseignant) dans son dossier de jeu :
+Le jeu garde ses fichiers (le fichier de questions Valdra.qtn, le palmarès, le
+fichier de paramètres valdra.ini et les fichiers de l&apos;enseignant) dans son dossier de jeu&#xa0;:
   sans dossier     le dossier courant
   DOSSIER          le dossier nommé, créé s&apos;il n&apos;existe pas
   --user-folder    votre propre dossier de jeu, $XDG_DATA_HOME/quillora
@@ -1570,11 +1570,11 @@ le fichier de réglages valdra.ini et les fichiers de l&apos;enseignant) dans so
 Un dossier de jeu nommé de l&apos;une ou l&apos;autre façon qui n&apos;a pas de Valdra.qtn reçoit le
 fichier de questions par défaut. Les fichiers déjà là ne sont jamais remplacés.
 
-Options :
+Options&#xa0;:
   --user-folder    jouer dans votre propre dossier de jeu
   --lang fr|en     jouer en français ou en anglais; sinon, le jeu parle la langue
                    choisie dans son menu Options, ou à défaut celle du bureau
-                   (LANGUAGE, LC_ALL, LC_MESSAGES, LANG) : le français pour le
+                   (LANGUAGE, LC_ALL, LC_MESSAGES, LANG)&#xa0;: le français pour le
                    français, l&apos;anglais pour toute autre langue
   -h, --help       afficher cette aide et quitter
   --version        afficher la version et quitter
@@ -1994,6 +1994,11 @@ Essayez «&#xa0;quillora --help&#xa0;» pour en savoir plus.
         <source>The questions must be saved before the game can play them. Save them now?</source>
         <translation>Les questions doivent être enregistrées avant que le jeu puisse les jouer. Les enregistrer maintenant?</translation>
     </message>
+    <message>
+        <source>%1 (%2): %3</source>
+        <extracomment>a finding on a field of the question: the field, how grave it is, what was found</extracomment>
+        <translation>%1 (%2)&#xa0;: %3</translation>
+    </message>
 </context>
 <context>
     <name>editor::QuestionFile</name>
@@ -2037,7 +2042,7 @@ Essayez «&#xa0;quillora --help&#xa0;» pour en savoir plus.
     </message>
     <message>
         <source>the facts file names an unknown region &quot;%1&quot;</source>
-        <translation>le fichier de faits nomme une région inconnue « %1 »</translation>
+        <translation>le fichier de faits nomme une région inconnue «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>the facts file names %1 twice</source>
@@ -2064,11 +2069,11 @@ Essayez «&#xa0;quillora --help&#xa0;» pour en savoir plus.
     </message>
     <message>
         <source>The arrow keys walk the provinces and territories from west to east; Enter shows the facts of the one outlined.</source>
-        <translation>Les flèches parcourent les provinces et territoires d&apos;ouest en est; Entrée montre les faits de celui qui est souligné.</translation>
+        <translation>Les flèches parcourent les provinces et territoires d&apos;ouest en est; Entrée montre les faits de celui qui est entouré.</translation>
     </message>
     <message>
         <source>Map of Canada: %1</source>
-        <translation>Carte du Canada : %1</translation>
+        <translation>Carte du Canada&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -2079,27 +2084,27 @@ Essayez «&#xa0;quillora --help&#xa0;» pour en savoir plus.
     </message>
     <message>
         <source>Point at a province or territory to see its name, and click it to read about it. From the keyboard, the arrow keys walk them from west to east and Enter shows the one outlined.</source>
-        <translation>Pointez une province ou un territoire pour voir son nom, et cliquez dessus pour en savoir plus. Au clavier, les flèches les parcourent d&apos;ouest en est et Entrée montre celui qui est souligné.</translation>
+        <translation>Pointez une province ou un territoire pour voir son nom, et cliquez dessus pour en savoir plus. Au clavier, les flèches les parcourent d&apos;ouest en est et Entrée montre celui qui est entouré.</translation>
     </message>
     <message>
         <source>The facts cannot be shown: %1.</source>
-        <translation>Les faits ne peuvent pas être montrés : %1.</translation>
+        <translation>Les faits ne peuvent pas être montrés&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Capital:</source>
-        <translation>Capitale :</translation>
+        <translation>Capitale&#xa0;:</translation>
     </message>
     <message>
         <source>Joined Confederation:</source>
-        <translation>Entrée dans la Confédération :</translation>
+        <translation>Entrée dans la Confédération&#xa0;:</translation>
     </message>
     <message>
         <source>Area:</source>
-        <translation>Superficie :</translation>
+        <translation>Superficie&#xa0;:</translation>
     </message>
     <message>
         <source>Population (%1 census):</source>
-        <translation>Population (recensement de %1) :</translation>
+        <translation>Population (recensement de %1)&#xa0;:</translation>
     </message>
     <message>
         <source>Crest</source>
@@ -2119,7 +2124,7 @@ Essayez «&#xa0;quillora --help&#xa0;» pour en savoir plus.
     </message>
     <message>
         <source>Pointing at: %1</source>
-        <translation>Pointé : %1</translation>
+        <translation>Sous le pointeur&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1 km²</source>
@@ -2127,15 +2132,15 @@ Essayez «&#xa0;quillora --help&#xa0;» pour en savoir plus.
     </message>
     <message>
         <source>Crest of %1</source>
-        <translation>Armoiries : %1</translation>
+        <translation>Armoiries&#xa0;: %1</translation>
     </message>
     <message>
         <source>Floral emblem of %1: %2</source>
-        <translation>Emblème floral (%1) : %2</translation>
+        <translation>Emblème floral (%1)&#xa0;: %2</translation>
     </message>
     <message>
         <source>Flag of %1</source>
-        <translation>Drapeau : %1</translation>
+        <translation>Drapeau&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -2165,15 +2170,15 @@ Essayez «&#xa0;quillora --help&#xa0;» pour en savoir plus.
     </message>
     <message>
         <source>%1 has a problem that changes what the game does:</source>
-        <translation>%1 a un problème qui change ce que fait le jeu :</translation>
+        <translation>%1 a un problème qui change ce que fait le jeu&#xa0;:</translation>
     </message>
     <message>
         <source>%1 has %2 problems that change what the game does:</source>
-        <translation>%1 a %2 problèmes qui changent ce que fait le jeu :</translation>
+        <translation>%1 a %2 problèmes qui changent ce que fait le jeu&#xa0;:</translation>
     </message>
     <message>
         <source>line %1: %2</source>
-        <translation>ligne %1 : %2</translation>
+        <translation>ligne %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>and %1 more.</source>
@@ -2181,11 +2186,11 @@ Essayez «&#xa0;quillora --help&#xa0;» pour en savoir plus.
     </message>
     <message>
         <source>The game plays the file as it reads it. Show Details lists every problem; quillora-check prints the same report.</source>
-        <translation>Le jeu utilise le fichier tel qu&apos;il le lit. Afficher les détails énumère chaque problème; quillora-check imprime le même rapport.</translation>
+        <translation>Le jeu utilise le fichier tel qu&apos;il le lit. Montrer les détails énumère chaque problème; quillora-check affiche le même rapport.</translation>
     </message>
     <message>
         <source>warning: %1</source>
-        <translation>avertissement : %1</translation>
+        <translation>avertissement&#xa0;: %1</translation>
     </message>
     <message>
         <source>no file named</source>
@@ -2244,7 +2249,7 @@ Essayez «&#xa0;quillora --help&#xa0;» pour en savoir plus.
     </message>
     <message>
         <source> Are you certain this should become the default Quillora game settings?</source>
-        <translation> Voulez-vous vraiment que ces réglages deviennent les réglages par défaut de Quillora?</translation>
+        <translation> Voulez-vous vraiment que ces paramètres deviennent les paramètres par défaut de Quillora?</translation>
     </message>
     <message>
         <source>MsgBox Demonstration</source>
@@ -2252,7 +2257,7 @@ Essayez «&#xa0;quillora --help&#xa0;» pour en savoir plus.
     </message>
     <message>
         <source>The settings</source>
-        <translation>les réglages</translation>
+        <translation>les paramètres</translation>
     </message>
     <message>
         <source>Quillora--Iniatialization File Options</source>
@@ -2291,7 +2296,7 @@ Essayez «&#xa0;quillora --help&#xa0;» pour en savoir plus.
     </message>
     <message>
         <source>Answer multiple-choice questions about Canada to earn the chance to locate the crests, floral emblems or other symbols of its provinces and territories on the map.</source>
-        <translation>Répondez à des questions sur le Canada et gagnez la chance de situer sur la carte les armoiries, emblèmes floraux et autres symboles de ses provinces et territoires.</translation>
+        <translation>Répondez à des questions sur le Canada et obtenez le droit de situer sur la carte les armoiries, emblèmes floraux et autres symboles de ses provinces et territoires.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -2302,7 +2307,7 @@ Essayez «&#xa0;quillora --help&#xa0;» pour en savoir plus.
     <name>highscores</name>
     <message>
         <source>Your score of %1 adds your name to the high score list</source>
-        <translation>Votre score de %1 inscrit votre nom au tableau des meilleurs scores</translation>
+        <translation>Votre pointage de %1 inscrit votre nom au palmarès</translation>
     </message>
     <message>
         <source>Enter your name:</source>

@@ -79,6 +79,8 @@ void apply(Language language)
     drop(g_game);
     drop(g_qt);
     g_current = language;
+    // Numbers in tables and labels follow the game's language, not the desktop's.
+    QLocale::setDefault(locale());
     if (language == Language::French) {
         g_game = new QTranslator;
         if (g_game->load(QStringLiteral(":/i18n/quillora_fr.qm")))
@@ -94,5 +96,13 @@ void apply(Language language)
 }
 
 Language current() { return g_current; }
+
+QLocale localeOf(Language language)
+{
+    return language == Language::French ? QLocale(QLocale::French, QLocale::Canada)
+                                        : QLocale(QLocale::English, QLocale::Canada);
+}
+
+QLocale locale() { return localeOf(g_current); }
 
 } // namespace language

@@ -31,6 +31,10 @@ Language startLanguage(std::optional<Language> commandLine);
 // it the current one. Every window receives QEvent::LanguageChange. Needs a QCoreApplication.
 void apply(Language language);
 Language current();
+// The locale of the language in use, for numbers and dates: Canadian English or Canadian
+// French, never the desktop's own. apply() makes it Qt's default locale too.
+QLocale locale();
+QLocale localeOf(Language language);
 inline bool isFrench() { return current() == Language::French; }
 
 } // namespace language

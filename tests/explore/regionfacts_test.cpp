@@ -3,6 +3,7 @@
 #include "explore/regionfacts.h"
 #include "explore/regionmap.h"
 #include "game/state.h"
+#include "ui/language.h"
 
 #include <QImage>
 #include <gtest/gtest.h>
@@ -51,10 +52,49 @@ TEST(RegionFacts, CapitalsAndYears)
     }
 }
 
+TEST(RegionFacts, FrenchCapitalsAndFlowersAreTheProvincesOwnFrenchNames)
+{
+    // Where a French class would catch an English word or a slip of spelling.
+    const struct { const char* region; const char* capital; const char* flower; } expected[] = {
+        {"British Columbia", "Victoria", "Cornouiller du Pacifique"}, {"Alberta", "Edmonton", "Rose sauvage"},
+        {"Saskatchewan", "Regina", "Lis rouge orangé"}, {"Manitoba", "Winnipeg", "Anémone pulsatille"},
+        {"Ontario", "Toronto", "Trille blanc"}, {"Quebec", "Québec", "Iris versicolore"},
+        {"New Brunswick", "Fredericton", "Violette cucullée"}, {"Nova Scotia", "Halifax", "Fleur de mai"},
+        {"Prince Edward Island", "Charlottetown", "Cypripède acaule"},
+        {"Newfoundland", "St. John's", "Sarracénie pourpre"}, {"Yukon", "Whitehorse", "Épilobe à feuilles étroites"},
+        {"Northwest Territories", "Yellowknife", "Dryade à feuilles entières"},
+        {"Nunavut", "Iqaluit", "Saxifrage à feuilles opposées"},
+    };
+    const FactsBook book = explore::builtInFacts();
+    for (const auto& e : expected) {
+        const auto* f = book.find(QString::fromUtf8(e.region));
+        ASSERT_NE(f, nullptr) << e.region;
+        EXPECT_EQ(f->capitalFr, QString::fromUtf8(e.capital)) << e.region;
+        EXPECT_EQ(f->flowerFr, QString::fromUtf8(e.flower)) << e.region;
+    }
+}
+
+TEST(RegionFacts, NumbersAreWrittenAsTheGamesLanguageWritesThemWhateverTheDesktop)
+{
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const QString english = language::localeOf(language::Language::English).toString(qint64(1542056));
+    const QString french = language::localeOf(language::Language::French).toString(qint64(1542056));
+    const QString frenchDecimal = language::localeOf(language::Language::French).toString(12.5, 'f', 1);
+    QLocale::setDefault(before);
+    EXPECT_EQ(english, QStringLiteral("1,542,056"));
+    // French groups by a non-breaking space (never broken across lines), and its decimal mark
+    // is the comma.
+    EXPECT_TRUE(french == QStringLiteral("1\u00a0542\u00a0056") || french == QStringLiteral("1\u202f542\u202f056"))
+        << french.toStdString();
+    EXPECT_EQ(frenchDecimal, QStringLiteral("12,5"));
+}
+
 TEST(RegionFacts, AFaultyFileGivesNoFactsAndSaysWhy)
 {
     const QByteArray one = R"({"region": "Yukon", "official_name": "Yukon", "capital": "Whitehorse",
-        "joined": 1898, "area_km2": 482443, "population": 40232, "flower": "Fireweed"})";
+        "joined": 1898, "area_km2": 482443, "population": 40232, "flower": "Fireweed",
+        "capital_fr": "Whitehorse", "flower_fr": "Épilobe à feuilles étroites"})";
     const struct { QByteArray json; const char* says; } cases[] = {
         {"{not json", "not valid JSON"},
         {R"({"regions": [)" + one + "]}", "no census year"},

@@ -10,7 +10,10 @@
 #include "symbols/form2.h"
 #include "symbols/form5.h"
 #include "symbols/frmabout.h"
+#include "game/regions.h"
+#include "game/state.h"
 #include "ui/announce.h"
+#include "ui/language.h"
 #include "ui/pictureoption.h"
 #include "ui/realplatform.h"
 
@@ -214,7 +217,10 @@ protected:
     void SetUp() override
     {
         const QString language = QString::fromStdString(GetParam());
-        if (language != QLatin1String("en")) {
+        if (const auto known = language::fromCode(language)) {
+            // The game's own way in, so that region names take that language's forms too.
+            language::apply(*known);
+        } else {
             ASSERT_TRUE(translator.load(catalogueOf(language))) << GetParam();
             QCoreApplication::installTranslator(&translator);
         }
@@ -232,6 +238,7 @@ protected:
     {
         GameFixture::TearDown();
         QCoreApplication::removeTranslator(&translator);
+        language::apply(language::Language::English);
     }
 
     void expectFits(const QWidget* window, const char* state)
@@ -272,12 +279,16 @@ TEST_P(CaptionsFit, MainWindowDuringAGameWithItsLongestCounters)
     form->lblsec->setText(QStringLiteral("59"));
     form->lblTurnsLeft->setText(QStringLiteral("12"));
     atBothSizes([&](const char* size) { expectFits(form.get(), size); });
-    // The message that a found symbol asks for.
-    form->lblMessage->setText(QStringLiteral("Locate Northwest Territories"));
+    // The message that a found symbol asks for, with each region's own form.
     form->Frame2->hide();
     form->btnBegin->hide();
     form->lblMessage->show();
-    atBothSizes([&](const char* size) { expectFits(form.get(), size); });
+    for (const auto& region : modValdra::RegionTable) {
+        const QString key = QLatin1String(region.name);
+        form->lblMessage->setText(
+            QCoreApplication::translate("Form1", "Locate %1").arg(regions::shownObject(key)));
+        atBothSizes([&](const char* size) { expectFits(form.get(), (std::string(size) + ", " + region.name).c_str()); });
+    }
 }
 
 TEST_P(CaptionsFit, HighScoresWithFifteenLongNames)

@@ -2,6 +2,7 @@
 // The French catalogue against the sources as they are now: lupdate collects every text into a
 // copy of it, so a text added without its French fails here, as does a French that lost a
 // placeholder or an access key of its English.
+#include "support/catalogue.h"
 #include "support/testfolder.h"
 
 #include <QFile>
@@ -12,38 +13,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-struct Message {
-    QString context, source, translation, type;
-};
-
-QList<Message> readCatalogue(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QList<Message> messages;
-    QXmlStreamReader xml(&file);
-    QString context;
-    Message current;
-    while (!xml.atEnd()) {
-        xml.readNext();
-        if (!xml.isStartElement())
-            continue;
-        if (xml.name() == QLatin1String("name"))
-            context = xml.readElementText();
-        else if (xml.name() == QLatin1String("message"))
-            current = Message{context, {}, {}, {}};
-        else if (xml.name() == QLatin1String("source"))
-            current.source = xml.readElementText();
-        else if (xml.name() == QLatin1String("translation")) {
-            current.type = xml.attributes().value(QLatin1String("type")).toString();
-            current.translation = xml.readElementText();
-            messages << current;
-        }
-    }
-    return messages;
-}
 
 QSet<QString> placeholders(const QString& text)
 {

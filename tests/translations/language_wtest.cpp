@@ -120,20 +120,22 @@ TEST(Language, TheCommandLineWinsOverTheSavedChoiceWhichWinsOverTheDesktop)
 
 TEST(Regions, FrenchSentencesTakeEachRegionsOwnArticleAndPreposition)
 {
-    struct Case { const char* key; const char* object; const char* place; } cases[] = {
-        {"Ontario", "l'Ontario", "en Ontario"},
-        {"Quebec", "le Québec", "au Québec"},
-        {"Prince Edward Island", "l'Île-du-Prince-Édouard", "à l'Île-du-Prince-Édouard"},
-        {"Newfoundland", "Terre-Neuve-et-Labrador", "à Terre-Neuve-et-Labrador"},
-        {"Northwest Territories", "les Territoires du Nord-Ouest", "aux Territoires du Nord-Ouest"},
-        {"Nunavut", "le Nunavut", "au Nunavut"},
-        {"Saskatchewan", "la Saskatchewan", "en Saskatchewan"},
+    struct Case { const char* key; const char* object; const char* place; const char* of; } cases[] = {
+        {"Ontario", "l'Ontario", "en Ontario", "de l'Ontario"},
+        {"Quebec", "le Québec", "au Québec", "du Québec"},
+        {"Manitoba", "le Manitoba", "au Manitoba", "du Manitoba"},
+        {"Prince Edward Island", "l'Île-du-Prince-Édouard", "à l'Île-du-Prince-Édouard", "de l'Île-du-Prince-Édouard"},
+        {"Newfoundland", "Terre-Neuve-et-Labrador", "à Terre-Neuve-et-Labrador", "de Terre-Neuve-et-Labrador"},
+        {"Northwest Territories", "les Territoires du Nord-Ouest", "aux Territoires du Nord-Ouest", "des Territoires du Nord-Ouest"},
+        {"Nunavut", "le Nunavut", "au Nunavut", "du Nunavut"},
+        {"Saskatchewan", "la Saskatchewan", "en Saskatchewan", "de la Saskatchewan"},
     };
     {
         InFrench french;
         for (const Case& c : cases) {
             EXPECT_EQ(regions::shownObject(QLatin1String(c.key)), QString::fromUtf8(c.object));
             EXPECT_EQ(regions::shownPlace(QLatin1String(c.key)), QString::fromUtf8(c.place));
+            EXPECT_EQ(regions::shownOf(QLatin1String(c.key)), QString::fromUtf8(c.of));
         }
         // A custom tag is no region: shown as it stands.
         EXPECT_EQ(regions::shown(QStringLiteral("Loon")), QStringLiteral("Loon"));
@@ -142,6 +144,7 @@ TEST(Regions, FrenchSentencesTakeEachRegionsOwnArticleAndPreposition)
     for (const Case& c : cases) {
         EXPECT_EQ(regions::shownObject(QLatin1String(c.key)), QLatin1String(c.key));
         EXPECT_EQ(regions::shownPlace(QLatin1String(c.key)), QLatin1String(c.key));
+        EXPECT_EQ(regions::shownOf(QLatin1String(c.key)), QLatin1String(c.key));
     }
     EXPECT_EQ(regions::shownPlace(QString()), QString()) << "the designed two blanks of a miss at sea";
 }
