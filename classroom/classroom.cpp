@@ -60,6 +60,7 @@ void Classroom::gameStarting()
     if (m_practising) {
         m_practiceTurns = arrangePracticeDeck(QuestionText, AnswerText, QuestionCount, m_practice);
         QuestionsLeft = m_practiceTurns;
+        m_symbolsToAsk = m_practiceSymbols;
     }
 }
 
@@ -149,8 +150,10 @@ void Classroom::showReview()
         m_review->close();
     m_review = new GameReview(m_log, m_form);
     connect(m_review, &GameReview::practiseRequested, this, [this] {
-        const QList<AskedQuestion> missed = m_review ? m_review->log().missedQuestions() : QList<AskedQuestion>();
-        if (startPractice(missed) && m_review)
+        if (!m_review)
+            return;
+        const GameLog& log = m_review->log();
+        if (startPractice(log.practiceQuestions(), log.missedPlacements()) && m_review)
             m_review->close();
     });
     m_review->show();
@@ -158,7 +161,14 @@ void Classroom::showReview()
     m_review->activateWindow();
 }
 
-bool Classroom::startPractice(const QList<AskedQuestion>& questions)
+QString Classroom::takePracticeSymbol()
+{
+    if (!m_practising || m_symbolsToAsk.isEmpty())
+        return QString();
+    return m_symbolsToAsk.takeFirst();
+}
+
+bool Classroom::startPractice(const QList<AskedQuestion>& questions, const QStringList& symbols)
 {
     // Only what the bank still holds can be asked: a new question file may have come since.
     deck::Questions texts = QuestionText;
@@ -170,6 +180,7 @@ bool Classroom::startPractice(const QList<AskedQuestion>& questions)
         return false;
     }
     m_practice = questions;
+    m_practiceSymbols = symbols;
     m_practising = true;
     m_form->btnBegin->hide();
     m_form->NewGame();

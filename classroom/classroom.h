@@ -42,7 +42,10 @@ public:
     int practiceTurns() const { return m_practiceTurns; }
     // Starts a practice game; false (and the player told) when none of the questions is in the
     // question bank any more.
-    bool startPractice(const QList<AskedQuestion>& questions);
+    bool startPractice(const QList<AskedQuestion>& questions, const QStringList& symbols = {});
+    // The next symbol a practice asks to place again (its region), taken off the list; empty
+    // when none is left or no practice runs.
+    QString takePracticeSymbol();
     void stopPractice() { m_practising = false; }
 
     // The name typed last in this run for the class record.
@@ -62,6 +65,8 @@ private:
     QStringList m_texts;
     QList<QStringList> m_answers;
     QList<AskedQuestion> m_practice;
+    QStringList m_practiceSymbols;
+    QStringList m_symbolsToAsk;
     bool m_practising = false;
     int m_practiceTurns = 0;
     bool m_highScorePrompted = false;

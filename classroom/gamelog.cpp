@@ -32,6 +32,7 @@ void GameLog::symbolDrawn(const QImage& picture, const QString& region)
     DrawnSymbol s;
     s.picture = picture;
     s.region = region;
+    s.question = int(m_questions.size()) - 1;
     m_symbols << s;
 }
 
@@ -115,20 +116,48 @@ QList<int> GameLog::askedNumbers() const
     return numbers;
 }
 
+namespace {
+
+// A deck that came round again may ask a question twice; practising it once is enough.
+void addOnce(QList<AskedQuestion>& list, const AskedQuestion& q)
+{
+    for (const AskedQuestion& m : list)
+        if (m.question == q.question && m.answers == q.answers)
+            return;
+    list << q;
+}
+
+} // namespace
+
 QList<AskedQuestion> GameLog::missedQuestions() const
 {
-    // A deck that came round again may ask a question twice; practising it once is enough.
     QList<AskedQuestion> missed;
-    for (const AskedQuestion& q : m_questions) {
-        if (!q.answered || q.right)
-            continue;
-        bool seen = false;
-        for (const AskedQuestion& m : missed)
-            seen = seen || (m.question == q.question && m.answers == q.answers);
-        if (!seen)
-            missed << q;
-    }
+    for (const AskedQuestion& q : m_questions)
+        if (q.answered && !q.right)
+            addOnce(missed, q);
     return missed;
+}
+
+QList<AskedQuestion> GameLog::practiceQuestions() const
+{
+    QList<bool> misplaced(m_questions.size(), false);
+    for (const DrawnSymbol& s : m_symbols)
+        if (s.placedWrong() && s.question >= 0 && s.question < misplaced.size())
+            misplaced[s.question] = true;
+    QList<AskedQuestion> wanted;
+    for (int i = 0; i < m_questions.size(); ++i)
+        if ((m_questions[i].answered && !m_questions[i].right) || misplaced[i])
+            addOnce(wanted, m_questions[i]);
+    return wanted;
+}
+
+QStringList GameLog::missedPlacements() const
+{
+    QStringList regions;
+    for (const DrawnSymbol& s : m_symbols)
+        if (s.placedWrong() && !regions.contains(s.region))
+            regions << s.region;
+    return regions;
 }
 
 } // namespace classroom

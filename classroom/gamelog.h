@@ -27,6 +27,10 @@ struct DrawnSymbol {
     QString firstPlace;      // the region clicked first; empty: outside the map
     int tries = 0;           // clicks on the map while this symbol waited
     bool found = false;
+    int question = -1;       // the question (index in the log) whose right answer drew it
+
+    // Placed, and placed first somewhere else than its region.
+    bool placedWrong() const { return tries > 0 && firstPlace != region; }
 };
 
 enum class GameEnd { Running, TimeUp, AllTurns, BrokenOff };
@@ -75,6 +79,11 @@ public:
     QList<int> askedNumbers() const;
     // The questions answered wrongly first, each once, in the order asked.
     QList<AskedQuestion> missedQuestions() const;
+    // What a practice asks again: the missed questions and the questions whose symbol was then
+    // placed wrong, each once, in the order asked.
+    QList<AskedQuestion> practiceQuestions() const;
+    // The regions of the symbols placed wrong, each once, in the order drawn.
+    QStringList missedPlacements() const;
 
 private:
     GameSetup m_setup;

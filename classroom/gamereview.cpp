@@ -65,7 +65,7 @@ GameReview::GameReview(const GameLog& log, QWidget* parent) : QWidget(parent), m
     lblSummary->setWordWrap(true);
 
     tblQuestions = makeTable(this, {tr("No."), tr("Question"), tr("First answer"), tr("Right answer"), tr("Mark")});
-    tblSymbols = makeTable(this, {tr("Symbol"), tr("Region"), tr("Placed first"), tr("Tries")});
+    tblSymbols = makeTable(this, {tr("Symbol"), tr("Region"), tr("Placed first"), tr("Tries"), tr("Where it belongs")});
     tblSymbols->setIconSize(QSize(32, 32));
 
     cmdPractise = new ui::PictureButton(tr("&Practise Missed Questions"), this);
@@ -75,7 +75,7 @@ GameReview::GameReview(const GameLog& log, QWidget* parent) : QWidget(parent), m
         button->setDisabledPicture(picture);
         button->setMinimumHeight(30);
     }
-    cmdPractise->setEnabled(!log.missedQuestions().isEmpty());
+    cmdPractise->setEnabled(!log.practiceQuestions().isEmpty());
     connect(cmdPractise, &QPushButton::clicked, this, &GameReview::practiseRequested);
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
 
@@ -105,6 +105,18 @@ QString GameReview::summaryText(const GameLog& log)
     case classroom::GameEnd::TimeUp: lines << tr("Time is up."); break;
     case classroom::GameEnd::AllTurns: lines << tr("All turns played."); break;
     default: break;
+    }
+    if (log.setup().practice) {
+        // Practice is about what was learnt, not points: no score, no time bonus.
+        QStringList found;
+        for (const classroom::DrawnSymbol& s : log.symbols())
+            if (s.found)
+                found << regions::displayName(s.region);
+        lines << tr("%1 of %2 right the first time.").arg(log.rightFirstTime()).arg(log.questionsAnswered());
+        lines << (found.isEmpty() ? tr("Symbols found: none.")
+                                  : tr("Symbols found: %1.").arg(found.join(QStringLiteral(", "))));
+        lines << tr("This was practice: it enters neither the high score list nor the class record.");
+        return lines.join(QLatin1Char('\n'));
     }
     lines << tr("Your score: %1 = %2 for answers + %3 for placed symbols + %4 time bonus.")
                  .arg(log.finalScore())
@@ -175,12 +187,28 @@ void GameReview::fillSymbols()
         tblSymbols->setItem(r, 2, item(place));
         tblSymbols->setItem(r, 3, item(QString::number(s.tries)));
         tblSymbols->setRowHeight(r, 38);
+        const int region = regions::indexOfName(s.region);
+        if (s.tries > 0 && !(s.found && s.firstPlace == s.region) && region >= 0) {
+            // A small map with the region hatched, as the game's map showed it after the miss.
+            if (!m_regionMap)
+                m_regionMap = std::make_unique<explore::RegionMap>(QImage(QStringLiteral(":/map.bmp")));
+            auto* map = new QLabel(tblSymbols);
+            map->setPixmap(QPixmap::fromImage(m_regionMap->missMap(region, QSize(166, 124))));
+            map->setAlignment(Qt::AlignCenter);
+            map->setAccessibleName(tr("Map: %1 hatched").arg(regions::displayName(region)));
+            tblSymbols->setItem(r, 4, item(regions::displayName(region)));
+            tblSymbols->item(r, 4)->setForeground(Qt::transparent);
+            tblSymbols->setCellWidget(r, 4, map);
+            tblSymbols->setRowHeight(r, 130);
+        }
     }
     QHeaderView* header = tblSymbols->horizontalHeader();
     header->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     header->setSectionResizeMode(1, QHeaderView::Stretch);
     header->setSectionResizeMode(2, QHeaderView::Stretch);
     header->setSectionResizeMode(3, QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(4, QHeaderView::Fixed);
+    tblSymbols->setColumnWidth(4, 176);
 }
 
 void GameReview::resizeEvent(QResizeEvent* event)

@@ -6,6 +6,9 @@
 #include <QLabel>
 #include <QTableWidget>
 #include <QWidget>
+#include <memory>
+
+#include "explore/regionmap.h"
 
 #include "classroom/gamelog.h"
 #include "ui/widgets.h"
@@ -40,4 +43,5 @@ private:
     void fillSymbols();
 
     classroom::GameLog m_log;
+    std::unique_ptr<explore::RegionMap> m_regionMap;
 };

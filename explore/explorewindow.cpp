@@ -19,9 +19,7 @@
 
 namespace explore {
 
-namespace {
-
-// The built-in picture of a region in a built-in set: the floral set keeps another order.
+// The floral set keeps another order than the region table.
 QPixmap builtInSymbol(int set, int region)
 {
     const QString name = QLatin1String(modValdra::RegionTable[region].name);
@@ -30,8 +28,6 @@ QPixmap builtInSymbol(int set, int region)
             return QPixmap(builtInPicture(p));
     return QPixmap();
 }
-
-} // namespace
 
 ExploreMap::ExploreMap(const RegionMap& map, QWidget* parent) : QWidget(parent), m_map(map)
 {
@@ -81,6 +77,17 @@ QPoint ExploreMap::widgetPoint(QPoint p) const
     return QPoint(r.left() + int((p.x() + 0.5) * sx), r.top() + int((p.y() + 0.5) * sy));
 }
 
+int ExploreMap::regionAtWidget(QPointF at) const
+{
+    const QPoint p = picturePoint(at);
+    if (m_nearRadius <= 0)
+        return m_map.regionAt(p);
+    const QRect r = pictureRect();
+    // Screen pixels into picture pixels, at least one.
+    const double scale = r.width() > 0 ? double(r.width()) / m_map.picture().width() : 1.0;
+    return m_map.regionNear(p, std::max(1, int(std::ceil(m_nearRadius / scale))));
+}
+
 const QImage& ExploreMap::overlay(int region, bool selected)
 {
     QImage& cached = selected ? m_selectOverlays[region] : m_hoverOverlays[region];
@@ -96,6 +103,8 @@ void ExploreMap::paintEvent(QPaintEvent*)
     p.setRenderHint(QPainter::SmoothPixmapTransform, false);
     const QRect r = pictureRect();
     p.drawImage(r, m_map.picture());
+    if (!m_backdrop.isNull())
+        p.drawImage(r, m_backdrop);
     if (m_selected >= 0)
         p.drawImage(r, overlay(m_selected, true));
     if (m_hovered >= 0 && m_hovered != m_selected)
@@ -104,7 +113,7 @@ void ExploreMap::paintEvent(QPaintEvent*)
         p.setPen(QPen(QColor(0, 40, 120), 2));
         p.drawRect(QRectF(r).adjusted(-1, -1, 1, 1));
     }
-    if (m_hovered < 0)
+    if (m_hovered < 0 || !m_namesShown)
         return;
     // The name in a box by the region, kept inside the map.
     const QString name = regions::displayName(m_hovered);
@@ -150,7 +159,7 @@ void ExploreMap::mouseMoveEvent(QMouseEvent* event)
 {
     ui::noteKeyboardUse(this, false);
     const QPoint p = picturePoint(event->position());
-    const int region = m_map.regionAt(p);
+    const int region = regionAtWidget(event->position());
     if (region >= 0)
         m_namePoint = p;
     setHovered(region);
@@ -163,12 +172,16 @@ void ExploreMap::mousePressEvent(QMouseEvent* event)
         return;
     setFocus(Qt::MouseFocusReason);
     const QPoint p = picturePoint(event->position());
-    const int region = m_map.regionAt(p);
-    if (region < 0)
+    const int region = regionAtWidget(event->position());
+    if (region < 0) {
+        if (pictureRect().contains(event->position().toPoint()))
+            emit chosen(-1);
         return;
+    }
     m_namePoint = p;
     setHovered(region);
     setSelected(region);
+    emit chosen(region);
 }
 
 void ExploreMap::leaveEvent(QEvent* event)
@@ -226,6 +239,7 @@ void ExploreMap::keyPressEvent(QKeyEvent* event)
         if (m_hovered < 0)
             step(1);
         setSelected(m_hovered);
+        emit chosen(m_hovered);
         break;
     default:
         QWidget::keyPressEvent(event);
@@ -236,16 +250,21 @@ void ExploreMap::keyPressEvent(QKeyEvent* event)
     update();
 }
 
+void dressMapWindow(QWidget* window, const QString& title)
+{
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setWindowTitle(title);
+    window->setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
+    window->setAutoFillBackground(true);
+    QPalette pal = window->palette();
+    pal.setColor(QPalette::Window, QColor(236, 233, 216));
+    window->setPalette(pal);
+    ui::closeOnEscape(window);
+}
+
 ExploreWindow::ExploreWindow(QWidget* parent) : QWidget(parent, Qt::Window)
 {
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(modValdra::ProgramTitle + tr("--Explore the Map"));
-    setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(236, 233, 216));
-    setPalette(pal);
-    ui::closeOnEscape(this);
+    dressMapWindow(this, modValdra::ProgramTitle + tr("--Explore the Map"));
 
     m_regionMap = std::make_unique<RegionMap>(QImage(QStringLiteral(":/map.bmp")));
     m_facts = builtInFacts();

@@ -19,6 +19,12 @@ class PictureImage;
 
 namespace explore {
 
+// The look both map windows share: their own window, deleted when closed, closed by Esc.
+void dressMapWindow(QWidget* window, const QString& title);
+
+// The built-in picture of a region in a built-in set of the picture store (Form3's offsets).
+QPixmap builtInSymbol(int set, int region);
+
 // The map, scaled to the room it has, pixel for pixel magnified so the regions keep their flat
 // colours. A region is outlined and named while the pointer or the keyboard is on it; a click,
 // Enter or Space selects it.
@@ -35,6 +41,15 @@ public:
     QRect pictureRect() const;
     QPoint picturePoint(QPointF widgetPoint) const;
     QPoint widgetPoint(QPoint picturePoint) const;
+    // A click within `pixels` of the screen next to a region, on no other, counts for the
+    // nearest region (0: only a click on the region itself).
+    void setNearRadius(int pixels) { m_nearRadius = pixels; }
+    // The region a click at a widget point chooses.
+    int regionAtWidget(QPointF widgetPoint) const;
+    // Whether the pointed region's name is drawn beside it (a drill hides it: it would answer).
+    void setNamesShown(bool shown) { m_namesShown = shown; update(); }
+    // A picture-sized overlay drawn under the pointer's outline (found regions, a reveal).
+    void setBackdrop(const QImage& overlay) { m_backdrop = overlay; update(); }
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -42,6 +57,9 @@ public:
 signals:
     void hoveredChanged(int region);
     void selectedChanged(int region);
+    // Every click on the picture and every Enter, even on the region already selected (-1: a
+    // click on no region).
+    void chosen(int region);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -62,6 +80,9 @@ private:
     QPoint m_namePoint;
     std::array<QImage, 13> m_hoverOverlays;
     std::array<QImage, 13> m_selectOverlays;
+    QImage m_backdrop;
+    int m_nearRadius = 0;
+    bool m_namesShown = true;
 };
 
 class ExploreWindow : public QWidget {

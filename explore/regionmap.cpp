@@ -4,6 +4,8 @@
 #include "game/regions.h"
 #include "game/state.h"
 
+#include <QPainter>
+
 namespace explore {
 
 namespace {
@@ -58,14 +60,16 @@ int RegionMap::regionAt(QPoint p) const
     return regions::indexOfColour(m_colours, colourOf(m_picture, p.x(), p.y()));
 }
 
-QImage RegionMap::highlight(int region, QColor edge, QColor fill) const
+QImage RegionMap::highlight(int region, QColor edge, QColor fill) const { return highlight(region, edge, fill, fill); }
+
+QImage RegionMap::highlight(int region, QColor edge, QColor fill, QColor hatch) const
 {
     QImage overlay(m_picture.size(), QImage::Format_ARGB32_Premultiplied);
     overlay.fill(Qt::transparent);
     if (region < 0 || region >= 13)
         return overlay;
     const QRgb edgeRgb = edge.rgba(), fillRgb = fill.rgba();
-    const QRgb edgeP = qPremultiply(edgeRgb), fillP = qPremultiply(fillRgb);
+    const QRgb edgeP = qPremultiply(edgeRgb), fillP = qPremultiply(fillRgb), hatchP = qPremultiply(hatch.rgba());
     for (int y = 0; y < m_picture.height(); ++y)
         for (int x = 0; x < m_picture.width(); ++x) {
             if (regionAt(QPoint(x, y)) != region)
@@ -75,9 +79,66 @@ QImage RegionMap::highlight(int region, QColor edge, QColor fill) const
             for (int d = 1; d <= 2 && inner; ++d)
                 inner = regionAt(QPoint(x + d, y)) == region && regionAt(QPoint(x - d, y)) == region
                     && regionAt(QPoint(x, y + d)) == region && regionAt(QPoint(x, y - d)) == region;
-            overlay.setPixel(x, y, inner ? fillP : edgeP);
+            overlay.setPixel(x, y, !inner ? edgeP : (x + y) % 4 == 0 ? hatchP : fillP);
         }
     return overlay;
+}
+
+QImage RegionMap::missHighlight(int region) const
+{
+    // A dark edge and dark stripes over a lightened fill read on the darkest and the lightest
+    // region colours alike.
+    QImage overlay = highlight(region, QColor(200, 0, 0), QColor(255, 255, 255, 120), QColor(0, 0, 0, 200));
+    // A region of a few pixels (Prince Edward Island) is all edge: a ring round it shows where.
+    QRect box;
+    for (int y = 0; y < m_picture.height(); ++y)
+        for (int x = 0; x < m_picture.width(); ++x)
+            if (regionAt(QPoint(x, y)) == region)
+                box |= QRect(x, y, 1, 1);
+    if (!box.isEmpty() && std::max(box.width(), box.height()) < 30) {
+        QPainter p(&overlay);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setBrush(Qt::NoBrush);
+        const double r = std::max(box.width(), box.height()) / 2.0 + 7;
+        const QPointF c = QRectF(box).center();
+        p.setPen(QPen(QColor(255, 255, 255, 230), 4));
+        p.drawEllipse(c, r, r);
+        p.setPen(QPen(QColor(200, 0, 0), 2));
+        p.drawEllipse(c, r, r);
+    }
+    return overlay;
+}
+
+QImage RegionMap::missMap(int region, QSize size) const
+{
+    QImage image = m_picture.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    {
+        QPainter p(&image);
+        p.drawImage(0, 0, missHighlight(region));
+    }
+    return image.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+}
+
+int RegionMap::regionNear(QPoint p, int radius) const
+{
+    const int here = regionAt(p);
+    if (here >= 0 || radius <= 0)
+        return here;
+    // A point on another region never gets this far: only the sea, a border or the frame does.
+    int best = -1;
+    int bestDistance = radius * radius + 1;
+    for (int dy = -radius; dy <= radius; ++dy)
+        for (int dx = -radius; dx <= radius; ++dx) {
+            const int d = dx * dx + dy * dy;
+            if (d >= bestDistance)
+                continue;
+            const int region = regionAt(p + QPoint(dx, dy));
+            if (region >= 0) {
+                best = region;
+                bestDistance = d;
+            }
+        }
+    return best;
 }
 
 QPoint RegionMap::anchor(int region)

@@ -21,6 +21,16 @@ public:
     // A picture-sized overlay: the region's pixels in `fill`, its edge (two pixels wide) in
     // `edge`, the rest transparent.
     QImage highlight(int region, QColor edge, QColor fill) const;
+    // The same with diagonal stripes of `hatch` over the fill, so the region stands out by its
+    // pattern as well as by its colour.
+    QImage highlight(int region, QColor edge, QColor fill, QColor hatch) const;
+    // Where a missed region is: the one look the game, its review and the drill all use.
+    QImage missHighlight(int region) const;
+    // The picture with the miss highlight drawn over it, scaled to `size` (small maps).
+    QImage missMap(int region, QSize size) const;
+    // The region at `p`, or else the nearest one within `radius` pixels of it, where `p` lies
+    // on no region (sea, border, frame): small islands can be hit. -1 when none is that near.
+    int regionNear(QPoint p, int radius) const;
     // A point inside the region, where its name is best shown.
     static QPoint anchor(int region);
     // The regions from west to east, the order the keyboard walks them in.

@@ -202,6 +202,7 @@ void Form1::buildMenus()
     mnuOptions->addSeparator();
     buildZoomActions(mnuOptions);
     mnuExplore = mnuOptions->addAction(QString(), this, &Form1::mnuExplore_Click);
+    mnuFindMap = mnuOptions->addAction(QString(), this, &Form1::mnuFindMap_Click);
     mnuOptions->addSeparator();
     mnuLanguage = mnuOptions->addMenu(QString());
     // Each language is named in itself, so that a player who cannot read the other finds his own.
@@ -240,6 +241,7 @@ void Form1::retranslateUi()
     mnuClassResults->setText(tr("Class &Results"));
     mnuFitToWindow->setText(tr("Fit to &Window"));
     mnuExplore->setText(tr("E&xplore the Map"));
+    mnuFindMap->setText(tr("Find on the &Map"));
     mnuLanguage->setTitle(tr("&Language"));
     mnuFrench->setChecked(language::isFrench());
     mnuEnglish->setChecked(!language::isFrench());

@@ -13,8 +13,10 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <memory>
 
 #include "config/form4.h"
+#include "explore/regionmap.h"
 #include "config/form7.h"
 #include "game/form6.h"
 #include "symbols/form3.h"
@@ -35,6 +37,7 @@ class QuestionEditor;
 }
 namespace explore {
 class ExploreWindow;
+class FindMapWindow;
 }
 namespace classroom {
 class Classroom;
@@ -78,6 +81,14 @@ public:
     void Image1_Click();
     // Ends a pending placement: the map forgets the target and gets its default pointer back.
     void cancelPendingPlacement();
+    // Where a missed symbol belonged, hatched on the map: for MissHighlightSeconds of the
+    // platform's clock or until the next symbol waits; after a time-up, until the next game.
+    static constexpr double MissHighlightSeconds = 3.0;
+    int missHighlightRegion() const { return m_missRegion; }
+    void showMissHighlight(const QString& target, bool untilNextGame);
+    void clearMissHighlight();
+    // The highlight's timer: takes it away once its time on the platform's clock is over.
+    void missHighlightTick();
 
     // Clock and end of game (form1_clock.cpp).
     void Timer1_Timer();
@@ -185,6 +196,9 @@ public:
     // Explore the Map (explore/form1_explore.cpp).
     void mnuExplore_Click();
     explore::ExploreWindow* existingExplore() const;
+    // Find on the Map (explore/form1_explore.cpp).
+    void mnuFindMap_Click();
+    explore::FindMapWindow* existingFindMap() const;
 
     // The picture store and the high-score window (created on demand).
     Form3* form3() const { return m_form3; }
@@ -241,6 +255,7 @@ public:
     QAction* mnuSaveOptions = nullptr;
     QAction* mnuFitToWindow = nullptr;
     QAction* mnuExplore = nullptr;
+    QAction* mnuFindMap = nullptr;
     QAction* mnuClassResults = nullptr;
     QAction* mnuScores = nullptr;
     QAction* mnuAbout = nullptr;
@@ -305,6 +320,7 @@ private:
     QPointer<frmAbout> m_frmAbout;
     QPointer<HelpWindow> m_helpWindow;
     QPointer<explore::ExploreWindow> m_explore;
+    QPointer<explore::FindMapWindow> m_findMap;
     QPointer<Form4> m_form4;
     QPointer<form7> m_form7;
     QPointer<editor::QuestionEditor> m_questionEditor;
@@ -314,6 +330,10 @@ private:
     // The answers of the question on show in their shuffled order, 1..4: what each answer
     // button stands for.
     std::array<QString, 5> m_answerList;
+    // The answers given wrongly to the question on show: marked wrong, and the right one
+    // marked right, until the right one is picked.
+    QStringList m_wrongPicks;
+    void markAnswers();
     // The store's picture of the symbol drawn last: what a find puts into the gallery, whatever
     // a look at the gallery has shown in the meantime.
     QPixmap m_targetPicture;
@@ -336,6 +356,11 @@ private:
     double m_zoom = 1.0;
     bool m_fitToWindow = false;
     bool m_shownOnce = false;
+    // The map's regions as the highlight outlines them, read from the map in play.
+    std::unique_ptr<explore::RegionMap> m_regionMap;
+    int m_missRegion = -1;
+    double m_missUntil = -1;  // platform time; negative: until the next game
+    QTimer* m_missTimer = nullptr;
     // The region under the keyboard's pointer on the map, as last said (-1: none, -2: not said).
     int m_mapPointerRegion = -1;
     // The game's last minute has been announced.

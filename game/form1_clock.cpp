@@ -4,6 +4,7 @@
 #include "classroom/classroom.h"
 
 #include "game/gameclock.h"
+#include "game/regions.h"
 #include "game/state.h"
 #include "ui/announce.h"
 #include "ui/platform.h"
@@ -19,8 +20,9 @@ void Form1::Timer1_Timer()
     lblsec->setText(QString::number(SecondsLeft % 60));
     lblScore->setText(QString::number(Score));
     lblTurnsLeft->setText(QString::number(turnLimit() - QuestionsAnswered));
-    Bonus = SecondsLeft * gameclock::bonusPerSecond(GameSeconds);
-    lblBonus->setText(QString::number(Bonus));
+    // Practice earns no time bonus: it is about what was learnt.
+    Bonus = m_classroom->practising() ? 0 : SecondsLeft * gameclock::bonusPerSecond(GameSeconds);
+    lblBonus->setText(m_classroom->practising() ? QString() : QString::number(Bonus));
     nameCounters();
     if (SecondsLeft < 1) {
         GameFinished = 1;
@@ -31,6 +33,10 @@ void Form1::Timer1_Timer()
 void Form1::EndGame()
 {
     const bool wasRunning = ClockRunning == 1;
+    // The time ran out on a symbol still waiting: the pupil is shown where it belonged.
+    const bool symbolWaiting = AwaitingLocation == 1 && GameFinished == 1;
+    if (m_classroom->practising())
+        Bonus = 0;
     const qint32 bonusPaid = Bonus;
     Score = Score + Bonus;
     // The bonus is paid once: a second "End Game", or a new game ended before its first tick,
@@ -51,9 +57,15 @@ void Form1::EndGame()
     lblTurnsLeft->setText(QString());
     showMessage({});
     Text2->hide();
+    const bool showWhere = symbolWaiting && regions::indexOfName(TargetName) >= 0;
+    if (showWhere)
+        showMissHighlight(TargetName, true);
     nameCounters();
     if (wasRunning)
-        ui::announce(this, tr("Game over. Score: %1.").arg(Score));
+        ui::announce(this, (m_classroom->practising()
+                                ? tr("Practice over: %1 of %2 right the first time.").arg(CorrectCount).arg(QuestionsAnswered)
+                                : tr("Game over. Score: %1.").arg(Score))
+            + (showWhere ? QLatin1Char(' ') + tr("The hatching on the map shows %1.").arg(regions::shownObject(TargetName)) : QString()));
     m_classroom->gameEnded(GameFinished == 1, Score, bonusPaid);
     if (GameFinished == 1) {
         // Practice never enters the high-score list.
@@ -73,5 +85,6 @@ void Form1::mnuEndGame_Click()
         crest->hide();
     Text2->hide();
     CrestImage->hide();
+    clearMissHighlight();
     ui::platform().processEvents();
 }

@@ -21,10 +21,19 @@ void Form1::DrawTargetSymbol()
     // j never reaches the top of the pool, so the symbol standing there is not drawn this time.
     int j = int(std::floor(double(r) * SymbolPoolTop));
     j = std::clamp(j, 0, std::max(SymbolPoolTop - 1, 0));
+    // A practice asks first for the symbols placed wrong in the game it practises.
+    const QString wanted = m_classroom->takePracticeSymbol();
+    for (int p = 0; !wanted.isEmpty() && p <= SymbolPoolTop; ++p)
+        if (m_form3->Image1[std::clamp(SymbolOrder[p] + SymbolSetChoice, 0, Form3::StoreSize - 1)]->tag() == wanted) {
+            j = p;
+            break;
+        }
     const int k = SymbolOrder[j];
     SymbolOrder[j] = SymbolOrder[SymbolPoolTop];
     SymbolOrder[SymbolPoolTop] = k;
 
+    // The map now waits for this symbol: the last miss's highlight would mislead.
+    clearMissHighlight();
     const int i = std::clamp(k + SymbolSetChoice, 0, Form3::StoreSize - 1);
     m_targetPicture = m_form3->Image1[i]->picture();
     CrestImage->setPicture(m_targetPicture);
@@ -48,6 +57,8 @@ void Form1::SampleRegionColours()
 {
     for (int i = 0; i < 13; ++i)
         RegionColours[i] = Picture1->point(RegionTable[i].x, RegionTable[i].y);
+    // Outlines come from the same picture, sampled at the same points.
+    m_regionMap = std::make_unique<explore::RegionMap>(Picture1->picture());
 }
 
 void Form1::Picture1_MouseDown(int, int, float X, float Y)
@@ -86,11 +97,19 @@ void Form1::CheckLocation(qint64 colour)
         ui::announce(this, tr("Found: %1").arg(regions::displayName(TargetName)));
     } else {
         const QString target = TargetName;
-        showHint([clicked, target] {
-            return tr("You went to %1 instead of %2").arg(regions::shownPlace(clicked), regions::shownPlace(target));
+        const bool shownOnMap = regions::indexOfName(target) >= 0;
+        showHint([clicked, target, shownOnMap] {
+            QString hint = tr("You went to %1 instead of %2").arg(regions::shownPlace(clicked), regions::shownPlace(target));
+            if (shownOnMap)
+                hint += QLatin1Char('\n') + tr("See it hatched on the map.");
+            return hint;
         });
-        ui::announce(this, hit >= 0 ? tr("You went to %1 instead of %2").arg(regions::shownPlace(clicked), regions::shownPlace(TargetName))
-                                    : tr("You went to no province or territory instead of %1").arg(regions::shownPlace(TargetName)));
+        QString said = hit >= 0 ? tr("You went to %1 instead of %2").arg(regions::shownPlace(clicked), regions::shownPlace(TargetName))
+                                : tr("You went to no province or territory instead of %1").arg(regions::shownPlace(TargetName));
+        if (shownOnMap)
+            said += QStringLiteral(". ") + tr("The hatching on the map shows %1.").arg(regions::shownObject(target));
+        ui::announce(this, said);
+        showMissHighlight(target, false);
     }
     NextQuestion();
 }
@@ -106,6 +125,43 @@ void Form1::Crest_Click(int Index)
 
 // The pointer picture only serves the map; clicking it does nothing.
 void Form1::Image1_Click() {}
+
+void Form1::showMissHighlight(const QString& target, bool untilNextGame)
+{
+    const int region = regions::indexOfName(target);
+    if (region < 0) {
+        clearMissHighlight();
+        return;
+    }
+    if (!m_regionMap)
+        m_regionMap = std::make_unique<explore::RegionMap>(Picture1->picture());
+    m_missRegion = region;
+    m_missUntil = untilNextGame ? -1 : ui::platform().timeOfDay() + MissHighlightSeconds;
+    Picture1->setOverlay(m_regionMap->missHighlight(region));
+    if (!m_missTimer) {
+        m_missTimer = new QTimer(this);
+        m_missTimer->setInterval(250);
+        connect(m_missTimer, &QTimer::timeout, this, &Form1::missHighlightTick);
+    }
+    if (untilNextGame)
+        m_missTimer->stop();
+    else
+        m_missTimer->start();
+}
+
+void Form1::clearMissHighlight()
+{
+    m_missRegion = -1;
+    if (m_missTimer)
+        m_missTimer->stop();
+    Picture1->setOverlay(QImage());
+}
+
+void Form1::missHighlightTick()
+{
+    if (m_missRegion >= 0 && m_missUntil >= 0 && ui::platform().timeOfDay() >= m_missUntil)
+        clearMissHighlight();
+}
 
 void Form1::cancelPendingPlacement()
 {

@@ -38,6 +38,7 @@ void Form1::NewGame()
 {
     // A symbol still waiting to be placed belongs to the game being replaced.
     cancelPendingPlacement();
+    clearMissHighlight();
     ++m_gameSerial;
 
     CorrectCount = 0;
@@ -127,6 +128,9 @@ void Form1::DisplayQuestion()
         }
     }
     CorrectAnswer = CurrentAnswers[1];
+    if (AwaitingAnswer == 1)
+        m_wrongPicks.clear();
+    markAnswers();
     if (m_classroom->practising())
         showMessage([] { return tr("Practice"); });
     else
@@ -135,6 +139,24 @@ void Form1::DisplayQuestion()
         m_classroom->questionShown();
     announceQuestion();
     placeKeyboardFocus();
+}
+
+void Form1::markAnswers()
+{
+    for (int i = 1; i <= 4; ++i) {
+        ui::PictureButton* button = btnAnswer[i];
+        const QString& answer = m_answerList[i];
+        using Mark = ui::PictureButton::Mark;
+        // Decided from the state: the answer each button stands for, never its caption.
+        const Mark mark = m_wrongPicks.isEmpty() || answer.isEmpty() ? Mark::None
+            : answer == CorrectAnswer                                 ? Mark::Right
+            : m_wrongPicks.contains(answer)                           ? Mark::Wrong
+                                                                      : Mark::None;
+        button->setMark(mark);
+        button->setAccessibleName(mark == Mark::Right   ? tr("\u2714 %1 (the correct answer)").arg(answer)
+                                  : mark == Mark::Wrong ? tr("\u2718 %1 (wrong)").arg(answer)
+                                                        : QString());
+    }
 }
 
 void Form1::btnAnswer_Click(int Index)
@@ -164,6 +186,10 @@ void Form1::btnAnswer_Click(int Index)
     } else if (correct) {
         AwaitingAnswer = 1;
     } else {
+        // Seen behind the box: the pick marked wrong, the right answer marked right.
+        if (!m_wrongPicks.contains(m_answerList[Index]))
+            m_wrongPicks << m_answerList[Index];
+        markAnswers();
         // The clock keeps ticking while the box is open and may end this game (or, in
         // principle, anything may start another): then there is nothing left to go on with.
         const int serial = m_gameSerial;
@@ -174,6 +200,10 @@ void Form1::btnAnswer_Click(int Index)
         AwaitingAnswer = 0;
     }
 
+    if (correct) {
+        m_wrongPicks.clear();
+        markAnswers();
+    }
     Frame2->hide();
     for (int i = 1; i <= 4; ++i)
         btnAnswer[i]->hide();

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/form1.h"
+#include "explore/findmapwindow.h"
 
 #include "game/form6.h"
 #include "game/state.h"
@@ -41,6 +42,7 @@ void Form1::ShutDown()
     delete m_frmAbout;
     delete m_form7;
     delete m_explore;
+    delete m_findMap;
     shutDownRequested = true;
     QCoreApplication::exit(0);
 }

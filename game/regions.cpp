@@ -99,6 +99,8 @@ QStringList shownNames()
     return names;
 }
 
+int indexOfName(const QString& regionKey) { return indexOf(regionKey); }
+
 int indexOfColour(const std::array<qint64, 13>& colours, qint64 colour)
 {
     for (int i = 0; i < int(colours.size()); ++i)

@@ -34,6 +34,9 @@ QString shownOf(const QString& regionKey);
 // The thirteen names in the language in use, in the order of RegionTable.
 QStringList shownNames();
 
+// The index in RegionTable of the region with the game's name `regionKey`, or -1.
+int indexOfName(const QString& regionKey);
+
 // The index of the first region whose colour is `colour`, or -1 when none has it. The lower
 // index wins where two regions share a colour.
 int indexOfColour(const std::array<qint64, 13>& colours, qint64 colour);

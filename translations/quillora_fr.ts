@@ -503,6 +503,30 @@ Il a été gardé tel quel dans %3; les entrées lisibles restent dans la liste.
         <source>The symbol list</source>
         <translation>La liste de symboles</translation>
     </message>
+    <message>
+        <source>Find on the &amp;Map</source>
+        <translation>Trouver sur la &amp;carte</translation>
+    </message>
+    <message>
+        <source>Practice over: %1 of %2 right the first time.</source>
+        <translation>Fin de l&apos;exercice&#xa0;: %1 sur %2 justes du premier coup.</translation>
+    </message>
+    <message>
+        <source>The hatching on the map shows %1.</source>
+        <translation>Sur la carte, les hachures montrent %1.</translation>
+    </message>
+    <message>
+        <source>✔ %1 (the correct answer)</source>
+        <translation>✔ %1 (la bonne réponse)</translation>
+    </message>
+    <message>
+        <source>✘ %1 (wrong)</source>
+        <translation>✘ %1 (fausse)</translation>
+    </message>
+    <message>
+        <source>See it hatched on the map.</source>
+        <translation>Voyez les hachures sur la carte.</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -867,6 +891,26 @@ Voulez-vous le remplacer?</translation>
     <message>
         <source>✘ </source>
         <translation>✘ </translation>
+    </message>
+    <message>
+        <source>Where it belongs</source>
+        <translation>Sa place</translation>
+    </message>
+    <message>
+        <source>%1 of %2 right the first time.</source>
+        <translation>%1 sur %2 justes du premier coup.</translation>
+    </message>
+    <message>
+        <source>Symbols found: none.</source>
+        <translation>Symboles trouvés&#xa0;: aucun.</translation>
+    </message>
+    <message>
+        <source>Symbols found: %1.</source>
+        <translation>Symboles trouvés&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Map: %1 hatched</source>
+        <translation>Carte&#xa0;: %1 en hachures</translation>
     </message>
 </context>
 <context>
@@ -2141,6 +2185,140 @@ Essayez «&#xa0;quillora --help&#xa0;» pour en savoir plus.
     <message>
         <source>Flag of %1</source>
         <translation>Drapeau&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>explore::FindDrill</name>
+    <message>
+        <source>Where is %1?</source>
+        <translation>Où se trouve %1?</translation>
+    </message>
+    <message>
+        <source>Which territory has %1 as its capital?</source>
+        <translation>Quel territoire a %1 pour capitale?</translation>
+    </message>
+    <message>
+        <source>Which province has %1 as its capital?</source>
+        <translation>Quelle province a %1 pour capitale?</translation>
+    </message>
+    <message>
+        <source>Whose flag is this? Click its province or territory.</source>
+        <translation>À qui est ce drapeau? Cliquez sur sa province ou son territoire.</translation>
+    </message>
+    <message>
+        <source>Whose crest is this? Click its province or territory.</source>
+        <translation>À qui sont ces armoiries? Cliquez sur leur province ou leur territoire.</translation>
+    </message>
+    <message>
+        <source>Whose floral emblem is this? Click its province or territory.</source>
+        <translation>À qui est cet emblème floral? Cliquez sur sa province ou son territoire.</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1&#xa0;s</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1&#xa0;min %2&#xa0;s</translation>
+    </message>
+</context>
+<context>
+    <name>explore::FindMapWindow</name>
+    <message>
+        <source>--Find on the Map</source>
+        <translation>--Trouver sur la carte</translation>
+    </message>
+    <message>
+        <source>The arrow keys walk the provinces and territories from west to east; Enter chooses the one outlined.</source>
+        <translation>Les flèches parcourent les provinces et territoires d&apos;ouest en est; Entrée choisit celui qui est entouré.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Capital</source>
+        <translation>Capitale</translation>
+    </message>
+    <message>
+        <source>Flag</source>
+        <translation>Drapeau</translation>
+    </message>
+    <message>
+        <source>Crest</source>
+        <translation>Armoiries</translation>
+    </message>
+    <message>
+        <source>Floral emblem</source>
+        <translation>Emblème floral</translation>
+    </message>
+    <message>
+        <source>&amp;Find by:</source>
+        <translation>&amp;Trouver par&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Show the c&amp;lock</source>
+        <translation>Afficher l&apos;&amp;horloge</translation>
+    </message>
+    <message>
+        <source>Try the &amp;Missed Ones Again</source>
+        <translation>Reprendre les régions &amp;manquées</translation>
+    </message>
+    <message>
+        <source>&amp;New Round</source>
+        <translation>&amp;Nouvelle série</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Fermer</translation>
+    </message>
+    <message>
+        <source>A flag</source>
+        <translation>Un drapeau</translation>
+    </message>
+    <message>
+        <source>A crest</source>
+        <translation>Des armoiries</translation>
+    </message>
+    <message>
+        <source>A floral emblem</source>
+        <translation>Un emblème floral</translation>
+    </message>
+    <message>
+        <source>A floral emblem: %1</source>
+        <translation>Un emblème floral&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Right: %1.</source>
+        <translation>Bravo&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>No, that is %1.</source>
+        <translation>Non, c&apos;est %1.</translation>
+    </message>
+    <message>
+        <source>No, that is no province or territory.</source>
+        <translation>Non, ce n&apos;est ni une province ni un territoire.</translation>
+    </message>
+    <message>
+        <source>The hatching on the map shows %1; it comes back later.</source>
+        <translation>Sur la carte, les hachures montrent %1; la question reviendra plus tard.</translation>
+    </message>
+    <message>
+        <source>Round over: %1 of %2 right the first time, in %3.</source>
+        <translation>Série terminée&#xa0;: %1 sur %2 justes du premier coup, en %3.</translation>
+    </message>
+    <message>
+        <source>To try again: %1.</source>
+        <translation>À reprendre&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Found: %1 of %2</source>
+        <translation>Trouvées&#xa0;: %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Time: %1</source>
+        <translation>Temps&#xa0;: %1</translation>
     </message>
 </context>
 <context>

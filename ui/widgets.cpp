@@ -110,7 +110,37 @@ void PictureButton::paintEvent(QPaintEvent*)
         p.fillPath(tri, ink);
         return;
     }
-    const QRect textRect = r.adjusted(4, 0, -4, 0).translated(shift);
+    QRect textRect = r.adjusted(4, 0, -4, 0).translated(shift);
+    if (m_mark != Mark::None) {
+        const QColor colour = m_mark == Mark::Right ? QColor(0, 130, 0) : QColor(200, 0, 0);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(colour, 3));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRectF(r).adjusted(1.5, 1.5, -1.5, -1.5));
+        const int d = std::clamp(r.height() - 10, 12, 24);
+        const QRectF badge(r.left() + 6, r.top() + (r.height() - d) / 2.0, d, d);
+        p.setPen(QPen(Qt::white, 1.5));
+        p.setBrush(colour);
+        p.drawEllipse(badge);
+        // Drawn as strokes, so the sign needs no font that has it.
+        p.setPen(QPen(Qt::white, std::max(2.0, d / 8.0), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        const QPointF c = badge.center();
+        const double s = d * 0.24;
+        if (m_mark == Mark::Right) {
+            QPainterPath tick;
+            tick.moveTo(c.x() - s, c.y());
+            tick.lineTo(c.x() - s * 0.25, c.y() + s * 0.8);
+            tick.lineTo(c.x() + s * 1.1, c.y() - s * 0.8);
+            p.setBrush(Qt::NoBrush);
+            p.drawPath(tick);
+        } else {
+            p.drawLine(QPointF(c.x() - s, c.y() - s), QPointF(c.x() + s, c.y() + s));
+            p.drawLine(QPointF(c.x() - s, c.y() + s), QPointF(c.x() + s, c.y() - s));
+        }
+        p.setRenderHint(QPainter::Antialiasing, false);
+        // The caption stays centred, clear of the sign.
+        textRect.adjust(d + 6, 0, -(d + 6), 0);
+    }
     const int flags = Qt::AlignCenter | Qt::TextShowMnemonic | Qt::TextWordWrap;
     p.setFont(font());
     if (face.isNull()) {
@@ -284,6 +314,12 @@ void MapPicture::setMasterFile(const QString& fileName)
     m_shown = QPixmap();
 }
 
+void MapPicture::setOverlay(const QImage& overlay)
+{
+    m_overlay = overlay;
+    update();
+}
+
 void MapPicture::setZoom(double zoom)
 {
     if (zoom <= 0 || zoom == m_zoom)
@@ -328,6 +364,9 @@ void MapPicture::paintEvent(QPaintEvent*)
             }
             p.drawPixmap(0, 0, m_shown);
         }
+        // Magnified pixel for pixel with the picture, so it lies exactly on the regions.
+        if (!m_overlay.isNull())
+            p.drawImage(QRectF(QPointF(0, 0), QSizeF(m_picture.size()) * m_zoom), m_overlay);
     }
     if (m_keyPointerShown && !m_pointer.isNull()) {
         const QPixmap pointer = zoomedPointer();

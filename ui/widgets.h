@@ -22,6 +22,11 @@ public:
     // Draws a triangle instead of a caption (the arrow buttons).
     void setArrow(Qt::ArrowType arrow) { m_arrow = arrow; update(); }
     Qt::ArrowType arrow() const { return m_arrow; }
+    // A right or wrong mark: a coloured frame and a sign (a tick or a cross) beside the caption,
+    // so it never rests on colour alone. The caption itself stays as it is.
+    enum class Mark { None, Right, Wrong };
+    void setMark(Mark mark) { m_mark = mark; update(); }
+    Mark mark() const { return m_mark; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -33,6 +38,7 @@ private:
     QPixmap m_picture;
     QPixmap m_disabledPicture;
     Qt::ArrowType m_arrow = Qt::NoArrow;
+    Mark m_mark = Mark::None;
 };
 
 // An image control: stretches its picture over its whole size and keeps a text tag.
@@ -130,6 +136,10 @@ public:
     double zoom() const { return m_zoom; }
     // The colour at (x, y) as 0xRRGGBB, or NoColour outside the picture.
     qint64 point(double x, double y) const;
+    // A picture-sized image drawn over the map at every zoom (a highlight); only ever shown,
+    // never read for a colour. A null image takes it away.
+    void setOverlay(const QImage& overlay);
+    const QImage& overlay() const { return m_overlay; }
 
     // The custom pointer over the map, with its hot spot in the picture's own pixels.
     void setPointer(const QPixmap& picture, QPoint hotSpot);
@@ -162,6 +172,7 @@ private:
     QString m_masterFile;
     QImage m_master;
     QPixmap m_shown;  // what paints at the zoom in force
+    QImage m_overlay;
     double m_zoom = 1.0;
     QPixmap m_pointer;
     QPoint m_hotSpot;

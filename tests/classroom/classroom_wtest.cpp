@@ -160,6 +160,61 @@ TEST_F(ClassroomTest, PracticeAsksOnlyTheMissedQuestionsAndEntersNothing)
     EXPECT_EQ(form->turnLimit(), 6);
 }
 
+TEST_F(ClassroomTest, PracticeAlsoAsksAgainForEverySymbolPlacedWrongAndShowsNoScore)
+{
+    startSix();
+    form->btnBegin_Click();
+    // One question missed, one symbol placed outside the map.
+    QString misplacedQuestion, misplacedRegion;
+    const char* turns = "rwrorr";
+    for (int t = 0; turns[t] && ClockRunning == 1; ++t) {
+        if (turns[t] == 'o') {
+            misplacedQuestion = CurrentQuestion;
+            click(buttonWith(CorrectAnswer, true));
+            misplacedRegion = TargetName;
+            click(form->Picture1, QPoint(20, 20));
+        } else {
+            play(turns[t] == 'w' ? "w" : "r");
+        }
+    }
+    ASSERT_NE(review(), nullptr);
+    ASSERT_FALSE(misplacedRegion.isEmpty());
+    // The review shows where the misplaced symbol belonged, as a small map.
+    int mapped = 0;
+    for (int r = 0; r < review()->tblSymbols->rowCount(); ++r)
+        if (auto* map = qobject_cast<QLabel*>(review()->tblSymbols->cellWidget(r, 4))) {
+            ++mapped;
+            EXPECT_EQ(map->accessibleName(), QStringLiteral("Map: %1 hatched").arg(misplacedRegion));
+        }
+    EXPECT_EQ(mapped, 1);
+    const classroom::GameLog& log = form->classroom()->log();
+    ASSERT_EQ(log.practiceQuestions().size(), 2);
+    EXPECT_EQ(log.missedPlacements(), QStringList({misplacedRegion}));
+
+    review()->cmdPractise->click();
+    ASSERT_EQ(ClockRunning, 1);
+    EXPECT_EQ(form->turnLimit(), 2);
+    QStringList asked;
+    QStringList drawn;
+    for (int turn = 0; turn < 2 && ClockRunning == 1; ++turn) {
+        asked << CurrentQuestion;
+        click(buttonWith(CorrectAnswer, true));
+        drawn << TargetName;
+        placeOn(TargetName);
+    }
+    EXPECT_TRUE(asked.contains(misplacedQuestion));
+    // The symbol placed wrong is the first to place again.
+    ASSERT_FALSE(drawn.isEmpty());
+    EXPECT_EQ(drawn.first(), misplacedRegion);
+    ASSERT_EQ(ClockRunning, 0);
+    ASSERT_NE(review(), nullptr);
+    const QString summary = review()->lblSummary->text();
+    EXPECT_TRUE(summary.contains(QStringLiteral("2 of 2 right the first time."))) << summary.toStdString();
+    EXPECT_TRUE(summary.contains(QStringLiteral("Symbols found: ") + misplacedRegion));
+    EXPECT_FALSE(summary.contains(QStringLiteral("bonus"))) << summary.toStdString();
+    EXPECT_EQ(log.bonus(), 0);
+}
+
 TEST_F(ClassroomTest, TheRecordAsksForANameOncePerGameAndAppendsARow)
 {
     startSix({QStringLiteral("results: classresults.csv")});

@@ -109,7 +109,7 @@ TEST_F(KeyboardGame, AWholeGameWithKeysOnly)
             const QString elsewhere = target == QLatin1String("Quebec") ? QStringLiteral("Ontario") : QStringLiteral("Quebec");
             movePointerTo(pressFor(elsewhere));
             key(Qt::Key_Space);
-            EXPECT_EQ(form->Text2->toPlainText(), QStringLiteral("You went to ") + elsewhere + QStringLiteral(" instead of ") + target);
+            EXPECT_EQ(form->Text2->toPlainText().section(QLatin1Char('\n'), 0, 0), QStringLiteral("You went to ") + elsewhere + QStringLiteral(" instead of ") + target);
         } else {
             movePointerTo(pressFor(target));
             key(turn % 4 == 0 ? Qt::Key_Enter : Qt::Key_Return);

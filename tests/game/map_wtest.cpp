@@ -136,14 +136,65 @@ TEST_F(Map, TheSeaABorderAndOutsideThePictureAreMisses)
         const int before = Score;
         form->CrestImage->show();
         placeAt(QStringLiteral("Ontario"), p.x(), p.y());
-        EXPECT_EQ(form->Text2->toPlainText(), QStringLiteral("You went to  instead of Ontario")) << p.x() << "," << p.y();
+        EXPECT_EQ(form->Text2->toPlainText().section(QLatin1Char('\n'), 0, 0), QStringLiteral("You went to  instead of Ontario")) << p.x() << "," << p.y();
         EXPECT_EQ(Score, before);
         EXPECT_EQ(FoundCount, 0);
         EXPECT_TRUE(form->CrestImage->isVisible());
     }
     // A press on another region names it.
     placeAt(QStringLiteral("Ontario"), RegionTable[5].x, RegionTable[5].y);
-    EXPECT_EQ(form->Text2->toPlainText(), QStringLiteral("You went to Quebec instead of Ontario"));
+    EXPECT_EQ(form->Text2->toPlainText(),
+              QStringLiteral("You went to Quebec instead of Ontario\nSee it hatched on the map."));
+}
+
+TEST_F(Map, AMissHatchesTheRightRegionForItsSecondsOrUntilTheNextSymbolWaits)
+{
+    const explore::RegionMap regions(form->Picture1->picture());
+    // A miss on Quebec shows Ontario: the overlay covers Ontario's sampling point, not Quebec's.
+    placeAt(QStringLiteral("Ontario"), RegionTable[5].x, RegionTable[5].y);
+    ASSERT_EQ(form->missHighlightRegion(), 4);
+    const QImage overlay = form->Picture1->overlay();
+    ASSERT_EQ(overlay.size(), form->Picture1->picture().size());
+    EXPECT_GT(qAlpha(overlay.pixel(RegionTable[4].x, RegionTable[4].y)), 0);
+    EXPECT_EQ(qAlpha(overlay.pixel(RegionTable[5].x, RegionTable[5].y)), 0);
+    // Its outline is drawn on Ontario's edge: a region pixel beside a pixel of no region.
+    int edge = 0;
+    for (int y = 1; y < overlay.height() - 1; ++y)
+        for (int x = 1; x < overlay.width() - 1; ++x)
+            if (regions.regionAt(QPoint(x, y)) == 4 && regions.regionAt(QPoint(x + 1, y)) != 4)
+                edge += overlay.pixel(x, y) == qPremultiply(qRgba(200, 0, 0, 255)) ? 1 : 0;
+    EXPECT_GT(edge, 20);
+
+    // The platform's clock decides how long it stays.
+    script.clock += Form1::MissHighlightSeconds - 0.5;
+    form->missHighlightTick();
+    EXPECT_EQ(form->missHighlightRegion(), 4);
+    script.clock += 0.6;
+    form->missHighlightTick();
+    EXPECT_EQ(form->missHighlightRegion(), -1);
+    EXPECT_TRUE(form->Picture1->overlay().isNull());
+
+    // The next symbol to place takes it away at once.
+    placeAt(QStringLiteral("Yukon"), RegionTable[1].x, RegionTable[1].y);
+    EXPECT_EQ(form->missHighlightRegion(), 10);
+    form->DrawTargetSymbol();
+    EXPECT_EQ(form->missHighlightRegion(), -1);
+}
+
+TEST_F(Map, ATimeUpOnAWaitingSymbolShowsWhereItBelonged)
+{
+    TargetName = QStringLiteral("Prince Edward Island");
+    AwaitingLocation = 1;
+    script.clock = EndTime + 1;
+    form->Timer1_Timer();
+    EXPECT_EQ(ClockRunning, 0);
+    EXPECT_EQ(form->missHighlightRegion(), 8);
+    // It stays while the game is over, whatever the clock does, until the next game.
+    script.clock += 60;
+    form->missHighlightTick();
+    EXPECT_EQ(form->missHighlightRegion(), 8);
+    form->btnBegin_Click();
+    EXPECT_EQ(form->missHighlightRegion(), -1);
 }
 
 TEST_F(Map, ExpertFindsScoreDoubleAndAnEmptyTagIsFoundOffTheRegions)

@@ -152,6 +152,45 @@ TEST_F(RoundTest, AWrongAnswerBringsTheSameQuestionBackAndTheRightOneThenEarnsNo
     EXPECT_TRUE(questionOnShow());
 }
 
+TEST_F(RoundTest, BehindTheWrongBoxThePickIsMarkedWrongAndTheRightAnswerRightUntilItIsPicked)
+{
+    begin(5, {pick(2, 5), pick(1, 4), pick(1, 3), pick(1, 2), pick(1, 1)});
+    using Mark = ui::PictureButton::Mark;
+    auto marks = [&] {
+        QList<Mark> m;
+        for (int i = 1; i <= 4; ++i)
+            m << form->btnAnswer[i]->mark();
+        return m;
+    };
+    EXPECT_EQ(marks(), QList<Mark>(4, Mark::None));
+    // Seen while the box is open, on the buttons as they stood.
+    QList<Mark> whileOpen;
+    QString rightName;
+    script.whileMessageOpen = [&](const auto&) {
+        whileOpen = marks();
+        rightName = form->btnAnswer[buttonWith(QStringLiteral("Right 2"))]->accessibleName();
+    };
+    script.randoms = {pick(4, 4), pick(3, 3), pick(2, 2), pick(1, 1)};
+    form->btnAnswer_Click(buttonWith(QStringLiteral("Wrong B2")));
+    EXPECT_EQ(whileOpen, QList<Mark>({Mark::None, Mark::Wrong, Mark::None, Mark::Right}));
+    EXPECT_EQ(rightName, QStringLiteral("\u2714 Right 2 (the correct answer)"));
+    // The question back, its answers shuffled anew: the marks follow the answers.
+    EXPECT_EQ(shownAnswers(), QStringList({"Right 2", "Wrong A2", "Wrong B2", "Wrong C2"}));
+    EXPECT_EQ(marks(), QList<Mark>({Mark::Right, Mark::None, Mark::Wrong, Mark::None}));
+    EXPECT_EQ(form->btnAnswer[3]->accessibleName(), QStringLiteral("\u2718 Wrong B2 (wrong)"));
+    // The captions stay the answers: the marks never change what a button says it is.
+    EXPECT_EQ(form->btnAnswer[3]->text(), QStringLiteral("Wrong B2"));
+
+    script.whileMessageOpen = nullptr;
+    form->btnAnswer_Click(buttonWith(QStringLiteral("Wrong C2")));
+    EXPECT_EQ(marks().count(Mark::Wrong), 2);
+
+    // The right one picked: the next question comes unmarked.
+    form->btnAnswer_Click(rightButton());
+    EXPECT_EQ(marks(), QList<Mark>(4, Mark::None));
+    EXPECT_TRUE(form->btnAnswer[1]->accessibleName().isEmpty());
+}
+
 TEST_F(RoundTest, ThreeQuestionsAreAllAskedBeforeAnyComesBack)
 {
     for (float r : {0.0f, 0.5f, 0.99f}) {
