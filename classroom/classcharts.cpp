@@ -24,7 +24,7 @@ namespace {
 const QColor Blue(0x00, 0x72, 0xB2);
 const QColor Orange(0xD5, 0x5E, 0x00);
 
-QString tr(const char* text) { return QCoreApplication::translate("ClassResults", text); }
+QString tr(const char* text) { return QCoreApplication::translate("classroom", text); }
 
 void dress(QChart* chart, const QFont& font)
 {
@@ -62,7 +62,7 @@ QChart* shareRightChart(const QList<QuestionTally>& hardest, int most, const QFo
         *set << std::round(t.shareRight() * 100);
         const QString text = t.text.isEmpty() ? tr("(not in the question file now)") : t.text;
         // Labels must differ, or the axis merges them.
-        QString label = shortQuestion(text);
+        QString label = shortQuestion(text, 40);
         while (labels.contains(label))
             label += QLatin1Char(' ');
         labels << label;
@@ -76,6 +76,8 @@ QChart* shareRightChart(const QList<QuestionTally>& hardest, int most, const QFo
     auto* questions = new QBarCategoryAxis;
     questions->append(labels);
     questions->setLabelsFont(font);
+    // Written whole (they are shortened above), not cut to three dots.
+    questions->setTruncateLabels(false);
     auto* share = new QValueAxis;
     share->setRange(0, 100);
     share->setTickCount(6);
@@ -165,7 +167,9 @@ QImage chartImage(QChart* chart, QSize size)
     QGraphicsScene scene;
     scene.addItem(chart);
     chart->resize(size);
-    QImage image(size, QImage::Format_RGB32);
+    // Twice the pixels, so the chart stays sharp on paper.
+    QImage image(size * 2, QImage::Format_RGB32);
+    image.setDevicePixelRatio(2);
     image.fill(Qt::white);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);

@@ -2,6 +2,7 @@
 #include "classroom/classreport.h"
 
 #include "classroom/classcharts.h"
+#include "ui/language.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QCoreApplication>
@@ -20,7 +21,7 @@ namespace classroom {
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("ClassReport", text); }
+QString tr(const char* text) { return QCoreApplication::translate("classroom", text); }
 
 QString esc(const QString& text) { return text.toHtmlEscaped(); }
 
@@ -29,7 +30,7 @@ QString percent(double share) { return QStringLiteral("%1 %").arg(qRound(share *
 // The most-missed questions the report lists, and the bars it draws.
 constexpr int ListedQuestions = 15;
 // Chart pictures, in pixels; drawn at the page's width.
-const QSize ChartSize(1600, 900);
+const QSize ChartSize(960, 540);
 
 // The class's mean game by day, for a progress chart of the whole class.
 QList<ProgressPoint> classByDay(const QList<RecordRow>& rows)
@@ -71,6 +72,9 @@ QString headings(const QStringList& texts)
 
 const char* const TableStart = "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\" width=\"100%\" "
                                "style=\"border-collapse: collapse; border-color: #888888;\">";
+
+// Dates in the language the game speaks, whatever the system's.
+QLocale reportLocale() { return language::isFrench() ? QLocale(QLocale::French, QLocale::Canada) : QLocale(); }
 
 double screenDpi()
 {
@@ -115,7 +119,7 @@ QString reportHtml(const ReportInput& in)
         if (row.when > last)
             last = row.when;
     }
-    const QLocale locale;
+    const QLocale locale = reportLocale();
     QString html = QStringLiteral("<html><body>");
     html += QStringLiteral("<h1>%1</h1>").arg(esc(tr("Class report")));
     html += QStringLiteral("<p>%1<br>%2<br>%3</p>")
@@ -199,7 +203,7 @@ bool paintReport(const ReportInput& in, QPagedPaintDevice& device)
     doc.setDefaultStyleSheet(QStringLiteral("h1 { font-size: 18pt; } h2 { font-size: 13pt; margin-top: 14px; } "
                                             "h3 { font-size: 11pt; margin-top: 10px; }"));
     QFont chartFont(font);
-    chartFont.setPointSizeF(15);
+    chartFont.setPointSizeF(11);
     const QList<QuestionTally> hardest = hardestFirst(mostMissed(in.rows, in.questionFile, in.questionTexts));
     if (!hardest.isEmpty()) {
         QChart* chart = shareRightChart(hardest, ListedQuestions, chartFont);
@@ -219,10 +223,10 @@ bool paintReport(const ReportInput& in, QPagedPaintDevice& device)
     // Device pixels for the page, screen pixels for the document.
     const double scale = device.logicalDpiY() / screenDpi();
     const QRectF area(0, 0, device.width() / scale, device.height() / scale);
-    const double foot = QFontMetricsF(font).height() * 2;
+    const double foot = font.pointSizeF() * screenDpi() / 72.0 * 2.5;
     doc.setPageSize(QSizeF(area.width(), area.height() - foot));
     const int pages = doc.pageCount();
-    const QString date = QLocale().toString(in.made.date(), QLocale::ShortFormat);
+    const QString date = reportLocale().toString(in.made.date(), QLocale::ShortFormat);
     for (int page = 0; page < pages; ++page) {
         if (page > 0 && !device.newPage())
             return false;
@@ -237,7 +241,10 @@ bool paintReport(const ReportInput& in, QPagedPaintDevice& device)
         painter.restore();
         painter.save();
         painter.scale(scale, scale);
-        painter.setFont(font);
+        // In the document's pixels, like the text above it.
+        QFont footFont(font);
+        footFont.setPixelSize(qRound(font.pointSizeF() * screenDpi() / 72.0));
+        painter.setFont(footFont);
         painter.setPen(Qt::black);
         const QRectF footer(0, area.height() - foot * 0.75, area.width(), foot * 0.75);
         painter.drawText(footer, Qt::AlignLeft | Qt::AlignVCenter, tr("Class report, %1").arg(date));
@@ -257,7 +264,7 @@ bool writeReportPdf(const ReportInput& in, const QString& fileName, QString* err
     }
     {
         QPdfWriter pdf(&file);
-        pdf.setPageSize(QPageSize(pageSizeFor(QLocale())));
+        pdf.setPageSize(QPageSize(pageSizeFor(QLocale::system())));
         pdf.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
         pdf.setResolution(300);
         pdf.setTitle(tr("Class report"));

@@ -151,6 +151,11 @@ QDateEdit* dateEdit(QWidget* parent)
     edit->setMinimumDate(NoBound);
     edit->setSpecialValueText(QCoreApplication::translate("ClassResults", "any day"));
     edit->setDate(NoBound);
+    // Wide enough for "any day" in either language, beside the popup's arrow.
+    const QFontMetrics metrics(edit->font());
+    edit->setMinimumWidth(std::max(metrics.horizontalAdvance(edit->specialValueText()),
+                                   metrics.horizontalAdvance(QStringLiteral("0000-00-00")))
+                          + 2 * metrics.height() + 12);
     return edit;
 }
 
@@ -610,7 +615,7 @@ void ClassResults::print()
 {
     finishReading();
     QPrinter printer(QPrinter::HighResolution);
-    printer.setPageSize(QPageSize(pageSizeFor(QLocale())));
+    printer.setPageSize(QPageSize(pageSizeFor(QLocale::system())));
     printer.setDocName(tr("Class report"));
     auto* dialog = new QPrintDialog(&printer, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose, false);

@@ -165,19 +165,19 @@ Chaque partie menée à terme ajoute alors une ligne à ce fichier, avec le nom 
     </message>
     <message>
         <source>any day</source>
-        <translation>n'importe quel jour</translation>
+        <translation>n&apos;importe quel jour</translation>
     </message>
     <message>
         <source>Fr&amp;om:</source>
-        <translation>D&amp;u :</translation>
+        <translation>D&amp;u&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;To:</source>
-        <translation>&amp;Au :</translation>
+        <translation>&amp;Au&#xa0;:</translation>
     </message>
     <message>
         <source>P&amp;upil:</source>
-        <translation>&amp;Élève :</translation>
+        <translation>&amp;Élève&#xa0;:</translation>
     </message>
     <message>
         <source>P&amp;upils</source>
@@ -205,7 +205,7 @@ Chaque partie menée à terme ajoute alors une ligne à ce fichier, avec le nom 
     </message>
     <message>
         <source>Reading the class record %1: %2 games so far (%3 %)...</source>
-        <translation>Lecture du registre de classe %1 : %2 parties jusqu&apos;ici (%3 %)...</translation>
+        <translation>Lecture du registre de classe %1&#xa0;: %2 parties jusqu&apos;ici (%3&#xa0;%)...</translation>
     </message>
     <message>
         <source>%1 more</source>
@@ -217,23 +217,23 @@ Chaque partie menée à terme ajoute alors une ligne à ce fichier, avec le nom 
     </message>
     <message>
         <source>%1 rows could not be read and were skipped: rows %2.</source>
-        <translation>%1 lignes n&apos;ont pas pu être lues et ont été ignorées : lignes %2.</translation>
+        <translation>%1 lignes n&apos;ont pas pu être lues et ont été ignorées&#xa0;: lignes %2.</translation>
     </message>
     <message>
         <source>The file is larger than the window reads (%1 MB): reading stopped after row %2.</source>
-        <translation>Le fichier dépasse ce que la fenêtre lit (%1 Mo) : la lecture s&apos;est arrêtée après la ligne %2.</translation>
+        <translation>Le fichier dépasse ce que la fenêtre lit (%1&#xa0;Mo)&#xa0;: la lecture s&apos;est arrêtée après la ligne %2.</translation>
     </message>
     <message>
         <source>The file mixes two encodings (UTF-8 from row %1, Windows-1252 from row %2), so a spreadsheet shows some names wrongly. To mend it, open it in a spreadsheet and save it as CSV with the character set UTF-8.</source>
-        <translation>Le fichier mélange deux codages (UTF-8 dès la ligne %1, Windows-1252 dès la ligne %2) : un tableur affiche mal certains noms. Pour le réparer, ouvrez-le dans un tableur et enregistrez-le en CSV avec le jeu de caractères UTF-8.</translation>
+        <translation>Le fichier mélange deux codages (UTF-8 dès la ligne %1, Windows-1252 dès la ligne %2)&#xa0;: un tableur affiche mal certains noms. Pour le réparer, ouvrez-le dans un tableur et enregistrez-le en CSV avec le jeu de caractères UTF-8.</translation>
     </message>
     <message>
         <source>%1 games were recorded by question number: their numbers are matched against the question file as it is now, and may no longer match if it was edited since (marked *).</source>
-        <translation>%1 parties ont été enregistrées par numéro de question : leurs numéros sont rapprochés du fichier de questions tel qu&apos;il est, et peuvent ne plus correspondre s&apos;il a été modifié depuis (marquées *).</translation>
+        <translation>%1 parties ont été enregistrées par numéro de question&#xa0;: leurs numéros sont rapprochés du fichier de questions tel qu&apos;il est, et peuvent ne plus correspondre s&apos;il a été modifié depuis (marquées *).</translation>
     </message>
     <message>
         <source>Each pupil&apos;s last answer to each question of %1: ✔ right the first time, ✘ wrong, – not asked. The columns go from the most missed question; point at a heading to read the question.</source>
-        <translation>La dernière réponse de chaque élève à chaque question de %1 : ✔ réussie du premier coup, ✘ manquée, – pas posée. Les colonnes vont de la question la plus manquée ; pointez un titre pour lire la question.</translation>
+        <translation>La dernière réponse de chaque élève à chaque question de %1&#xa0;: ✔ réussie du premier coup, ✘ manquée, – pas posée. Les colonnes vont de la question la plus manquée&#xa0;; pointez un titre pour lire la question.</translation>
     </message>
     <message>
         <source>right</source>
@@ -249,7 +249,7 @@ Chaque partie menée à terme ajoute alors une ligne à ce fichier, avec le nom 
     </message>
     <message>
         <source>names holding &quot;%1&quot;</source>
-        <translation>les noms contenant « %1 »</translation>
+        <translation>les noms contenant «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>from %1 to %2</source>
@@ -1583,27 +1583,27 @@ fichier en a un, 2 si un fichier est illisible.
     </message>
     <message>
         <source>Results: empty, so no class record is kept</source>
-        <translation>Results : vide, donc aucun registre de classe n&apos;est tenu</translation>
+        <translation>Results&#xa0;: vide, donc aucun registre de classe n&apos;est tenu</translation>
     </message>
     <message>
         <source>Results: every finished game adds a row to the class record %1</source>
-        <translation>Results : chaque partie terminée ajoute une ligne au registre de classe %1</translation>
+        <translation>Results&#xa0;: chaque partie terminée ajoute une ligne au registre de classe %1</translation>
     </message>
     <message>
         <source>the class record %1 cannot be written (%2): every game will say so at its end</source>
-        <translation>le registre de classe %1 ne peut pas être écrit (%2) : chaque partie le dira à sa fin</translation>
+        <translation>le registre de classe %1 ne peut pas être écrit (%2)&#xa0;: chaque partie le dira à sa fin</translation>
     </message>
     <message>
         <source>Pupils: empty, so the Class Record prompt offers no names</source>
-        <translation>Pupils : vide, donc la boîte du registre de classe ne propose aucun nom</translation>
+        <translation>Pupils&#xa0;: vide, donc la boîte du registre de classe ne propose aucun nom</translation>
     </message>
     <message>
         <source>the class list %1 does not exist%2: the Class Record prompt offers no names</source>
-        <translation>la liste de classe %1 n&apos;existe pas%2 : la boîte du registre de classe ne propose aucun nom</translation>
+        <translation>la liste de classe %1 n&apos;existe pas%2&#xa0;: la boîte du registre de classe ne propose aucun nom</translation>
     </message>
     <message>
         <source>the class list %1 cannot be read (%2): the Class Record prompt offers no names</source>
-        <translation>la liste de classe %1 est illisible (%2) : la boîte du registre de classe ne propose aucun nom</translation>
+        <translation>la liste de classe %1 est illisible (%2)&#xa0;: la boîte du registre de classe ne propose aucun nom</translation>
     </message>
     <message>
         <source>the class list %1 holds no names</source>
@@ -1611,11 +1611,11 @@ fichier en a un, 2 si un fichier est illisible.
     </message>
     <message>
         <source>Pupils: the Class Record prompt offers the %1 names of the class list %2</source>
-        <translation>Pupils : la boîte du registre de classe propose les %1 noms de la liste de classe %2</translation>
+        <translation>Pupils&#xa0;: la boîte du registre de classe propose les %1 noms de la liste de classe %2</translation>
     </message>
     <message>
         <source>the class list %1 names %2 again on its line %3: both are one pupil</source>
-        <translation>la liste de classe %1 nomme encore %2 à sa ligne %3 : les deux sont un seul élève</translation>
+        <translation>la liste de classe %1 nomme encore %2 à sa ligne %3&#xa0;: les deux sont un seul élève</translation>
     </message>
     <message>
         <source> and %1 more</source>
@@ -1627,19 +1627,19 @@ fichier en a un, 2 si un fichier est illisible.
     </message>
     <message>
         <source>the class record %1 has a row that cannot be read, row %2: the Class Results window skips it</source>
-        <translation>le registre de classe %1 a une ligne illisible, la ligne %2 : la fenêtre des résultats de la classe l&apos;ignore</translation>
+        <translation>le registre de classe %1 a une ligne illisible, la ligne %2&#xa0;: la fenêtre des résultats de la classe l&apos;ignore</translation>
     </message>
     <message>
         <source>the class record %1 has %3 rows that cannot be read, rows %2: the Class Results window skips them</source>
-        <translation>le registre de classe %1 a %3 lignes illisibles, les lignes %2 : la fenêtre des résultats de la classe les ignore</translation>
+        <translation>le registre de classe %1 a %3 lignes illisibles, les lignes %2&#xa0;: la fenêtre des résultats de la classe les ignore</translation>
     </message>
     <message>
         <source>the class record %1 is larger than the Class Results window reads (%2 MB): it reads up to row %3</source>
-        <translation>le registre de classe %1 dépasse ce que la fenêtre des résultats de la classe lit (%2 Mo) : elle lit jusqu&apos;à la ligne %3</translation>
+        <translation>le registre de classe %1 dépasse ce que la fenêtre des résultats de la classe lit (%2&#xa0;Mo)&#xa0;: elle lit jusqu&apos;à la ligne %3</translation>
     </message>
     <message>
         <source>the class record %1 mixes two encodings (UTF-8 from row %2, Windows-1252 from row %3): a spreadsheet shows some names wrongly; open it in a spreadsheet and save it as CSV in UTF-8</source>
-        <translation>le registre de classe %1 mélange deux codages (UTF-8 dès la ligne %2, Windows-1252 dès la ligne %3) : un tableur affiche mal certains noms ; ouvrez-le dans un tableur et enregistrez-le en CSV en UTF-8</translation>
+        <translation>le registre de classe %1 mélange deux codages (UTF-8 dès la ligne %2, Windows-1252 dès la ligne %3)&#xa0;: un tableur affiche mal certains noms&#xa0;; ouvrez-le dans un tableur et enregistrez-le en CSV en UTF-8</translation>
     </message>
 </context>
 <context>
@@ -1690,11 +1690,11 @@ fichier en a un, 2 si un fichier est illisible.
     </message>
     <message>
         <source>Class record: %1</source>
-        <translation>Registre de classe : %1</translation>
+        <translation>Registre de classe&#xa0;: %1</translation>
     </message>
     <message>
         <source>Games shown: %1</source>
-        <translation>Parties montrées : %1</translation>
+        <translation>Parties montrées&#xa0;: %1</translation>
     </message>
     <message>
         <source>Made on %1</source>
@@ -1742,7 +1742,7 @@ fichier en a un, 2 si un fichier est illisible.
     </message>
     <message>
         <source>%1 of these games were recorded by question number; their questions are matched against the question file as it is now and may no longer match.</source>
-        <translation>%1 de ces parties ont été enregistrées par numéro de question ; leurs questions sont rapprochées du fichier de questions tel qu&apos;il est et peuvent ne plus correspondre.</translation>
+        <translation>%1 de ces parties ont été enregistrées par numéro de question&#xa0;; leurs questions sont rapprochées du fichier de questions tel qu&apos;il est et peuvent ne plus correspondre.</translation>
     </message>
     <message>
         <source>Question</source>
@@ -1797,7 +1797,7 @@ fichier en a un, 2 si un fichier est illisible.
     <name>classroom::Classroom</name>
     <message>
         <source>Your game goes into the class record.<byte value="xd"/>Enter your name:</source>
-        <translation>Votre partie entre dans le registre de classe.<byte value="xd"/>Entrez votre nom :</translation>
+        <translation>Votre partie entre dans le registre de classe.<byte value="xd"/>Entrez votre nom&#xa0;:</translation>
     </message>
     <message>
         <source>Class Record</source>
@@ -1813,7 +1813,7 @@ fichier en a un, 2 si un fichier est illisible.
     </message>
     <message>
         <source>Your game goes into the class record.<byte value="xd"/>Pick or type your name:</source>
-        <translation>Votre partie entre dans le registre de classe.<byte value="xd"/>Choisissez ou tapez votre nom :</translation>
+        <translation>Votre partie entre dans le registre de classe.<byte value="xd"/>Choisissez ou tapez votre nom&#xa0;:</translation>
     </message>
 </context>
 <context>
