@@ -73,8 +73,10 @@ struct RecordFile {
     bool mixedEncodings() const { return utf8Rows > 0 && windows1252Rows > 0; }
 };
 
-// Bigger than any classroom fills in years; a file beyond it is read only up to here.
-inline constexpr qint64 LargestRecord = 64 * 1024 * 1024;
+// Bigger than a school of many classes fills in years (a game with its questions by text is
+// under 1 KB); a file beyond it is read only up to here. The file is mapped, not copied, so the
+// bound is on time, not memory.
+inline constexpr qint64 LargestRecord = 256 * 1024 * 1024;
 
 // Reads a record a slice at a time, so a window can show the first games while the rest are
 // read, and a checker can go through a big file keeping no rows at all. The file is mapped,
