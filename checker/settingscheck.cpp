@@ -2,6 +2,7 @@
 #include "checker/settingscheck.h"
 
 #include "checker/textscan.h"
+#include "classroom/classlist.h"
 #include "classroom/classrecord.h"
 #include "config/settingsfile.h"
 #include "files/settingsreading.h"
@@ -25,7 +26,7 @@ struct KeyInfo {
     const char* name;   // as the settings editor writes it
 };
 
-constexpr std::array<KeyInfo, 10> Keys{{
+constexpr std::array<KeyInfo, 11> Keys{{
     {Key::Quiz, "QUIZ:", "Quiz"},
     {Key::PicList, "PICLIST:", "PicList"},
     {Key::QuizPic, "QUIZPIC:", "QuizPic"},
@@ -36,6 +37,7 @@ constexpr std::array<KeyInfo, 10> Keys{{
     {Key::TimeOption, "TIMEOPTION:", "Timeoption"},
     {Key::DoorOption, "DOOROPTION:", "Dooroption"},
     {Key::Results, "RESULTS:", "Results"},
+    {Key::Pupils, "PUPILS:", "Pupils"},
 }};
 
 const KeyInfo& info(Key key)
@@ -215,6 +217,10 @@ private:
             apply(setting.key, i, value);
             checkResults(i, value);
             break;
+        case Key::Pupils:
+            apply(setting.key, i, value);
+            checkPupils(i, value);
+            break;
         case Key::DoorOption: {
             const settingsfile::Choice count = settingsfile::symbolCount(value);
             if (count.error) {
@@ -236,26 +242,50 @@ private:
         return true;
     }
 
-    // The class record: a file the games can append to, and rows the Class Results window reads.
+    // The class record: a file the games can append to. Its rows are the teacher's business,
+    // checked by quillora-check alone (checkRecordRows), never at every start of the game.
     void checkResults(int i, const QString& value)
     {
         if (value.isEmpty()) {
-            note(i, QStringLiteral("Results: empty, so no class record is kept"));
+            note(i, QCoreApplication::translate("checker", "Results: empty, so no class record is kept"));
             return;
         }
-        note(i, QStringLiteral("Results: every finished game adds a row to the class record %1").arg(quoted(value)));
+        note(i, QCoreApplication::translate("checker", "Results: every finished game adds a row to the class record %1").arg(quoted(value)));
         const QString why = classroom::recordNotWritable(value);
-        if (!why.isEmpty()) {
-            problem(i, QStringLiteral("the class record %1 cannot be written (%2): every game will say so at its end")
+        if (!why.isEmpty())
+            problem(i, QCoreApplication::translate("checker", "the class record %1 cannot be written (%2): every game will say so at its end")
                            .arg(quoted(value), why));
+    }
+
+    // The class list the record's name prompt offers.
+    void checkPupils(int i, const QString& value)
+    {
+        if (value.isEmpty()) {
+            note(i, QCoreApplication::translate("checker", "Pupils: empty, so the Class Record prompt offers no names"));
             return;
         }
-        const classroom::RecordFile record = classroom::readRecordFile(value);
-        if (record.skipped > 0)
-            problem(i, QStringLiteral("the class record %1 has %2 row(s) that cannot be read: the Class Results "
-                                      "window skips them")
-                           .arg(quoted(value))
-                           .arg(record.skipped));
+        if (!fileExists(value, m_fileName)) {
+            problem(i, QCoreApplication::translate("checker", "the class list %1 does not exist%2: the Class Record prompt offers no names")
+                           .arg(quoted(value), missingFileHint(value)));
+            return;
+        }
+        const classroom::ClassList list = classroom::readClassList(ui::resolveFileName(value, m_fileName));
+        if (!list.opened) {
+            problem(i, QCoreApplication::translate("checker", "the class list %1 cannot be read (%2): the Class Record prompt offers no names")
+                           .arg(quoted(value), list.error));
+            return;
+        }
+        if (list.names.isEmpty()) {
+            m_report.warn(i + 1, QCoreApplication::translate("checker", "the class list %1 holds no names").arg(quoted(value)));
+            return;
+        }
+        note(i, QCoreApplication::translate("checker", "Pupils: the Class Record prompt offers the %1 names of the class list %2")
+                    .arg(list.names.size())
+                    .arg(quoted(value)));
+        if (list.firstDuplicate > 0)
+            m_report.warn(i + 1, QCoreApplication::translate("checker", "the class list %1 names %2 again on its line %3: both are one pupil")
+                                     .arg(quoted(value), quoted(list.duplicate))
+                                     .arg(list.firstDuplicate));
     }
 
     // Whether the reader takes the line's value (rather than skipping it or stopping).
@@ -336,12 +366,66 @@ private:
 
 } // namespace
 
+namespace {
+
+QString rowList(const QList<int>& lines, int count)
+{
+    QStringList numbers;
+    for (int line : lines)
+        numbers << QString::number(line);
+    QString text = numbers.join(QStringLiteral(", "));
+    if (count > lines.size())
+        text += QCoreApplication::translate("checker", " and %1 more").arg(count - lines.size());
+    return text;
+}
+
+// The class record's rows, for the teacher who runs the checker: the game itself never reads
+// them at start-up. Read through keeping no rows, so a big record costs little.
+void checkRecordRows(const settingsreading::Reading& reading, FileReport& report)
+{
+    const settingsreading::Setting* results = nullptr;
+    for (const settingsreading::Setting& s : reading.settings)
+        if (s.key == settingsfile::Key::Results)
+            results = &s;
+    if (!results || results->value.isEmpty() || !classroom::recordNotWritable(results->value).isEmpty())
+        return;
+    const QString name = quoted(results->value);
+    classroom::RecordReader reader(results->value);
+    classroom::RecordFile record;
+    while (reader.read(record, 10000, false)) {
+    }
+    if (!record.opened) {
+        report.problem(results->line, QCoreApplication::translate("checker", "the class record %1 cannot be read (%2)").arg(name, record.error));
+        return;
+    }
+    if (record.skipped > 0)
+        report.problem(results->line,
+                       (record.skipped == 1 ? QCoreApplication::translate("checker", "the class record %1 has a row that cannot be read, row %2: the Class Results window skips it")
+                                            : QCoreApplication::translate("checker", "the class record %1 has %3 rows that cannot be read, rows %2: the Class Results window skips them"))
+                           .arg(name, rowList(record.skippedLines, record.skipped))
+                           .arg(record.skipped));
+    if (record.cutOff)
+        report.warn(results->line, QCoreApplication::translate("checker", "the class record %1 is larger than the Class Results window reads (%2 MB): it reads up to row %3")
+                                       .arg(name)
+                                       .arg(classroom::LargestRecord / (1024 * 1024))
+                                       .arg(record.lastLine));
+    if (record.mixedEncodings())
+        report.warn(results->line, QCoreApplication::translate("checker", "the class record %1 mixes two encodings (UTF-8 from row %2, Windows-1252 from row %3): "
+                                                                   "a spreadsheet shows some names wrongly; open it in a spreadsheet and save it as CSV in UTF-8")
+                                       .arg(name)
+                                       .arg(record.firstUtf8Line)
+                                       .arg(record.firstWindows1252Line));
+}
+
+} // namespace
+
 FileReport checkSettingsFile(const QString& fileName, SettingsVerdict* verdict)
 {
     settingsreading::Reading reading;
     reading.file = ui::readTextFile(fileName, {-1, settingsreading::MostBytes});
     reading.report.file = fileName;
     readSettingsLines(reading, verdict);
+    checkRecordRows(reading, reading.report);
     return reading.report;
 }
 

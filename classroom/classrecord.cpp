@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "classroom/classrecord.h"
 
+#include "files/csv.h"
 #include "files/textfile.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QFileInfo>
 
 namespace classroom {
@@ -12,6 +12,9 @@ namespace classroom {
 namespace {
 
 constexpr int FieldCount = 14;
+constexpr QByteArrayView Mark("\xEF\xBB\xBF");
+// How much of a file's beginning tells its encoding.
+constexpr qint64 HeadBytes = 64 * 1024;
 
 QString numberList(const QList<int>& numbers)
 {
@@ -19,6 +22,15 @@ QString numberList(const QList<int>& numbers)
     for (int n : numbers)
         parts << QString::number(n);
     return parts.join(QLatin1Char(' '));
+}
+
+// Older rows hold numbers; a question's text is never digits and spaces alone.
+bool isNumberList(const QString& text)
+{
+    for (const QChar c : text)
+        if (!c.isDigit() && c != QLatin1Char(' '))
+            return false;
+    return true;
 }
 
 bool readNumberList(const QString& text, QList<int>& numbers)
@@ -32,6 +44,19 @@ bool readNumberList(const QString& text, QList<int>& numbers)
         numbers << n;
     }
     return true;
+}
+
+// Questions go one a line within their cell: a question line never holds a line break, and a
+// spreadsheet shows the cell as a list.
+QStringList readTextList(const QString& text)
+{
+    QStringList texts;
+    for (const QStringView part : QStringView(text).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        const QStringView t = part.endsWith(QLatin1Char('\r')) ? part.chopped(1) : part;
+        if (!t.isEmpty())
+            texts << t.toString();
+    }
+    return texts;
 }
 
 template <typename Number>
@@ -58,6 +83,40 @@ QString restored(const QString& text)
     return text.startsWith(QLatin1Char('\'')) && needsApostrophe(text.mid(1)) ? text.mid(1) : text;
 }
 
+bool isAscii(QByteArrayView bytes)
+{
+    for (char b : bytes)
+        if (uchar(b) >= 0x80)
+            return false;
+    return true;
+}
+
+bool isUtf8(QByteArrayView bytes) { return bytes.isValidUtf8(); }
+
+// The head of a file a spreadsheet saved as Windows-1252: no mark, and not UTF-8 (or all ASCII,
+// which is how Windows-1252 looks before its first accent).
+bool isWindows1252File(QByteArrayView head)
+{
+    if (head.isEmpty() || head.startsWith(Mark))
+        return false;
+    QByteArrayView whole = head;
+    // A head cut within a character: look only up to the last line break.
+    const qsizetype lastBreak = head.lastIndexOf('\n');
+    if (lastBreak > 0)
+        whole = head.first(lastBreak);
+    return isAscii(whole) || !isUtf8(whole);
+}
+
+std::optional<QByteArray> windows1252(const QString& text)
+{
+    // encodeText gives Windows-1252 when every character fits; its UTF-8 answers are told by
+    // the characters beyond what Windows-1252 holds, or by a mark it puts in front.
+    const QByteArray bytes = ui::encodeText(text);
+    if (bytes.startsWith(Mark) || (bytes.size() != text.size()))
+        return std::nullopt;
+    return bytes;
+}
+
 AppendResult appendRow(const QString& path, const RecordRow& row)
 {
     AppendResult result;
@@ -72,15 +131,16 @@ AppendResult appendRow(const QString& path, const RecordRow& row)
     }
     const qint64 size = file.size();
     QByteArray bytes;
-    if (size == 0) {
-        bytes = QByteArrayLiteral("\xEF\xBB\xBF") + csvLine(headerFields()).toUtf8() + "\r\n";
-    } else {
+    QByteArray head;
+    if (size > 0) {
+        file.seek(0);
+        head = file.read(HeadBytes);
         // A file cut short mid-line: the new row starts on a line of its own.
         file.seek(size - 1);
         if (file.read(1) != "\n")
             bytes = "\r\n";
     }
-    bytes += csvLine(rowFields(row)).toUtf8() + "\r\n";
+    bytes += encodedRow(head, row, &result.outsideFileEncoding);
     const qint64 written = file.write(bytes);
     if (written != bytes.size()) {
         result.error = file.errorString();
@@ -91,6 +151,8 @@ AppendResult appendRow(const QString& path, const RecordRow& row)
     result.ok = true;
     return result;
 }
+
+bool isBlank(const QList<QByteArray>& cells) { return cells.size() == 1 && cells[0].trimmed().isEmpty(); }
 
 } // namespace
 
@@ -109,6 +171,7 @@ QStringList headerFields()
 
 QStringList rowFields(const RecordRow& row)
 {
+    const bool byText = !row.missedQuestions.isEmpty() || !row.askedQuestions.isEmpty() || !row.byNumber();
     return {row.when,
             defused(row.name),
             defused(row.questionFile),
@@ -121,8 +184,8 @@ QStringList rowFields(const RecordRow& row)
             QString::number(row.rightFirstTime),
             QString::number(row.placed),
             QString::number(row.tries),
-            numberList(row.missed),
-            numberList(row.askedNumbers)};
+            byText ? defused(row.missedQuestions.join(QLatin1Char('\n'))) : numberList(row.missed),
+            byText ? defused(row.askedQuestions.join(QLatin1Char('\n'))) : numberList(row.askedNumbers)};
 }
 
 bool parseRow(const QStringList& f, RecordRow& row)
@@ -139,116 +202,157 @@ bool parseRow(const QStringList& f, RecordRow& row)
         row.difficulty = 0;
     else
         return false;
+    row.missedQuestions.clear();
+    row.askedQuestions.clear();
+    row.missed.clear();
+    row.askedNumbers.clear();
+    const bool byNumber = isNumberList(f[12]) && isNumberList(f[13]);
+    if (byNumber) {
+        if (!readNumberList(f[12], row.missed) || !readNumberList(f[13], row.askedNumbers))
+            return false;
+    } else {
+        row.missedQuestions = readTextList(restored(f[12]));
+        row.askedQuestions = readTextList(restored(f[13]));
+    }
     return readNumber(f[3], row.minutes) && readNumber(f[4], row.symbols) && readNumber(f[6], row.score)
         && readNumber(f[7], row.bonus) && readNumber(f[8], row.asked) && readNumber(f[9], row.rightFirstTime)
-        && readNumber(f[10], row.placed) && readNumber(f[11], row.tries) && readNumberList(f[12], row.missed)
-        && readNumberList(f[13], row.askedNumbers);
+        && readNumber(f[10], row.placed) && readNumber(f[11], row.tries);
 }
 
-QString csvLine(const QStringList& fields)
+QString csvLine(const QStringList& fields) { return files::csv::writeRecord(fields); }
+
+RecordReader::RecordReader(const QString& fileName) : m_file(ui::resolveFileName(fileName)) { open(); }
+
+RecordReader::RecordReader(const QByteArray& bytes) : m_bytes(bytes)
 {
-    QStringList quoted;
-    for (const QString& field : fields) {
-        const bool needsQuotes = field.contains(QLatin1Char(',')) || field.contains(QLatin1Char('"'))
-                              || field.contains(QLatin1Char('\n')) || field.contains(QLatin1Char('\r'))
-                              || field.startsWith(QLatin1Char(' ')) || field.endsWith(QLatin1Char(' '));
-        if (!needsQuotes) {
-            quoted << field;
-            continue;
-        }
-        QString f = field;
-        f.replace(QLatin1Char('"'), QStringLiteral("\"\""));
-        quoted << QLatin1Char('"') + f + QLatin1Char('"');
+    m_opening.opened = true;
+    m_view = m_bytes;
+    if (m_view.startsWith(Mark)) {
+        m_pos = Mark.size();
+        m_opening.withMark = true;
     }
-    return quoted.join(QLatin1Char(','));
 }
 
-QList<QStringList> parseCsv(const QString& text)
+void RecordReader::open()
 {
-    QList<QStringList> records;
+    const QFileInfo info(m_file.fileName());
+    if (!info.exists()) {
+        m_opening.opened = true;  // no game has been recorded yet
+        return;
+    }
+    if (info.isDir() || !m_file.open(QIODevice::ReadOnly)) {
+        m_opening.error = info.isDir() ? QCoreApplication::translate("classroom", "Is a directory") : m_file.errorString();
+        return;
+    }
+    m_opening.opened = true;
+    const qint64 size = std::min(m_file.size(), LargestRecord);
+    m_opening.cutOff = m_file.size() > LargestRecord;
+    // Mapped, the file costs no memory of its own; where it cannot be (a pipe, some network
+    // folders) it is read.
+    if (uchar* map = size > 0 ? m_file.map(0, size) : nullptr) {
+        m_view = QByteArrayView(reinterpret_cast<const char*>(map), size);
+    } else {
+        m_bytes = m_file.read(size);
+        m_view = m_bytes;
+    }
+    if (m_view.startsWith(Mark)) {
+        m_pos = Mark.size();
+        m_opening.withMark = true;
+    }
+}
+
+QString RecordReader::shared(const QString& text)
+{
+    auto it = m_texts.constFind(text);
+    if (it == m_texts.cend())
+        it = m_texts.insert(text, text);
+    return *it;
+}
+
+bool RecordReader::read(RecordFile& into, int most, bool keepRows)
+{
+    if (into.rows.isEmpty() && into.skipped == 0 && into.lastLine == 0) {
+        into.opened = m_opening.opened;
+        into.error = m_opening.error;
+        into.withMark = m_opening.withMark;
+    }
+    const QStringList header = headerFields();
+    QList<QByteArray> cells;
     QStringList fields;
-    QString field;
-    bool inQuotes = false;
-    bool any = false;  // the record has begun
-    const QChar* p = text.constData();
-    const QChar* end = p + text.size();
-    for (; p < end; ++p) {
-        const QChar c = *p;
-        if (inQuotes) {
-            if (c == QLatin1Char('"')) {
-                if (p + 1 < end && p[1] == QLatin1Char('"')) {
-                    field += c;
-                    ++p;
-                } else {
-                    inQuotes = false;
-                }
-            } else {
-                field += c;
+    for (int n = 0; n < most; ++n) {
+        bool unclosed = false;
+        if (!files::csv::readRecord(m_view, m_pos, ',', cells, &unclosed)) {
+            into.cutOff = m_opening.cutOff;
+            return false;
+        }
+        ++m_line;
+        // Where the reading stopped at the size limit, the last record is only its beginning:
+        // not a damaged row, but where the reading ended.
+        if (m_opening.cutOff && atEnd()) {
+            into.cutOff = true;
+            return false;
+        }
+        if (isBlank(cells))
+            continue;
+        into.lastLine = m_line;
+        // Each row in its own encoding: a file saved by a spreadsheet in one and appended to in
+        // another still reads right.
+        bool ascii = true, utf8 = true;
+        for (const QByteArray& cell : cells) {
+            if (!isAscii(cell)) {
+                ascii = false;
+                utf8 = utf8 && isUtf8(cell);
             }
+        }
+        fields.clear();
+        for (const QByteArray& cell : cells)
+            fields << (ascii ? QString::fromLatin1(cell) : utf8 ? QString::fromUtf8(cell) : ui::decodeText(cell));
+        if (m_line == 1 && fields == header)
+            continue;
+        RecordRow row;
+        if (unclosed || !parseRow(fields, row)) {
+            ++into.skipped;
+            if (into.skippedLines.size() < MostNamedRows)
+                into.skippedLines << m_line;
             continue;
         }
-        if (c == QLatin1Char('"')) {
-            inQuotes = true;
-            any = true;
-        } else if (c == QLatin1Char(',')) {
-            fields << field;
-            field.clear();
-            any = true;
-        } else if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
-            if (c == QLatin1Char('\r') && p + 1 < end && p[1] == QLatin1Char('\n'))
-                ++p;
-            if (any || !field.isEmpty()) {
-                fields << field;
-                records << fields;
-            }
-            fields.clear();
-            field.clear();
-            any = false;
-        } else {
-            field += c;
-            any = true;
+        if (!ascii) {
+            int& count = utf8 ? into.utf8Rows : into.windows1252Rows;
+            int& first = utf8 ? into.firstUtf8Line : into.firstWindows1252Line;
+            if (count++ == 0)
+                first = m_line;
         }
+        if (!keepRows)
+            continue;
+        row.line = m_line;
+        row.name = shared(row.name);
+        row.questionFile = shared(row.questionFile);
+        for (QString& q : row.missedQuestions)
+            q = shared(q);
+        for (QString& q : row.askedQuestions)
+            q = shared(q);
+        into.rows << row;
     }
-    if (any || !field.isEmpty()) {
-        fields << field;
-        records << fields;
-    }
-    return records;
+    return !atEnd();
 }
 
 RecordFile readRecordText(const QByteArray& bytes)
 {
+    RecordReader reader(bytes);
     RecordFile result;
-    result.opened = true;
-    const QStringList header = headerFields();
-    for (const QStringList& record : parseCsv(ui::decodeText(bytes))) {
-        if (record == header)
-            continue;
-        RecordRow row;
-        if (parseRow(record, row))
-            result.rows << row;
-        else
-            ++result.skipped;
+    while (reader.read(result, 1 << 20)) {
     }
     return result;
 }
 
 RecordFile readRecordFile(const QString& fileName)
 {
-    QFile file(ui::resolveFileName(fileName));
-    if (!QFileInfo::exists(file.fileName())) {
-        RecordFile missing;
-        missing.opened = true;  // no game has been recorded yet
-        return missing;
+    RecordReader reader(fileName);
+    RecordFile result;
+    while (reader.read(result, 1 << 20)) {
     }
-    if (QFileInfo(file.fileName()).isDir() || !file.open(QIODevice::ReadOnly)) {
-        RecordFile failed;
-        failed.error = QFileInfo(file.fileName()).isDir() ? QCoreApplication::translate("classroom", "Is a directory") : file.errorString();
-        return failed;
-    }
-    const bool tooBig = file.size() > LargestRecord;
-    RecordFile result = readRecordText(file.read(LargestRecord));
-    result.cutOff = tooBig;
+    result.opened = reader.opening().opened;
+    result.error = reader.opening().error;
     return result;
 }
 
@@ -263,6 +367,22 @@ QString recordNotWritable(const QString& fileName)
     if (!folder.isDir())
         return QStringLiteral("the folder %1 does not exist").arg(folder.filePath());
     return folder.isWritable() ? QString() : QStringLiteral("the folder %1 is read-only").arg(folder.filePath());
+}
+
+QByteArray encodedRow(const QByteArray& head, const RecordRow& row, bool* outsideFileEncoding)
+{
+    if (outsideFileEncoding)
+        *outsideFileEncoding = false;
+    const QString line = csvLine(rowFields(row)) + QStringLiteral("\r\n");
+    if (head.isEmpty())
+        return Mark.toByteArray() + csvLine(headerFields()).toUtf8() + "\r\n" + line.toUtf8();
+    if (!isWindows1252File(head))
+        return line.toUtf8();
+    if (const std::optional<QByteArray> bytes = windows1252(line))
+        return *bytes;
+    if (outsideFileEncoding)
+        *outsideFileEncoding = true;
+    return line.toUtf8();
 }
 
 AppendResult appendRecordRow(const QString& fileName, const RecordRow& row, files::LockWaiter& waiter,

@@ -1,12 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "classroom/classresultswindow.h"
 
+#include "classroom/classcharts.h"
 #include "classroom/classresults.h"
 #include "classroom/classroom.h"
+#include "files/textfile.h"
 #include "game/form1.h"
 #include "game/state.h"
 #include "ui/keyboard.h"
+#include "ui/platform.h"
 
+#include <QApplication>
+#include <QChartView>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -21,13 +30,17 @@ namespace {
 
 enum Column { When, Name, QuestionFile, Minutes, Symbols, Difficulty, Score, Bonus, Asked, Right, Placed, Tries, Missed, Columns };
 
-QString missedText(const QList<int>& numbers)
+QString missedText(const RecordRow& r)
 {
+    if (!r.byNumber())
+        return r.missedQuestions.join(QStringLiteral("; "));
     QStringList parts;
-    for (int n : numbers)
+    for (int n : r.missed)
         parts << QString::number(n);
     return parts.join(QStringLiteral(", "));
 }
+
+int missedCount(const RecordRow& r) { return int(r.byNumber() ? r.missed.size() : r.missedQuestions.size()); }
 
 QTableWidgetItem* numberItem(double value, int decimals = 0)
 {
@@ -95,7 +108,7 @@ QVariant RecordModel::data(const QModelIndex& index, int role) const
     case Right: return r.rightFirstTime;
     case Placed: return r.placed;
     case Tries: return r.tries;
-    case Missed: return role == Qt::DisplayRole ? QVariant(missedText(r.missed)) : QVariant(int(r.missed.size()));
+    case Missed: return role == Qt::DisplayRole ? QVariant(missedText(r)) : QVariant(missedCount(r));
     default: return {};
     }
 }
@@ -118,6 +131,51 @@ QVariant RecordModel::headerData(int section, Qt::Orientation orientation, int r
 
 } // namespace classroom
 
+namespace {
+
+// How long one slice of a big record reads before the window draws again, in milliseconds:
+// the first view comes after the first slice, and the window answers between slices.
+constexpr int FirstSliceMs = 250;
+constexpr int SliceMs = 40;
+constexpr int RowsPerStep = 2000;
+// The questions the share-right chart shows.
+constexpr int ChartedQuestions = 25;
+// The first day the date filters offer; at it, a filter sets no bound.
+const QDate NoBound(2000, 1, 1);
+
+QDateEdit* dateEdit(QWidget* parent)
+{
+    auto* edit = new QDateEdit(parent);
+    edit->setCalendarPopup(true);
+    edit->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+    edit->setMinimumDate(NoBound);
+    edit->setSpecialValueText(QCoreApplication::translate("ClassResults", "any day"));
+    edit->setDate(NoBound);
+    // Wide enough for "any day" in either language, beside the popup's arrow.
+    const QFontMetrics metrics(edit->font());
+    edit->setMinimumWidth(std::max(metrics.horizontalAdvance(edit->specialValueText()),
+                                   metrics.horizontalAdvance(QStringLiteral("0000-00-00")))
+                          + 2 * metrics.height() + 12);
+    return edit;
+}
+
+QChartView* chartView(QWidget* parent)
+{
+    auto* view = new QChartView(parent);
+    view->setRenderHint(QPainter::Antialiasing);
+    view->setMinimumHeight(220);
+    return view;
+}
+
+void replaceChart(QChartView* view, QChart* chart)
+{
+    QChart* old = view->chart();
+    view->setChart(chart);
+    delete old;
+}
+
+} // namespace
+
 ClassResults::ClassResults(Classroom* classroom, QWidget* parent) : QWidget(parent), m_classroom(classroom)
 {
     if (!parent && Form1::instance())
@@ -127,7 +185,7 @@ ClassResults::ClassResults(Classroom* classroom, QWidget* parent) : QWidget(pare
     setWindowFlag(Qt::Dialog);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(modValdra::ProgramTitle + tr("--Class Results"));
-    resize(860, 560);
+    resize(960, 640);
 
     imgBackGround = new ui::PictureImage(this);
     const QPixmap picture = Form1::instance() ? Form1::instance()->imgQuiz->picture() : QPixmap();
@@ -141,16 +199,24 @@ ClassResults::ClassResults(Classroom* classroom, QWidget* parent) : QWidget(pare
     txtName->setClearButtonEnabled(true);
     txtName->setPlaceholderText(tr("every pupil"));
     cboQuestionFile = new QComboBox(this);
+    dtFrom = dateEdit(this);
+    dtTo = dateEdit(this);
     auto* filters = new QHBoxLayout;
-    QLabel* nameLabel = ui::plainLabel(new QLabel(tr("&Name:"), this), ui::gameFont());
-    nameLabel->setBuddy(txtName);
-    QLabel* fileLabel = ui::plainLabel(new QLabel(tr("Question &file:"), this), ui::gameFont());
-    fileLabel->setBuddy(cboQuestionFile);
-    filters->addWidget(nameLabel);
+    const auto labelFor = [this](const QString& text, QWidget* buddy) {
+        QLabel* label = ui::plainLabel(new QLabel(text, this), ui::gameFont());
+        label->setBuddy(buddy);
+        return label;
+    };
+    filters->addWidget(labelFor(tr("&Name:"), txtName));
     filters->addWidget(txtName, 1);
     filters->addSpacing(12);
-    filters->addWidget(fileLabel);
+    filters->addWidget(labelFor(tr("Question &file:"), cboQuestionFile));
     filters->addWidget(cboQuestionFile, 1);
+    filters->addSpacing(12);
+    filters->addWidget(labelFor(tr("Fr&om:"), dtFrom));
+    filters->addWidget(dtFrom);
+    filters->addWidget(labelFor(tr("&To:"), dtTo));
+    filters->addWidget(dtTo);
 
     m_model = new RecordModel(this);
     m_sorted = new QSortFilterProxyModel(this);
@@ -178,48 +244,110 @@ ClassResults::ClassResults(Classroom* classroom, QWidget* parent) : QWidget(pare
     auto* missedPage = new QWidget(this);
     lblMissed = ui::plainLabel(new QLabel(missedPage), ui::gameFont());
     lblMissed->setWordWrap(true);
-    tblMissed = makeTable({tr("No."), tr("Question"), tr("How often"), tr("Missed")}, missedPage);
+    tblMissed = makeTable({tr("No."), tr("Question"), tr("How often"), tr("Missed"), tr("Right first time")}, missedPage);
     tblMissed->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     tblMissed->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     tblMissed->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
+    tblMissed->horizontalHeader()->setSectionResizeMode(4, QHeaderView::ResizeToContents);
     auto* missedLayout = new QVBoxLayout(missedPage);
     missedLayout->addWidget(lblMissed);
     missedLayout->addWidget(tblMissed, 1);
 
+    chartShare = chartView(this);
+
+    auto* progressPage = new QWidget(this);
+    cboPupil = new QComboBox(progressPage);
+    cboPupil->setMinimumContentsLength(20);
+    chartProgress = chartView(progressPage);
+    auto* pupilRow = new QHBoxLayout;
+    QLabel* pupilLabel = ui::plainLabel(new QLabel(tr("P&upil:"), progressPage), ui::gameFont());
+    pupilLabel->setBuddy(cboPupil);
+    pupilRow->addWidget(pupilLabel);
+    pupilRow->addWidget(cboPupil);
+    pupilRow->addStretch();
+    auto* progressLayout = new QVBoxLayout(progressPage);
+    progressLayout->addLayout(pupilRow);
+    progressLayout->addWidget(chartProgress, 1);
+
+    auto* gridPage = new QWidget(this);
+    lblGrid = ui::plainLabel(new QLabel(gridPage), ui::gameFont());
+    lblGrid->setWordWrap(true);
+    tblGrid = new QTableWidget(gridPage);
+    tblGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tblGrid->setTabKeyNavigation(false);
+    tblGrid->horizontalHeader()->setDefaultSectionSize(44);
+    auto* gridLayout = new QVBoxLayout(gridPage);
+    gridLayout->addWidget(lblGrid);
+    gridLayout->addWidget(tblGrid, 1);
+
     tabs = new QTabWidget(this);
     tabs->addTab(tblGames, tr("&Games"));
-    tabs->addTab(tblPupils, tr("&Pupils"));
+    tabs->addTab(tblPupils, tr("P&upils"));
     tabs->addTab(missedPage, tr("&Most Missed Questions"));
+    tabs->addTab(chartShare, tr("&Share Right"));
+    tabs->addTab(progressPage, tr("Progr&ess"));
+    tabs->addTab(gridPage, tr("Gr&id"));
 
+    cmdPdf = new ui::PictureButton(tr("Save as &PDF..."), this);
+    cmdPrint = new ui::PictureButton(tr("P&rint..."), this);
     cmdClose = new ui::PictureButton(tr("&Close"), this);
-    cmdClose->setPicture(picture);
-    cmdClose->setMinimumSize(110, 30);
+    for (ui::PictureButton* b : {cmdPdf, cmdPrint, cmdClose}) {
+        b->setPicture(picture);
+        b->setMinimumSize(110, 30);
+    }
     connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
+    connect(cmdPdf, &QPushButton::clicked, this, &ClassResults::saveAsPdf);
+    connect(cmdPrint, &QPushButton::clicked, this, &ClassResults::print);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(lblStatus);
     layout->addLayout(filters);
     layout->addWidget(tabs, 1);
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(cmdPdf);
+    buttons->addWidget(cmdPrint);
     buttons->addStretch();
     buttons->addWidget(cmdClose);
     layout->addLayout(buttons);
 
     connect(txtName, &QLineEdit::textChanged, this, &ClassResults::applyFilters);
     connect(cboQuestionFile, &QComboBox::currentIndexChanged, this, &ClassResults::applyFilters);
+    connect(dtFrom, &QDateEdit::dateChanged, this, &ClassResults::applyFilters);
+    connect(dtTo, &QDateEdit::dateChanged, this, &ClassResults::applyFilters);
+    connect(cboPupil, &QComboBox::currentIndexChanged, this, &ClassResults::showProgress);
+    m_slices.setInterval(0);
+    connect(&m_slices, &QTimer::timeout, this, &ClassResults::readSlice);
     ui::closeOnEscape(this);
     ui::centreOver(this, parentWidget());
     reload();
+}
+
+RowFilter ClassResults::filter() const
+{
+    RowFilter f;
+    f.name = txtName->text();
+    f.questionFile = cboQuestionFile->currentData().toString();
+    f.from = dtFrom->date() > NoBound ? dtFrom->date() : QDate();
+    f.to = dtTo->date() > NoBound ? dtTo->date() : QDate();
+    return f;
+}
+
+QString ClassResults::questionFileCounted() const
+{
+    // The questions counted are those of the question file in use, whose texts we have.
+    return modValdra::QuizFile;
 }
 
 void ClassResults::reload()
 {
     const QString file = modValdra::ResultsFile;
     const bool recordSet = !file.isEmpty();
-    for (QWidget* w : std::initializer_list<QWidget*>{txtName, cboQuestionFile, tabs})
+    for (QWidget* w : std::initializer_list<QWidget*>{txtName, cboQuestionFile, dtFrom, dtTo, tabs, cmdPdf, cmdPrint})
         w->setEnabled(recordSet);
+    m_slices.stop();
+    m_reader.reset();
+    m_record = {};
     if (!recordSet) {
-        m_record = {};
         lblStatus->setText(tr("No class record is kept. To keep one, add this line to the settings file valdra.ini "
                               "in the play folder, then start the game again:\n\n"
                               "    Results: classresults.csv\n\n"
@@ -229,51 +357,125 @@ void ClassResults::reload()
         applyFilters();
         return;
     }
+    m_reader = std::make_unique<RecordReader>(file);
+    // The first slice is read at once, so a record of a few thousand games shows whole.
+    QElapsedTimer clock;
+    clock.start();
+    bool more = true;
+    while (more && clock.elapsed() < FirstSliceMs)
+        more = m_reader->read(m_record, RowsPerStep);
+    if (!more)
+        m_reader.reset();
+    else
+        m_slices.start();
+    fillQuestionFiles();
+    showStatus();
+    applyFilters();
+}
 
-    m_record = readRecordFile(file);
+void ClassResults::readSlice()
+{
+    if (!m_reader) {
+        m_slices.stop();
+        return;
+    }
+    QElapsedTimer clock;
+    clock.start();
+    bool more = true;
+    while (more && clock.elapsed() < SliceMs)
+        more = m_reader->read(m_record, RowsPerStep);
+    if (more) {
+        showStatus();
+        return;
+    }
+    m_slices.stop();
+    m_reader.reset();
+    fillQuestionFiles();
+    showStatus();
+    applyFilters();
+}
+
+void ClassResults::finishReading()
+{
+    if (!m_reader)
+        return;
+    while (m_reader->read(m_record, 1 << 20)) {
+    }
+    m_slices.stop();
+    m_reader.reset();
+    fillQuestionFiles();
+    showStatus();
+    applyFilters();
+}
+
+void ClassResults::showStatus()
+{
+    const QString file = modValdra::ResultsFile;
     QString status;
     if (!m_record.opened)
         status = tr("The class record %1 could not be read: %2").arg(file, m_record.error);
+    else if (m_reader)
+        status = tr("Reading the class record %1: %2 games so far (%3 %)...")
+                     .arg(file)
+                     .arg(m_record.rows.size())
+                     .arg(qRound(m_reader->progress() * 100));
     else
         status = m_record.rows.size() == 1 ? tr("The class record %1 holds 1 game.").arg(file)
                                            : tr("The class record %1 holds %2 games.").arg(file).arg(m_record.rows.size());
+    QStringList rows;
+    for (int line : m_record.skippedLines)
+        rows << QString::number(line);
+    if (m_record.skipped > m_record.skippedLines.size())
+        rows << tr("%1 more").arg(m_record.skipped - m_record.skippedLines.size());
     if (m_record.skipped == 1)
-        status += QLatin1Char(' ') + tr("1 row could not be read and was skipped.");
+        status += QLatin1Char(' ') + tr("Row %1 could not be read and was skipped.").arg(rows.join(QStringLiteral(", ")));
     else if (m_record.skipped > 1)
-        status += QLatin1Char(' ') + tr("%1 rows could not be read and were skipped.").arg(m_record.skipped);
+        status += QLatin1Char(' ') + tr("%1 rows could not be read and were skipped: rows %2.")
+                                         .arg(m_record.skipped)
+                                         .arg(rows.join(QStringLiteral(", ")));
     if (m_record.cutOff)
-        status += QLatin1Char(' ') + tr("The file is very large: only its first %1 MB were read.")
-                                         .arg(LargestRecord / (1024 * 1024));
+        status += QLatin1Char(' ') + tr("The file is larger than the window reads (%1 MB): reading stopped after row %2.")
+                                         .arg(LargestRecord / (1024 * 1024))
+                                         .arg(m_record.lastLine);
+    if (m_record.mixedEncodings())
+        status += QLatin1Char(' ') + tr("The file mixes two encodings (UTF-8 from row %1, Windows-1252 from row %2), so a "
+                                        "spreadsheet shows some names wrongly. To mend it, open it in a spreadsheet and save it "
+                                        "as CSV with the character set UTF-8.")
+                                         .arg(m_record.firstUtf8Line)
+                                         .arg(m_record.firstWindows1252Line);
     lblStatus->setText(status);
+}
 
+void ClassResults::fillQuestionFiles()
+{
     // The question files the record knows, the current one first.
     const QString chosen = cboQuestionFile->currentData().toString();
     QStringList files{modValdra::QuizFile};
     for (const RecordRow& row : m_record.rows) {
+        if (sameQuestionFile(files.last(), row.questionFile))
+            continue;
         bool known = false;
         for (const QString& f : files)
             known = known || sameQuestionFile(f, row.questionFile);
         if (!known)
             files << row.questionFile;
     }
-    {
-        const QSignalBlocker block(cboQuestionFile);
-        cboQuestionFile->clear();
-        cboQuestionFile->addItem(tr("every question file"), QString());
-        for (const QString& f : files)
-            cboQuestionFile->addItem(f, f);
-        const int again = chosen.isEmpty() ? 0 : cboQuestionFile->findData(chosen);
-        cboQuestionFile->setCurrentIndex(std::max(again, 0));
-    }
-    applyFilters();
+    const QSignalBlocker block(cboQuestionFile);
+    cboQuestionFile->clear();
+    cboQuestionFile->addItem(tr("every question file"), QString());
+    for (const QString& f : files)
+        cboQuestionFile->addItem(f, f);
+    const int again = chosen.isEmpty() ? 0 : cboQuestionFile->findData(chosen);
+    cboQuestionFile->setCurrentIndex(std::max(again, 0));
 }
 
 void ClassResults::applyFilters()
 {
-    const QList<RecordRow> rows = filterRows(m_record.rows, txtName->text(), cboQuestionFile->currentData().toString());
-    m_model->setRows(rows);
+    const RowFilter f = filter();
+    m_shown = filterRows(m_record.rows, f);
+    m_model->setRows(m_shown);
 
-    const QList<PupilSummary> pupils = pupilSummaries(rows);
+    const QList<PupilSummary> pupils = pupilSummaries(m_shown);
     tblPupils->setSortingEnabled(false);
     tblPupils->setRowCount(int(pupils.size()));
     for (int r = 0; r < pupils.size(); ++r) {
@@ -284,21 +486,146 @@ void ClassResults::applyFilters()
     }
     tblPupils->setSortingEnabled(true);
 
-    // The most-missed questions are those of the question file in use, whose texts we have.
-    const QString current = modValdra::QuizFile;
-    const QList<QuestionTally> tallies =
-        mostMissed(filterRows(m_record.rows, txtName->text(), QString()), current, m_classroom->questionTexts());
-    lblMissed->setText(tallies.isEmpty()
-                           ? tr("No game with the question file %1 is in the record yet.").arg(current)
-                           : tr("The questions of %1, the most missed first:").arg(current));
+    // The questions counted are those of the question file in use, whatever file is picked.
+    RowFilter anyFile = f;
+    anyFile.questionFile.clear();
+    const QList<RecordRow> counted = filterRows(m_record.rows, anyFile);
+    const QString current = questionFileCounted();
+    const QStringList& texts = m_classroom->questionTexts();
+    const QList<QuestionTally> tallies = mostMissed(counted, current, texts);
+    QString heading = tallies.isEmpty() ? tr("No game with the question file %1 is in the record yet.").arg(current)
+                                        : tr("The questions of %1, the most missed first:").arg(current);
+    const int numbered = gamesByNumber(counted, current);
+    if (numbered > 0)
+        heading += QLatin1Char('\n') + tr("%1 games were recorded by question number: their numbers are matched against "
+                                          "the question file as it is now, and may no longer match if it was edited "
+                                          "since (marked *).")
+                                           .arg(numbered);
+    lblMissed->setText(heading);
+    tblMissed->setSortingEnabled(false);
     tblMissed->setRowCount(int(tallies.size()));
     for (int r = 0; r < tallies.size(); ++r) {
         const QuestionTally& t = tallies[r];
-        tblMissed->setItem(r, 0, numberItem(t.number));
-        tblMissed->setItem(r, 1, textItem(t.text.isEmpty() ? tr("(not in the question file now)") : t.text));
+        QString text = t.text.isEmpty() ? tr("(not in the question file now)") : t.text;
+        if (t.byNumber)
+            text += QStringLiteral(" *");
+        tblMissed->setItem(r, 0, t.number > 0 ? numberItem(t.number) : textItem(QString()));
+        tblMissed->setItem(r, 1, textItem(text));
         tblMissed->setItem(r, 2, textItem(tr("asked %1 times, missed %2").arg(t.asked).arg(t.missed)));
         tblMissed->setItem(r, 3, numberItem(t.missed));
+        tblMissed->setItem(r, 4, textItem(QStringLiteral("%1 %").arg(qRound(t.shareRight() * 100))));
+        tblMissed->item(r, 4)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
+
+    replaceChart(chartShare, shareRightChart(hardestFirst(tallies), ChartedQuestions, font()));
+
+    // Each pupil against each question, marked by sign as well as colour.
+    const QuestionGrid grid = questionGrid(counted, current, texts);
+    lblGrid->setText(grid.questions.isEmpty()
+                         ? tr("No game with the question file %1 is in the record yet.").arg(current)
+                         : tr("Each pupil's last answer to each question of %1: \u2714 right the first time, \u2718 wrong, "
+                              "\u2013 not asked. The columns go from the most missed question; point at a heading to "
+                              "read the question.")
+                               .arg(current));
+    tblGrid->clear();
+    tblGrid->setRowCount(int(grid.pupils.size()));
+    tblGrid->setColumnCount(int(grid.questions.size()));
+    tblGrid->setVerticalHeaderLabels(grid.pupils);
+    for (int c = 0; c < grid.questions.size(); ++c) {
+        auto* heading = new QTableWidgetItem(QString::number(c + 1));
+        heading->setToolTip(grid.questions[c]);
+        tblGrid->setHorizontalHeaderItem(c, heading);
+    }
+    for (int r = 0; r < grid.pupils.size(); ++r) {
+        for (int c = 0; c < grid.questions.size(); ++c) {
+            const Mark mark = grid.marks[r][c];
+            auto* cell = new QTableWidgetItem(mark == Mark::Right ? QStringLiteral("\u2714")
+                                              : mark == Mark::Wrong ? QStringLiteral("\u2718")
+                                                                    : QStringLiteral("\u2013"));
+            cell->setTextAlignment(Qt::AlignCenter);
+            const QString said = mark == Mark::Right ? tr("right") : mark == Mark::Wrong ? tr("wrong") : tr("not asked");
+            cell->setToolTip(QStringLiteral("%1: %2\n%3").arg(grid.pupils[r], said, grid.questions[c]));
+            cell->setData(Qt::AccessibleTextRole, said);
+            if (mark != Mark::NotAsked)
+                cell->setBackground(mark == Mark::Right ? QColor(0xCC, 0xE3, 0xF2) : QColor(0xF7, 0xD9, 0xC4));
+            tblGrid->setItem(r, c, cell);
+        }
+    }
+
+    // The pupils of the games shown, for the progress chart; the one picked stays picked.
+    const QString picked = cboPupil->currentText();
+    {
+        const QSignalBlocker block(cboPupil);
+        cboPupil->clear();
+        for (const PupilSummary& p : pupils)
+            cboPupil->addItem(p.name);
+        cboPupil->setCurrentIndex(std::max(0, cboPupil->findText(picked)));
+    }
+    showProgress();
+}
+
+void ClassResults::showProgress()
+{
+    replaceChart(chartProgress, progressChart(progressOf(m_shown, cboPupil->currentText()), font()));
+}
+
+ReportInput ClassResults::reportInput() const
+{
+    ReportInput in;
+    in.recordFile = modValdra::ResultsFile;
+    const RowFilter f = filter();
+    QStringList said;
+    said << (f.name.trimmed().isEmpty() ? tr("every pupil") : tr("names holding \"%1\"").arg(f.name.trimmed()));
+    said << (f.questionFile.isEmpty() ? tr("every question file") : f.questionFile);
+    if (f.from.isValid() || f.to.isValid())
+        said << tr("from %1 to %2")
+                    .arg(f.from.isValid() ? f.from.toString(Qt::ISODate) : tr("the first game"),
+                         f.to.isValid() ? f.to.toString(Qt::ISODate) : tr("the last game"));
+    in.filters = said.join(QStringLiteral(", "));
+    in.rows = m_shown;
+    in.questionFile = questionFileCounted();
+    in.questionTexts = m_classroom->questionTexts();
+    in.made = ui::platform().currentDateTime().toLocalTime();
+    return in;
+}
+
+bool ClassResults::savePdf(const QString& fileName, QString* error)
+{
+    finishReading();
+    return writeReportPdf(reportInput(), fileName, error);
+}
+
+void ClassResults::saveAsPdf()
+{
+    ui::FileDialogRequest request{tr("PDF documents (*.pdf)|*.pdf"), 1, QStringLiteral("*.pdf"), QStringLiteral("pdf")};
+    QString chosen = ui::platform().saveFileName(this, request);
+    if (chosen.isEmpty() || chosen == request.fileName)
+        return;
+    if (QFileInfo(chosen).suffix().isEmpty())
+        chosen += QStringLiteral(".pdf");
+    QString error;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool ok = savePdf(chosen, &error);
+    QApplication::restoreOverrideCursor();
+    if (!ok)
+        ui::platform().messageBox(this, ui::saveFailedMessage(tr("The report"), chosen, error), modValdra::ProgramTitle);
+}
+
+void ClassResults::print()
+{
+    finishReading();
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(pageSizeFor(QLocale::system())));
+    printer.setDocName(tr("Class report"));
+    auto* dialog = new QPrintDialog(&printer, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose, false);
+    const int answer = ui::platform().runModal(dialog);
+    delete dialog;
+    if (answer != QDialog::Accepted)
+        return;
+    if (!paintReport(reportInput(), printer))
+        ui::platform().messageBox(this, tr("The report could not be printed on %1.").arg(printer.printerName()),
+                                  modValdra::ProgramTitle);
 }
 
 void ClassResults::resizeEvent(QResizeEvent* event)

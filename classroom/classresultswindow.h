@@ -1,20 +1,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The teacher's view of the class record: every game as a sortable table, filtered by name and
-// question file, each pupil's games summed up, and the current question file's questions by how
-// often the class missed them. Modeless; deleted when closed.
+// The teacher's view of the class record: every game as a sortable table, filtered by name,
+// question file and dates, each pupil's games summed up, the questions by how often the class
+// missed them, the share right as a chart, a pupil's progress, and every pupil against every
+// question; printed or saved as PDF. A big record is read a slice at a time, so the window
+// shows its first games at once and stays live. Modeless; deleted when closed.
 #include <QAbstractTableModel>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSortFilterProxyModel>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTableWidget>
+#include <QTimer>
 #include <QWidget>
+#include <memory>
 
 #include "classroom/classrecord.h"
+#include "classroom/classreport.h"
 #include "ui/widgets.h"
+
+class QChartView;
 
 namespace classroom {
 class Classroom;
@@ -41,19 +49,37 @@ class ClassResults : public QWidget {
 public:
     explicit ClassResults(classroom::Classroom* classroom, QWidget* parent = nullptr);
 
-    // Reads the record again and shows it with the filters as they are.
+    // Reads the record again and shows it with the filters as they are. A big record goes on
+    // being read after this returns (reading() is true meanwhile).
     void reload();
+    bool reading() const { return m_reader != nullptr; }
+    // Reads what is left at once (for tests and the report).
+    void finishReading();
     const classroom::RecordFile& record() const { return m_record; }
+
+    // The report for the filters in force.
+    classroom::ReportInput reportInput() const;
+    // Writes it; false (and the reason in *error) when the file cannot be written.
+    bool savePdf(const QString& fileName, QString* error);
 
     ui::PictureImage* imgBackGround = nullptr;
     QLabel* lblStatus = nullptr;
     QLineEdit* txtName = nullptr;
     QComboBox* cboQuestionFile = nullptr;
+    QDateEdit* dtFrom = nullptr;
+    QDateEdit* dtTo = nullptr;
     QTabWidget* tabs = nullptr;
     QTableView* tblGames = nullptr;
     QTableWidget* tblPupils = nullptr;
     QLabel* lblMissed = nullptr;
     QTableWidget* tblMissed = nullptr;
+    QChartView* chartShare = nullptr;
+    QComboBox* cboPupil = nullptr;
+    QChartView* chartProgress = nullptr;
+    QLabel* lblGrid = nullptr;
+    QTableWidget* tblGrid = nullptr;
+    ui::PictureButton* cmdPdf = nullptr;
+    ui::PictureButton* cmdPrint = nullptr;
     ui::PictureButton* cmdClose = nullptr;
 
 protected:
@@ -62,10 +88,22 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void readSlice();
+    void showStatus();
+    void fillQuestionFiles();
     void applyFilters();
+    void showProgress();
+    void saveAsPdf();
+    void print();
+    classroom::RowFilter filter() const;
+    QString questionFileCounted() const;
 
     classroom::Classroom* m_classroom;
     classroom::RecordFile m_record;
+    std::unique_ptr<classroom::RecordReader> m_reader;
+    QTimer m_slices;
+    bool m_datesSet = false;
+    QList<classroom::RecordRow> m_shown;
     classroom::RecordModel* m_model = nullptr;
     QSortFilterProxyModel* m_sorted = nullptr;
 };

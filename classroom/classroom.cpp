@@ -2,6 +2,7 @@
 #include "ui/lockwaiter.h"
 #include "classroom/classroom.h"
 
+#include "classroom/classlist.h"
 #include "classroom/classrecord.h"
 #include "classroom/classresultswindow.h"
 #include "classroom/gamereview.h"
@@ -101,16 +102,20 @@ void Classroom::gameFinished()
 
 void Classroom::recordGame()
 {
+    // The class list, read again for each game so a teacher's edit counts at once. Nothing is
+    // offered beforehand: a pupil who only presses Enter is filed under no one else's name.
+    const QStringList pupils = PupilsFile.isEmpty() ? QStringList() : readClassList(PupilsFile).names;
     QString name;
     if (m_highScorePrompted) {
         name = m_log.highScoreName();
     } else {
-        name = ui::platform().inputBoxWithDefault(
-            m_form, tr("Your game goes into the class record.\rEnter your name:"), tr("Class Record"), m_lastName);
+        const QString prompt = tr("Your game goes into the class record.\rEnter your name:");
+        name = pupils.isEmpty() ? ui::platform().inputBox(m_form, prompt, tr("Class Record"))
+                                : ui::platform().inputBoxWithChoices(m_form, tr("Your game goes into the class record.\r"
+                                                                                "Pick or type your name:"),
+                                                                     tr("Class Record"), pupils);
     }
-    name = name.trimmed();
-    if (!name.isEmpty())
-        m_lastName = name;
+    name = matchListedName(name, pupils);
 
     RecordRow row;
     row.when = ui::platform().currentDateTime().toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss"));
@@ -125,8 +130,8 @@ void Classroom::recordGame()
     row.rightFirstTime = m_log.rightFirstTime();
     row.placed = m_log.symbolsPlaced();
     row.tries = m_log.triesOnMap();
-    row.missed = m_log.missedNumbers();
-    row.askedNumbers = m_log.askedNumbers();
+    row.missedQuestions = m_log.missedTexts();
+    row.askedQuestions = m_log.askedTexts();
 
     AppendResult result;
     {

@@ -48,9 +48,6 @@ public:
     QString takePracticeSymbol();
     void stopPractice() { m_practising = false; }
 
-    // The name typed last in this run for the class record.
-    QString lastName() const { return m_lastName; }
-
     GameReview* review() const { return m_review; }
     ClassResults* classResults() const { return m_results; }
     void showClassResults();
@@ -70,7 +67,6 @@ private:
     bool m_practising = false;
     int m_practiceTurns = 0;
     bool m_highScorePrompted = false;
-    QString m_lastName;
     QPointer<GameReview> m_review;
     QPointer<ClassResults> m_results;
 };

@@ -116,6 +116,24 @@ QList<int> GameLog::askedNumbers() const
     return numbers;
 }
 
+QStringList GameLog::missedTexts() const
+{
+    QStringList texts;
+    for (const AskedQuestion& q : missedQuestions())
+        if (!texts.contains(q.question))
+            texts << q.question;
+    return texts;
+}
+
+QStringList GameLog::askedTexts() const
+{
+    QStringList texts;
+    for (const AskedQuestion& q : m_questions)
+        if (q.answered && !texts.contains(q.question))
+            texts << q.question;
+    return texts;
+}
+
 namespace {
 
 // A deck that came round again may ask a question twice; practising it once is enough.

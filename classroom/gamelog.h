@@ -77,6 +77,9 @@ public:
     // Positions in the question file, in the order asked, each once.
     QList<int> missedNumbers() const;
     QList<int> askedNumbers() const;
+    // The same by the questions' texts, which stay true when the question file is edited.
+    QStringList missedTexts() const;
+    QStringList askedTexts() const;
     // The questions answered wrongly first, each once, in the order asked.
     QList<AskedQuestion> missedQuestions() const;
     // What a practice asks again: the missed questions and the questions whose symbol was then

@@ -41,6 +41,7 @@ void Form1::ReadSettingsFile()
         case Key::TimeOption: GameSeconds = qint16(setting.number); break;
         case Key::DoorOption: SymbolCount = qint16(setting.number); break;
         case Key::Results: ResultsFile = setting.value; break;
+        case Key::Pupils: PupilsFile = setting.value; break;
         }
     }
     if (reading.stopped)

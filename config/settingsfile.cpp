@@ -83,8 +83,8 @@ struct KeyName {
 };
 
 // Tried in this order; the first found decides, so "QUIZ:" wins over "PICLIST:" in one line.
-// The class record's key comes last, so every line the nine keys read reads as before.
-constexpr std::array<KeyName, 10> Keys{{
+// The class record's keys come last, so every line the nine keys read reads as before.
+constexpr std::array<KeyName, 11> Keys{{
     {Key::Quiz, "QUIZ:"},
     {Key::PicList, "PICLIST:"},
     {Key::QuizPic, "QUIZPIC:"},
@@ -95,6 +95,7 @@ constexpr std::array<KeyName, 10> Keys{{
     {Key::TimeOption, "TIMEOPTION:"},
     {Key::DoorOption, "DOOROPTION:"},
     {Key::Results, "RESULTS:"},
+    {Key::Pupils, "PUPILS:"},
 }};
 
 std::optional<int> wholeTwips(const QString& value, bool negativeAllowed)

@@ -21,7 +21,7 @@ double roundHalfEven(double value);
 // The value rounded half to even, or nothing when it does not fit a 16-bit signed integer.
 std::optional<qint16> toInt16(double value);
 
-enum class Key { None, Quiz, PicList, QuizPic, GameWidth, GameHeight, QuizTop, QuizLeft, TimeOption, DoorOption, Results };
+enum class Key { None, Quiz, PicList, QuizPic, GameWidth, GameHeight, QuizTop, QuizLeft, TimeOption, DoorOption, Results, Pupils };
 
 struct SettingLine {
     Key key = Key::None;

@@ -61,7 +61,7 @@ QStringList keptLines(const QStringList& existing)
     QStringList kept;
     for (const QString& line : existing) {
         const Key key = classifyLine(line).key;
-        if (key == Key::None || key == Key::Results)
+        if (key == Key::None || key == Key::Results || key == Key::Pupils)
             kept << line;
     }
     // Blank lines at the end would pile up with every save.

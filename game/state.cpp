@@ -21,6 +21,7 @@ void resetState()
     for (QString* text : {&GameWidth, &GameHeight, &QuizTop, &QuizLeft, &TimeOption, &DoorOption})
         text->clear();
     ResultsFile.clear();
+    PupilsFile.clear();
     for (auto& q : QuestionText)
         q.clear();
     for (auto& answers : AnswerText)

@@ -59,6 +59,8 @@ inline QString TimeOption;
 inline QString DoorOption;
 // The class record's file, from the settings file; empty: no record is kept.
 inline QString ResultsFile;
+// The class list the record's name prompt offers, from the settings file; empty: none.
+inline QString PupilsFile;
 
 // Question bank.
 inline std::array<QString, QuestionSlots> QuestionText;

@@ -112,10 +112,6 @@
         <translation>&amp;Parties</translation>
     </message>
     <message>
-        <source>&amp;Pupils</source>
-        <translation>É&amp;lèves</translation>
-    </message>
-    <message>
         <source>&amp;Most Missed Questions</source>
         <translation>&amp;Questions les plus manquées</translation>
     </message>
@@ -148,18 +144,6 @@ Chaque partie menée à terme ajoute alors une ligne à ce fichier, avec le nom 
         <translation>Le registre de classe %1 contient %2 parties.</translation>
     </message>
     <message>
-        <source>1 row could not be read and was skipped.</source>
-        <translation>1 ligne n&apos;a pas pu être lue et a été ignorée.</translation>
-    </message>
-    <message>
-        <source>%1 rows could not be read and were skipped.</source>
-        <translation>%1 lignes n&apos;ont pas pu être lues et ont été ignorées.</translation>
-    </message>
-    <message>
-        <source>The file is very large: only its first %1 MB were read.</source>
-        <translation>Le fichier est très gros&#xa0;: seuls ses %1 premiers Mo ont été lus.</translation>
-    </message>
-    <message>
         <source>every question file</source>
         <translation>tous les fichiers de questions</translation>
     </message>
@@ -178,6 +162,122 @@ Chaque partie menée à terme ajoute alors une ligne à ce fichier, avec le nom 
     <message>
         <source>asked %1 times, missed %2</source>
         <translation>posée %1 fois, manquée %2 fois</translation>
+    </message>
+    <message>
+        <source>any day</source>
+        <translation>n&apos;importe quel jour</translation>
+    </message>
+    <message>
+        <source>Fr&amp;om:</source>
+        <translation>D&amp;u&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;To:</source>
+        <translation>&amp;Au&#xa0;:</translation>
+    </message>
+    <message>
+        <source>P&amp;upil:</source>
+        <translation>&amp;Élève&#xa0;:</translation>
+    </message>
+    <message>
+        <source>P&amp;upils</source>
+        <translation>É&amp;lèves</translation>
+    </message>
+    <message>
+        <source>&amp;Share Right</source>
+        <translation>&amp;Taux de réussite</translation>
+    </message>
+    <message>
+        <source>Progr&amp;ess</source>
+        <translation>Pro&amp;grès</translation>
+    </message>
+    <message>
+        <source>Gr&amp;id</source>
+        <translation>G&amp;rille</translation>
+    </message>
+    <message>
+        <source>Save as &amp;PDF...</source>
+        <translation>Enregistrer en P&amp;DF...</translation>
+    </message>
+    <message>
+        <source>P&amp;rint...</source>
+        <translation>&amp;Imprimer...</translation>
+    </message>
+    <message>
+        <source>Reading the class record %1: %2 games so far (%3 %)...</source>
+        <translation>Lecture du registre de classe %1&#xa0;: %2 parties jusqu&apos;ici (%3&#xa0;%)...</translation>
+    </message>
+    <message>
+        <source>%1 more</source>
+        <translation>%1 de plus</translation>
+    </message>
+    <message>
+        <source>Row %1 could not be read and was skipped.</source>
+        <translation>La ligne %1 n&apos;a pas pu être lue et a été ignorée.</translation>
+    </message>
+    <message>
+        <source>%1 rows could not be read and were skipped: rows %2.</source>
+        <translation>%1 lignes n&apos;ont pas pu être lues et ont été ignorées&#xa0;: lignes %2.</translation>
+    </message>
+    <message>
+        <source>The file is larger than the window reads (%1 MB): reading stopped after row %2.</source>
+        <translation>Le fichier dépasse ce que la fenêtre lit (%1&#xa0;Mo)&#xa0;: la lecture s&apos;est arrêtée après la ligne %2.</translation>
+    </message>
+    <message>
+        <source>The file mixes two encodings (UTF-8 from row %1, Windows-1252 from row %2), so a spreadsheet shows some names wrongly. To mend it, open it in a spreadsheet and save it as CSV with the character set UTF-8.</source>
+        <translation>Le fichier mélange deux codages (UTF-8 dès la ligne %1, Windows-1252 dès la ligne %2)&#xa0;: un tableur affiche mal certains noms. Pour le réparer, ouvrez-le dans un tableur et enregistrez-le en CSV avec le jeu de caractères UTF-8.</translation>
+    </message>
+    <message>
+        <source>%1 games were recorded by question number: their numbers are matched against the question file as it is now, and may no longer match if it was edited since (marked *).</source>
+        <translation>%1 parties ont été enregistrées par numéro de question&#xa0;: leurs numéros sont rapprochés du fichier de questions tel qu&apos;il est, et peuvent ne plus correspondre s&apos;il a été modifié depuis (marquées *).</translation>
+    </message>
+    <message>
+        <source>Each pupil&apos;s last answer to each question of %1: ✔ right the first time, ✘ wrong, – not asked. The columns go from the most missed question; point at a heading to read the question.</source>
+        <translation>La dernière réponse de chaque élève à chaque question de %1&#xa0;: ✔ réussie du premier coup, ✘ manquée, – pas posée. Les colonnes vont de la question la plus manquée; pointez un titre pour lire la question.</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>réussie</translation>
+    </message>
+    <message>
+        <source>wrong</source>
+        <translation>manquée</translation>
+    </message>
+    <message>
+        <source>not asked</source>
+        <translation>pas posée</translation>
+    </message>
+    <message>
+        <source>names holding &quot;%1&quot;</source>
+        <translation>les noms contenant «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>from %1 to %2</source>
+        <translation>du %1 au %2</translation>
+    </message>
+    <message>
+        <source>the first game</source>
+        <translation>la première partie</translation>
+    </message>
+    <message>
+        <source>the last game</source>
+        <translation>la dernière partie</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)|*.pdf</source>
+        <translation>Documents PDF (*.pdf)|*.pdf</translation>
+    </message>
+    <message>
+        <source>The report</source>
+        <translation>Le rapport</translation>
+    </message>
+    <message>
+        <source>Class report</source>
+        <translation>Rapport de la classe</translation>
+    </message>
+    <message>
+        <source>The report could not be printed on %1.</source>
+        <translation>Le rapport n&apos;a pas pu être imprimé sur %1.</translation>
     </message>
 </context>
 <context>
@@ -1525,6 +1625,66 @@ fichier en a un, 2 si un fichier est illisible.
         <source>the game uses the first 13 lines only: line 14 and every line after it are ignored</source>
         <translation>le jeu n&apos;utilise que les 13 premières lignes&#xa0;: la ligne 14 et toutes les suivantes sont ignorées</translation>
     </message>
+    <message>
+        <source>Results: empty, so no class record is kept</source>
+        <translation>Results&#xa0;: vide, donc aucun registre de classe n&apos;est tenu</translation>
+    </message>
+    <message>
+        <source>Results: every finished game adds a row to the class record %1</source>
+        <translation>Results&#xa0;: chaque partie terminée ajoute une ligne au registre de classe %1</translation>
+    </message>
+    <message>
+        <source>the class record %1 cannot be written (%2): every game will say so at its end</source>
+        <translation>le registre de classe %1 ne peut pas être écrit (%2)&#xa0;: chaque partie le dira à sa fin</translation>
+    </message>
+    <message>
+        <source>Pupils: empty, so the Class Record prompt offers no names</source>
+        <translation>Pupils&#xa0;: vide, donc la boîte du registre de classe ne propose aucun nom</translation>
+    </message>
+    <message>
+        <source>the class list %1 does not exist%2: the Class Record prompt offers no names</source>
+        <translation>la liste de classe %1 n&apos;existe pas%2&#xa0;: la boîte du registre de classe ne propose aucun nom</translation>
+    </message>
+    <message>
+        <source>the class list %1 cannot be read (%2): the Class Record prompt offers no names</source>
+        <translation>la liste de classe %1 est illisible (%2)&#xa0;: la boîte du registre de classe ne propose aucun nom</translation>
+    </message>
+    <message>
+        <source>the class list %1 holds no names</source>
+        <translation>la liste de classe %1 ne contient aucun nom</translation>
+    </message>
+    <message>
+        <source>Pupils: the Class Record prompt offers the %1 names of the class list %2</source>
+        <translation>Pupils&#xa0;: la boîte du registre de classe propose les %1 noms de la liste de classe %2</translation>
+    </message>
+    <message>
+        <source>the class list %1 names %2 again on its line %3: both are one pupil</source>
+        <translation>la liste de classe %1 nomme encore %2 à sa ligne %3&#xa0;: les deux sont un seul élève</translation>
+    </message>
+    <message>
+        <source> and %1 more</source>
+        <translation> et %1 de plus</translation>
+    </message>
+    <message>
+        <source>the class record %1 cannot be read (%2)</source>
+        <translation>le registre de classe %1 est illisible (%2)</translation>
+    </message>
+    <message>
+        <source>the class record %1 has a row that cannot be read, row %2: the Class Results window skips it</source>
+        <translation>le registre de classe %1 a une ligne illisible, la ligne %2&#xa0;: la fenêtre des résultats de la classe l&apos;ignore</translation>
+    </message>
+    <message>
+        <source>the class record %1 has %3 rows that cannot be read, rows %2: the Class Results window skips them</source>
+        <translation>le registre de classe %1 a %3 lignes illisibles, les lignes %2&#xa0;: la fenêtre des résultats de la classe les ignore</translation>
+    </message>
+    <message>
+        <source>the class record %1 is larger than the Class Results window reads (%2 MB): it reads up to row %3</source>
+        <translation>le registre de classe %1 dépasse ce que la fenêtre des résultats de la classe lit (%2&#xa0;Mo)&#xa0;: elle lit jusqu&apos;à la ligne %3</translation>
+    </message>
+    <message>
+        <source>the class record %1 mixes two encodings (UTF-8 from row %2, Windows-1252 from row %3): a spreadsheet shows some names wrongly; open it in a spreadsheet and save it as CSV in UTF-8</source>
+        <translation>le registre de classe %1 mélange deux codages (UTF-8 dès la ligne %2, Windows-1252 dès la ligne %3)&#xa0;: un tableur affiche mal certains noms; ouvrez-le dans un tableur et enregistrez-le en CSV en UTF-8</translation>
+    </message>
 </context>
 <context>
     <name>classroom</name>
@@ -1535,6 +1695,146 @@ fichier en a un, 2 si un fichier est illisible.
     <message>
         <source>(no name)</source>
         <translation>(sans nom)</translation>
+    </message>
+    <message>
+        <source>Share right the first time, the hardest question on top</source>
+        <translation>Taux de réussite du premier coup, la question la plus difficile en haut</translation>
+    </message>
+    <message>
+        <source>Right the first time (%)</source>
+        <translation>Réussies du premier coup (%)</translation>
+    </message>
+    <message>
+        <source>(not in the question file now)</source>
+        <translation>(plus dans le fichier de questions)</translation>
+    </message>
+    <message>
+        <source>Score and share right the first time, game by game</source>
+        <translation>Pointage et taux de réussite du premier coup, partie par partie</translation>
+    </message>
+    <message>
+        <source>Score (left axis)</source>
+        <translation>Pointage (axe de gauche)</translation>
+    </message>
+    <message>
+        <source>Right the first time, % (right axis)</source>
+        <translation>Réussies du premier coup, % (axe de droite)</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Pointage</translation>
+    </message>
+    <message>
+        <source>Right the first time</source>
+        <translation>Réussies du premier coup</translation>
+    </message>
+    <message>
+        <source>Class report</source>
+        <translation>Rapport de la classe</translation>
+    </message>
+    <message>
+        <source>Class record: %1</source>
+        <translation>Registre de classe&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Games shown: %1</source>
+        <translation>Parties montrées&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Made on %1</source>
+        <translation>Fait le %1</translation>
+    </message>
+    <message>
+        <source>Class summary</source>
+        <translation>Résumé de la classe</translation>
+    </message>
+    <message>
+        <source>Games</source>
+        <translation>Parties</translation>
+    </message>
+    <message>
+        <source>Pupils</source>
+        <translation>Élèves</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Du</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Au</translation>
+    </message>
+    <message>
+        <source>Mean score</source>
+        <translation>Pointage moyen</translation>
+    </message>
+    <message>
+        <source>Best score</source>
+        <translation>Meilleur pointage</translation>
+    </message>
+    <message>
+        <source>Questions answered right the first time</source>
+        <translation>Questions réussies du premier coup</translation>
+    </message>
+    <message>
+        <source>The most missed questions of %1</source>
+        <translation>Les questions les plus manquées de %1</translation>
+    </message>
+    <message>
+        <source>None of these games used this question file.</source>
+        <translation>Aucune de ces parties n&apos;a utilisé ce fichier de questions.</translation>
+    </message>
+    <message>
+        <source>%1 of these games were recorded by question number; their questions are matched against the question file as it is now and may no longer match.</source>
+        <translation>%1 de ces parties ont été enregistrées par numéro de question; leurs questions sont rapprochées du fichier de questions tel qu&apos;il est et peuvent ne plus correspondre.</translation>
+    </message>
+    <message>
+        <source>Question</source>
+        <translation>Question</translation>
+    </message>
+    <message>
+        <source>Asked</source>
+        <translation>Posées</translation>
+    </message>
+    <message>
+        <source>Missed</source>
+        <translation>Manquée</translation>
+    </message>
+    <message>
+        <source>The class, day by day</source>
+        <translation>La classe, jour après jour</translation>
+    </message>
+    <message>
+        <source>Each pupil&apos;s games</source>
+        <translation>Les parties de chaque élève</translation>
+    </message>
+    <message>
+        <source>%1 games, best score %2, mean score %3, right the first time %4</source>
+        <translation>%1 parties, meilleur pointage %2, pointage moyen %3, réussies du premier coup %4</translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation>Date et heure</translation>
+    </message>
+    <message>
+        <source>Question file</source>
+        <translation>Fichier de questions</translation>
+    </message>
+    <message>
+        <source>Right first time</source>
+        <translation>Justes du premier coup</translation>
+    </message>
+    <message>
+        <source>Class report, %1</source>
+        <translation>Rapport de la classe, %1</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 sur %2</translation>
+    </message>
+    <message>
+        <source>the report could not be drawn</source>
+        <translation>le rapport n&apos;a pas pu être dessiné</translation>
     </message>
 </context>
 <context>
@@ -1554,6 +1854,10 @@ fichier en a un, 2 si un fichier est illisible.
     <message>
         <source>The missed questions are not in the question file now in use.</source>
         <translation>Les questions manquées ne sont pas dans le fichier de questions en usage.</translation>
+    </message>
+    <message>
+        <source>Your game goes into the class record.<byte value="xd"/>Pick or type your name:</source>
+        <translation>Votre partie entre dans le registre de classe.<byte value="xd"/>Choisissez ou tapez votre nom&#xa0;:</translation>
     </message>
 </context>
 <context>

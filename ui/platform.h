@@ -34,6 +34,9 @@ public:
     // The same, offering `text` to keep or change.
     virtual QString inputBoxWithDefault(QWidget* parent, const QString& prompt, const QString& title,
                                         const QString& text);
+    // The same, offering `choices` to pick from (typing filters them), none chosen beforehand.
+    virtual QString inputBoxWithChoices(QWidget* parent, const QString& prompt, const QString& title,
+                                        const QStringList& choices);
     virtual void beep() = 0;
     // The chosen file name, or the request's file name unchanged when cancelled.
     virtual QString openFileName(QWidget* parent, const FileDialogRequest& request) = 0;

@@ -12,6 +12,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
+#include <QComboBox>
+#include <QCompleter>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QThread>
@@ -76,6 +78,35 @@ QString RealPlatform::inputBoxWithDefault(QWidget* parent, const QString& prompt
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
     bool ok = false;
     const QString text = QInputDialog::getText(parent, title, shown, QLineEdit::Normal, defaultText, &ok);
+    returnFocusTo(parent ? parent->window() : nullptr);
+    return ok ? text : QString();
+}
+
+QString RealPlatform::inputBoxWithChoices(QWidget* parent, const QString& prompt, const QString& title,
+                                          const QStringList& choices)
+{
+    QString shown = prompt;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QInputDialog dialog(parent);
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(shown);
+    dialog.setComboBoxItems(choices);
+    dialog.setComboBoxEditable(true);
+    // Nothing chosen beforehand: Enter on an empty box must not file the game under a name.
+    if (auto* box = dialog.findChild<QComboBox*>()) {
+        box->setCurrentIndex(-1);
+        box->setInsertPolicy(QComboBox::NoInsert);
+        box->setMaxVisibleItems(15);
+        if (QCompleter* completer = box->completer()) {
+            // Typing part of a name, first or last, shows the names that hold it.
+            completer->setFilterMode(Qt::MatchContains);
+            completer->setCaseSensitivity(Qt::CaseInsensitive);
+            completer->setCompletionMode(QCompleter::PopupCompletion);
+        }
+    }
+    dialog.setTextValue(QString());
+    const bool ok = dialog.exec() == QDialog::Accepted;
+    const QString text = dialog.textValue();
     returnFocusTo(parent ? parent->window() : nullptr);
     return ok ? text : QString();
 }
@@ -205,6 +236,11 @@ void Platform::messageBoxWithDetails(QWidget* parent, const QString& text, const
 
 // A platform that cannot offer a text asks without one.
 QString Platform::inputBoxWithDefault(QWidget* parent, const QString& prompt, const QString& title, const QString&)
+{
+    return inputBox(parent, prompt, title);
+}
+
+QString Platform::inputBoxWithChoices(QWidget* parent, const QString& prompt, const QString& title, const QStringList&)
 {
     return inputBox(parent, prompt, title);
 }

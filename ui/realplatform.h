@@ -18,6 +18,8 @@ public:
     QString inputBox(QWidget* parent, const QString& prompt, const QString& title) override;
     QString inputBoxWithDefault(QWidget* parent, const QString& prompt, const QString& title,
                                 const QString& defaultText) override;
+    QString inputBoxWithChoices(QWidget* parent, const QString& prompt, const QString& title,
+                                const QStringList& choices) override;
     void beep() override;
     QString openFileName(QWidget* parent, const FileDialogRequest& request) override;
     QString saveFileName(QWidget* parent, const FileDialogRequest& request) override;

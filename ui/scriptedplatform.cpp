@@ -41,9 +41,18 @@ QString ScriptedPlatform::inputBoxWithDefault(QWidget* parent, const QString& pr
     return answer;
 }
 
+QString ScriptedPlatform::inputBoxWithChoices(QWidget* parent, const QString& prompt, const QString& title,
+                                              const QStringList& choices)
+{
+    const QString answer = inputBox(parent, prompt, title);
+    promptChoices.last() = choices;
+    return answer;
+}
+
 QString ScriptedPlatform::inputBox(QWidget*, const QString& prompt, const QString& title)
 {
     promptDefaults << QString();
+    promptChoices << QStringList();
     prompts << prompt;
     promptTitles << title;
     if (whileInputOpen)

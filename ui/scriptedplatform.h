@@ -25,6 +25,9 @@ public:
     // Records the text offered, then answers as inputBox does.
     QString inputBoxWithDefault(QWidget* parent, const QString& prompt, const QString& title,
                                 const QString& text) override;
+    // Records the choices offered, then answers as inputBox does.
+    QString inputBoxWithChoices(QWidget* parent, const QString& prompt, const QString& title,
+                                const QStringList& choices) override;
     void beep() override { ++beeps; }
     QString openFileName(QWidget* parent, const FileDialogRequest& request) override;
     QString saveFileName(QWidget* parent, const FileDialogRequest& request) override;
@@ -61,6 +64,7 @@ public:
     QStringList prompts;
     QStringList promptTitles;
     QStringList promptDefaults;  // the text each input box offered ("" for none)
+    QList<QStringList> promptChoices;  // the names each input box offered to pick from
     QList<FileDialogRequest> fileRequests;
     QStringList helpShown;
     int beeps = 0;

@@ -132,7 +132,8 @@ TEST(HelpQuotes, EveryTextTheEnglishHelpQuotesIsTheGames)
                               QStringLiteral("Use"), QStringLiteral("ANSI"), QStringLiteral(";"), QStringLiteral("\\"),
                               QStringLiteral("PEI"), QStringLiteral("Yukon"), QStringLiteral("2345"), QStringLiteral("!"),
                               QStringLiteral("Newfoundland and Labrador"), QStringLiteral("Western European"),
-                              QStringLiteral("Quillora--Valdra.scr")}});
+                              QStringLiteral("Quillora--Valdra.scr"),
+                              QStringLiteral("zoe tremblay"), QString::fromUtf8("Zoé Tremblay"), QString::fromUtf8("Łucja")}});
 }
 
 TEST(HelpQuotes, EveryTextTheFrenchHelpQuotesIsTheGames)
