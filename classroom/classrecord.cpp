@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "classroom/classrecord.h"
 
+#include "files/csv.h"
 #include "files/textfile.h"
 
 #include <QCoreApplication>
@@ -145,74 +146,16 @@ bool parseRow(const QStringList& f, RecordRow& row)
         && readNumberList(f[13], row.askedNumbers);
 }
 
-QString csvLine(const QStringList& fields)
-{
-    QStringList quoted;
-    for (const QString& field : fields) {
-        const bool needsQuotes = field.contains(QLatin1Char(',')) || field.contains(QLatin1Char('"'))
-                              || field.contains(QLatin1Char('\n')) || field.contains(QLatin1Char('\r'))
-                              || field.startsWith(QLatin1Char(' ')) || field.endsWith(QLatin1Char(' '));
-        if (!needsQuotes) {
-            quoted << field;
-            continue;
-        }
-        QString f = field;
-        f.replace(QLatin1Char('"'), QStringLiteral("\"\""));
-        quoted << QLatin1Char('"') + f + QLatin1Char('"');
-    }
-    return quoted.join(QLatin1Char(','));
-}
+QString csvLine(const QStringList& fields) { return files::csv::writeRecord(fields); }
 
 QList<QStringList> parseCsv(const QString& text)
 {
     QList<QStringList> records;
     QStringList fields;
-    QString field;
-    bool inQuotes = false;
-    bool any = false;  // the record has begun
-    const QChar* p = text.constData();
-    const QChar* end = p + text.size();
-    for (; p < end; ++p) {
-        const QChar c = *p;
-        if (inQuotes) {
-            if (c == QLatin1Char('"')) {
-                if (p + 1 < end && p[1] == QLatin1Char('"')) {
-                    field += c;
-                    ++p;
-                } else {
-                    inQuotes = false;
-                }
-            } else {
-                field += c;
-            }
-            continue;
-        }
-        if (c == QLatin1Char('"')) {
-            inQuotes = true;
-            any = true;
-        } else if (c == QLatin1Char(',')) {
-            fields << field;
-            field.clear();
-            any = true;
-        } else if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
-            if (c == QLatin1Char('\r') && p + 1 < end && p[1] == QLatin1Char('\n'))
-                ++p;
-            if (any || !field.isEmpty()) {
-                fields << field;
-                records << fields;
-            }
-            fields.clear();
-            field.clear();
-            any = false;
-        } else {
-            field += c;
-            any = true;
-        }
-    }
-    if (any || !field.isEmpty()) {
-        fields << field;
-        records << fields;
-    }
+    qsizetype pos = 0;
+    while (files::csv::readRecord(text, pos, u',', fields))
+        if (fields.size() > 1 || !fields[0].isEmpty())  // an empty line is no record
+            records << fields;
     return records;
 }
 
