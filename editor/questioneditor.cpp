@@ -237,7 +237,9 @@ void QuestionEditor::buildMenus()
     actSaveAs = file->addAction(tr("Save &As..."), this, &QuestionEditor::saveAs);
     actSaveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     file->addSeparator();
-    actImport = file->addAction(tr("&Import CSV..."), this, &QuestionEditor::importWithDialog);
+    actImport = file->addAction(tr("&Import CSV..."), this, [this] { importWithDialog(ImportPlace::Replace); });
+    actImportAdd = file->addAction(tr("A&dd from CSV..."), this, [this] { importWithDialog(ImportPlace::AfterSelection); });
+    actImportAdd->setToolTip(tr("Adds a spreadsheet's questions after the selected ones"));
     actExport = file->addAction(tr("&Export CSV..."), this, &QuestionEditor::exportWithDialog);
     file->addSeparator();
     actClose = file->addAction(tr("&Close"), this, &QWidget::close);
@@ -744,7 +746,7 @@ bool QuestionEditor::saveTo(const QString& fileName)
     return true;
 }
 
-bool QuestionEditor::importCsvFile(const QString& fileName)
+bool QuestionEditor::importCsvFile(const QString& fileName, ImportPlace place)
 {
     QFile file(ui::resolveFileName(fileName));
     if (!file.open(QIODevice::ReadOnly)) {
@@ -761,9 +763,22 @@ bool QuestionEditor::importCsvFile(const QString& fileName)
         return false;
     }
     const CsvImport imported = importCsv(bytes);
-    // The questions of a spreadsheet are a new file of their own, named on saving.
     const QFileInfo info(fileName);
-    changeList(imported.questions, 0, tr("import"), QString());
+    if (imported.questions.isEmpty()) {
+        reportFailure(tr("The file %1 holds no question, so nothing was imported.").arg(QDir::toNativeSeparators(fileName)));
+        return false;
+    }
+    int added = 0;
+    if (place == ImportPlace::AfterSelection) {
+        Questions after = m_questions;
+        added = lastSelectedRow() + 1;
+        for (int i = 0; i < imported.questions.size(); ++i)
+            after.insert(added + i, imported.questions[i]);
+        changeList(after, added, tr("import"));
+    } else {
+        // The questions of a spreadsheet are a new file of their own, named on saving.
+        changeList(imported.questions, 0, tr("import"), QString());
+    }
 
     const QString separator = imported.separator == QLatin1Char('\t') ? tr("tabs")
         : imported.separator == QLatin1Char(';')                      ? tr("semicolons")
@@ -773,7 +788,8 @@ bool QuestionEditor::importCsvFile(const QString& fileName)
                                         : tr("%5 questions imported from %1 (%2, cells separated by %3%4)."))
                                 .arg(info.fileName(), imported.encoding, separator,
                                     imported.header ? tr(", first row taken as column titles") : QString(),
-                                    QString::number(count));
+                                    QString::number(count))
+        + (imported.leftOut.isEmpty() ? QString() : QLatin1Char(' ') + tr("Left out: %1.").arg(imported.leftOut.join(QStringLiteral(", "))));
     if (imported.problems.isEmpty()) {
         statusBar()->showMessage(summary, 8000);
         return true;
@@ -809,12 +825,12 @@ bool QuestionEditor::exportCsvFile(const QString& fileName)
     return true;
 }
 
-void QuestionEditor::importWithDialog()
+void QuestionEditor::importWithDialog(ImportPlace place)
 {
     ui::FileDialogRequest request{CsvFilter, 1, QStringLiteral("*.csv"), QStringLiteral("csv")};
     const QString chosen = ui::platform().openFileName(this, request);
     if (!chosen.isEmpty() && chosen != request.fileName)
-        importCsvFile(chosen);
+        importCsvFile(chosen, place);
 }
 
 void QuestionEditor::exportWithDialog()

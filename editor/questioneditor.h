@@ -63,7 +63,10 @@ public:
     bool save();
     bool saveAs();
     bool saveTo(const QString& fileName);
-    bool importCsvFile(const QString& fileName);
+    // Replaces the questions with a spreadsheet's, or adds them after the selected one. A file
+    // without a question changes nothing.
+    enum class ImportPlace { Replace, AfterSelection };
+    bool importCsvFile(const QString& fileName, ImportPlace place = ImportPlace::Replace);
     bool exportCsvFile(const QString& fileName);
     // Adds spreadsheet cells (tab-separated rows) as questions after the selected one.
     void pasteCells(const QString& text);
@@ -110,6 +113,7 @@ public:
     QAction* actSave = nullptr;
     QAction* actSaveAs = nullptr;
     QAction* actImport = nullptr;
+    QAction* actImportAdd = nullptr;
     QAction* actExport = nullptr;
     QAction* actClose = nullptr;
     QAction* actUndo = nullptr;
@@ -144,7 +148,8 @@ private:
     void showCount();
     void showFileName();
     void openWithDialog();
-    void importWithDialog();
+    void importWithDialog(ImportPlace place);
+    int lastSelectedRow() const { return m_row < 0 ? int(m_questions.size()) - 1 : m_row; }
     void exportWithDialog();
     void reportFailure(const QString& text);
 

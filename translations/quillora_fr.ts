@@ -1604,10 +1604,6 @@ Essayez «&#xa0;quillora --help&#xa0;» pour en savoir plus.
         <translation>sa cellule de question est vide</translation>
     </message>
     <message>
-        <source>it has no right answer (the second cell)</source>
-        <translation>elle n&apos;a pas de bonne réponse (la deuxième cellule)</translation>
-    </message>
-    <message>
         <source>a cell holds a line break, which became a space</source>
         <translation>une cellule contient un saut de ligne, devenu une espace</translation>
     </message>
@@ -1634,6 +1630,22 @@ Essayez «&#xa0;quillora --help&#xa0;» pour en savoir plus.
     <message>
         <source>Wrong answer 3</source>
         <translation>Mauvaise réponse 3</translation>
+    </message>
+    <message>
+        <source>column %1</source>
+        <translation>colonne %1</translation>
+    </message>
+    <message>
+        <source>column A (numbers)</source>
+        <translation>colonne A (numéros)</translation>
+    </message>
+    <message>
+        <source>it has %1 cells, more than the columns with titles; the cells without one were left out</source>
+        <translation>elle a %1 cellules, plus que de colonnes titrées; les cellules sans titre ont été laissées de côté</translation>
+    </message>
+    <message>
+        <source>it has no right answer</source>
+        <translation>elle n&apos;a pas de bonne réponse</translation>
     </message>
 </context>
 <context>
@@ -1993,6 +2005,22 @@ Essayez «&#xa0;quillora --help&#xa0;» pour en savoir plus.
     <message>
         <source>The questions must be saved before the game can play them. Save them now?</source>
         <translation>Les questions doivent être enregistrées avant que le jeu puisse les jouer. Les enregistrer maintenant?</translation>
+    </message>
+    <message>
+        <source>A&amp;dd from CSV...</source>
+        <translation>&amp;Ajouter depuis un CSV...</translation>
+    </message>
+    <message>
+        <source>Adds a spreadsheet&apos;s questions after the selected ones</source>
+        <translation>Ajoute les questions d&apos;un tableur après celles qui sont choisies</translation>
+    </message>
+    <message>
+        <source>The file %1 holds no question, so nothing was imported.</source>
+        <translation>Le fichier %1 ne contient aucune question : rien n&apos;a été importé.</translation>
+    </message>
+    <message>
+        <source>Left out: %1.</source>
+        <translation>Laissé de côté : %1.</translation>
     </message>
 </context>
 <context>

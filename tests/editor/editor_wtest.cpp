@@ -271,6 +271,31 @@ TEST_F(QuestionEditorTest, PlayTheseQuestionsSavesFirstThenLoadsThemAsNewQuestio
     EXPECT_FALSE(e->isModified());
 }
 
+TEST_F(QuestionEditorTest, ImportAddsAfterTheSelectionAndAnEmptySheetChangesNothing)
+{
+    QuestionEditor* e = open(3);
+    const editor::Questions before = e->questions();
+    folder.write(QStringLiteral("empty.csv"), "Question,Right answer,Notes\r\n\r\n");
+    EXPECT_FALSE(e->importCsvFile(folder.file(QStringLiteral("empty.csv"))));
+    EXPECT_EQ(e->questions(), before);
+    EXPECT_FALSE(e->isModified());
+    ASSERT_FALSE(script.messages.isEmpty());
+    EXPECT_TRUE(script.messages.last().text.contains(QStringLiteral("holds no question")));
+
+    folder.write(QStringLiteral("two.csv"), "No.,Question,Right answer,Notes\r\n1,Capital of Yukon?,Whitehorse,\r\n"
+                                            "2,Capital of Nunavut?,Iqaluit,hard\r\n");
+    e->setCurrentRow(0);
+    ASSERT_TRUE(e->importCsvFile(folder.file(QStringLiteral("two.csv")), QuestionEditor::ImportPlace::AfterSelection));
+    ASSERT_EQ(e->questions().size(), 5);
+    EXPECT_EQ(e->questions()[0], before[0]);
+    EXPECT_EQ(e->questions()[1].text, QStringLiteral("Capital of Yukon?"));
+    EXPECT_EQ(e->questions()[2].answers[0], QStringLiteral("Iqaluit"));
+    EXPECT_EQ(e->questions()[3], before[1]);
+    EXPECT_FALSE(e->fileName().isEmpty());  // added to the open file, which stays the one to save
+    e->actUndo->trigger();
+    EXPECT_EQ(e->questions(), before);
+}
+
 TEST_F(QuestionEditorTest, ImportNamesItsProblemRowsAndOpeningJunkKeepsTheQuestions)
 {
     QuestionEditor* e = open(2);
