@@ -16,13 +16,13 @@ void Form1::tellFileFindings(const QString& kind, const checker::FileReport& rep
         return;
     m_toldFiles.insert(identity);
     m_pendingTells.append({message->text, message->details});
-    if (isVisible())
-        tellPendingFindings();
+    tellPendingFindings();
 }
 
 void Form1::tellPendingFindings()
 {
-    if (!isVisible())
+    // No box while a pupil's clock runs: what a game's start finds waits for its end.
+    if (!isVisible() || modValdra::ClockRunning == 1)
         return;
     while (!m_pendingTells.isEmpty()) {
         const auto [text, details] = m_pendingTells.takeFirst();
