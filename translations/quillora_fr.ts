@@ -1581,16 +1581,20 @@ Options :
 </translation>
     </message>
     <message>
-        <source>quillora: %1
-Try &apos;quillora --help&apos; for more information.
-</source>
-        <translation>quillora&#xa0;: %1
-Essayez «&#xa0;quillora --help&#xa0;» pour en savoir plus.
-</translation>
-    </message>
-    <message>
         <source>The name %1 is not valid in this system&apos;s encoding, so the game cannot play in that folder. Rename the folder, or name another one.</source>
         <translation>Le nom %1 n&apos;est pas valide dans l&apos;encodage de ce système, donc le jeu ne peut pas jouer dans ce dossier. Renommez le dossier ou nommez-en un autre.</translation>
+    </message>
+    <message>
+        <source>no display to open the game&apos;s window on (neither DISPLAY nor WAYLAND_DISPLAY is set); start it from a desktop session</source>
+        <translation>aucun écran où ouvrir la fenêtre du jeu (ni DISPLAY ni WAYLAND_DISPLAY n&apos;est défini); lancez-le depuis une session de bureau</translation>
+    </message>
+    <message>
+        <source>quillora: %1
+%2Try &apos;quillora --help&apos; for more information.
+</source>
+        <translation>quillora&#xa0;: %1
+%2Essayez «&#xa0;quillora --help&#xa0;» pour en savoir plus.
+</translation>
     </message>
 </context>
 <context>
@@ -2016,11 +2020,11 @@ Essayez «&#xa0;quillora --help&#xa0;» pour en savoir plus.
     </message>
     <message>
         <source>The file %1 holds no question, so nothing was imported.</source>
-        <translation>Le fichier %1 ne contient aucune question : rien n&apos;a été importé.</translation>
+        <translation>Le fichier %1 ne contient aucune question&#xa0;: rien n&apos;a été importé.</translation>
     </message>
     <message>
         <source>Left out: %1.</source>
-        <translation>Laissé de côté : %1.</translation>
+        <translation>Laissé de côté&#xa0;: %1.</translation>
     </message>
 </context>
 <context>
