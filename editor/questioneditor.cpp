@@ -8,6 +8,7 @@
 #include "ui/platform.h"
 #include "files/textfile.h"
 
+#include <algorithm>
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
@@ -230,6 +231,8 @@ QuestionEditor::QuestionEditor(QWidget* parent) : QMainWindow(parent, Qt::Window
 void QuestionEditor::buildMenus()
 {
     QMenu* file = menuBar()->addMenu(tr("&File"));
+    // No shortcut: Ctrl+N adds a question, as it always has here.
+    actNew = file->addAction(tr("&New"), this, &QuestionEditor::newFile);
     actOpen = file->addAction(tr("&Open..."), this, &QuestionEditor::openWithDialog);
     actOpen->setShortcut(QKeySequence::Open);
     actSave = file->addAction(tr("&Save"), this, &QuestionEditor::save);
@@ -347,7 +350,7 @@ void QuestionEditor::buildWindow()
     list = new QListView(left);
     list->setModel(m_model);
     list->setUniformItemSizes(true);
-    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     list->setAccessibleName(tr("Questions"));
     list->setIconSize(QSize(16, 16));
     leftLayout->addWidget(list, 1);
@@ -592,40 +595,92 @@ void QuestionEditor::addQuestion()
     fields[0]->setFocus();
 }
 
+QList<int> QuestionEditor::selectedRows() const
+{
+    QList<int> rows;
+    for (const QModelIndex& index : list->selectionModel()->selectedRows())
+        if (index.row() < m_questions.size())
+            rows << index.row();
+    std::sort(rows.begin(), rows.end());
+    if (rows.isEmpty() && m_row >= 0)
+        rows << m_row;
+    return rows;
+}
+
+void QuestionEditor::selectRows(const QList<int>& rows)
+{
+    if (rows.isEmpty())
+        return;
+    setCurrentRow(rows.front());
+    for (int row : rows.mid(1))
+        if (row >= 0 && row < m_questions.size())
+            list->selectionModel()->select(m_model->index(row), QItemSelectionModel::Select);
+}
+
 void QuestionEditor::duplicateQuestion()
 {
-    if (m_row < 0)
+    const QList<int> rows = selectedRows();
+    if (rows.isEmpty())
         return;
+    // The copies go together after the last one chosen, in their order.
     Questions after = m_questions;
-    after.insert(m_row + 1, m_questions[m_row]);
-    changeList(after, m_row + 1, tr("duplicate"));
+    const int at = rows.back() + 1;
+    QList<int> copies;
+    for (int i = 0; i < rows.size(); ++i) {
+        after.insert(at + i, m_questions[rows[i]]);
+        copies << at + i;
+    }
+    changeList(after, at, tr("duplicate"));
+    selectRows(copies);
 }
 
 void QuestionEditor::deleteQuestion()
 {
-    if (m_row < 0)
+    const QList<int> rows = selectedRows();
+    if (rows.isEmpty())
         return;
     Questions after = m_questions;
-    after.removeAt(m_row);
-    changeList(after, std::min<int>(m_row, int(after.size()) - 1), tr("delete"));
+    for (auto it = rows.crbegin(); it != rows.crend(); ++it)
+        after.removeAt(*it);
+    changeList(after, std::min<int>(rows.front(), int(after.size()) - 1), tr("delete"));
 }
 
-void QuestionEditor::moveUp()
+void QuestionEditor::moveRows(int step)
 {
-    if (m_row <= 0)
+    const QList<int> rows = selectedRows();
+    if (rows.isEmpty() || (step < 0 && rows.front() == 0) || (step > 0 && rows.back() + 1 >= m_questions.size()))
         return;
+    // Each chosen question one place on, the others closing up behind them.
     Questions after = m_questions;
-    after.swapItemsAt(m_row, m_row - 1);
-    changeList(after, m_row - 1, tr("move up"));
+    QList<int> moved;
+    if (step < 0) {
+        for (int row : rows) {
+            after.swapItemsAt(row, row - 1);
+            moved << row - 1;
+        }
+    } else {
+        for (auto it = rows.crbegin(); it != rows.crend(); ++it) {
+            after.swapItemsAt(*it, *it + 1);
+            moved.prepend(*it + 1);
+        }
+    }
+    changeList(after, moved.front(), step < 0 ? tr("move up") : tr("move down"));
+    selectRows(moved);
 }
 
-void QuestionEditor::moveDown()
+void QuestionEditor::moveUp() { moveRows(-1); }
+
+void QuestionEditor::moveDown() { moveRows(1); }
+
+void QuestionEditor::newFile()
 {
-    if (m_row < 0 || m_row + 1 >= m_questions.size())
+    if (!maySetAside())
         return;
-    Questions after = m_questions;
-    after.swapItemsAt(m_row, m_row + 1);
-    changeList(after, m_row + 1, tr("move down"));
+    undoStack->clear();
+    applyList(Questions(), 0, QString());
+    undoStack->setClean();
+    showFileName();
+    statusBar()->showMessage(tr("A new question file: add questions, then save it."), 5000);
 }
 
 void QuestionEditor::pasteCells(const QString& text)
@@ -771,7 +826,8 @@ bool QuestionEditor::importCsvFile(const QString& fileName, ImportPlace place)
     int added = 0;
     if (place == ImportPlace::AfterSelection) {
         Questions after = m_questions;
-        added = lastSelectedRow() + 1;
+        const QList<int> rows = selectedRows();
+        added = rows.isEmpty() ? int(m_questions.size()) : rows.back() + 1;
         for (int i = 0; i < imported.questions.size(); ++i)
             after.insert(added + i, imported.questions[i]);
         changeList(after, added, tr("import"));
@@ -816,12 +872,20 @@ bool QuestionEditor::importCsvFile(const QString& fileName, ImportPlace place)
 
 bool QuestionEditor::exportCsvFile(const QString& fileName)
 {
+    // Several questions chosen: those alone, in their order; else every question.
+    const QList<int> rows = selectedRows();
+    Questions chosen;
+    if (rows.size() > 1)
+        for (int row : rows)
+            chosen << m_questions[row];
     QString error;
-    if (!ui::writeFileBytes(fileName, exportCsv(m_questions), &error)) {
+    if (!ui::writeFileBytes(fileName, exportCsv(rows.size() > 1 ? chosen : m_questions), &error)) {
         reportFailure(ui::saveFailedMessage(tr("The spreadsheet"), QDir::toNativeSeparators(fileName), error));
         return false;
     }
-    statusBar()->showMessage(tr("Exported %1.").arg(QDir::toNativeSeparators(fileName)), 5000);
+    statusBar()->showMessage(rows.size() > 1 ? tr("Exported the %1 chosen questions to %2.").arg(rows.size()).arg(QDir::toNativeSeparators(fileName))
+                                             : tr("Exported %1.").arg(QDir::toNativeSeparators(fileName)),
+        5000);
     return true;
 }
 

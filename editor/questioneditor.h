@@ -82,6 +82,11 @@ public:
     // Finds the next question, after the selected one and round, with the text in any field.
     bool findNext(const QString& text);
 
+    // The questions chosen in the list, in order (the current one when none is).
+    QList<int> selectedRows() const;
+    void selectRows(const QList<int>& rows);
+    // Starts an empty, unnamed file, asking first about unsaved changes.
+    void newFile();
     void addQuestion();
     void duplicateQuestion();
     void deleteQuestion();
@@ -109,6 +114,7 @@ public:
     QPushButton* btnPreview = nullptr;
     QPushButton* btnPlay = nullptr;
     QUndoStack* undoStack = nullptr;
+    QAction* actNew = nullptr;
     QAction* actOpen = nullptr;
     QAction* actSave = nullptr;
     QAction* actSaveAs = nullptr;
@@ -149,7 +155,7 @@ private:
     void showFileName();
     void openWithDialog();
     void importWithDialog(ImportPlace place);
-    int lastSelectedRow() const { return m_row < 0 ? int(m_questions.size()) - 1 : m_row; }
+    void moveRows(int step);
     void exportWithDialog();
     void reportFailure(const QString& text);
 

@@ -2026,6 +2026,18 @@ Options :
         <source>Left out: %1.</source>
         <translation>Laissé de côté&#xa0;: %1.</translation>
     </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nouveau</translation>
+    </message>
+    <message>
+        <source>A new question file: add questions, then save it.</source>
+        <translation>Un nouveau fichier de questions : ajoutez des questions, puis enregistrez-le.</translation>
+    </message>
+    <message>
+        <source>Exported the %1 chosen questions to %2.</source>
+        <translation>Les %1 questions choisies ont été exportées dans %2.</translation>
+    </message>
 </context>
 <context>
     <name>editor::QuestionFile</name>

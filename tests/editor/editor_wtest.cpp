@@ -4,6 +4,7 @@
 // unsaved changes.
 #include "support/gamefixture.h"
 
+#include "editor/csv.h"
 #include "editor/questioneditor.h"
 #include "game/form6.h"
 
@@ -269,6 +270,56 @@ TEST_F(QuestionEditorTest, PlayTheseQuestionsSavesFirstThenLoadsThemAsNewQuestio
     EXPECT_EQ(QuestionText[1], QStringLiteral("Which bird is Quebec's emblem?"));
     EXPECT_EQ(ClockRunning, 0);
     EXPECT_FALSE(e->isModified());
+}
+
+TEST_F(QuestionEditorTest, SeveralChosenQuestionsAreDeletedMovedDuplicatedAndExportedTogether)
+{
+    QuestionEditor* e = open(6);
+    const editor::Questions before = e->questions();
+    const auto texts = [e] {
+        QStringList t;
+        for (const editor::Question& q : e->questions())
+            t << q.text.section(QLatin1Char(' '), 2);
+        return t.join(QLatin1Char(' '));
+    };
+    e->selectRows({1, 3});
+    EXPECT_EQ(e->selectedRows(), QList<int>({1, 3}));
+    e->moveUp();
+    EXPECT_EQ(texts(), QStringLiteral("2? 1? 4? 3? 5? 6?"));
+    EXPECT_EQ(e->selectedRows(), QList<int>({0, 2}));
+    e->moveUp();  // the first is at the top: nothing moves
+    EXPECT_EQ(texts(), QStringLiteral("2? 1? 4? 3? 5? 6?"));
+    e->moveDown();
+    EXPECT_EQ(texts(), QStringLiteral("1? 2? 3? 4? 5? 6?"));
+    e->duplicateQuestion();
+    EXPECT_EQ(texts(), QStringLiteral("1? 2? 3? 4? 2? 4? 5? 6?"));
+    EXPECT_EQ(e->selectedRows(), QList<int>({4, 5}));
+
+    ASSERT_TRUE(e->exportCsvFile(folder.file(QStringLiteral("two.csv"))));
+    EXPECT_EQ(editor::importCsv(folder.read(QStringLiteral("two.csv"))).questions.size(), 2);
+
+    e->selectRows({0, 4, 5, 7});
+    e->deleteQuestion();
+    EXPECT_EQ(texts(), QStringLiteral("2? 3? 4? 5?"));
+    for (int i = 0; i < 5; ++i)
+        e->actUndo->trigger();
+    EXPECT_EQ(e->questions(), before);
+}
+
+TEST_F(QuestionEditorTest, FileNewStartsAnEmptyFileAfterAskingAboutChanges)
+{
+    QuestionEditor* e = open(3);
+    e->deleteQuestion();
+    choices = {UnsavedChoice::Cancel};
+    e->actNew->trigger();
+    EXPECT_EQ(prompts.size(), 1);
+    EXPECT_EQ(e->questions().size(), 2);
+    choices = {UnsavedChoice::Discard};
+    e->actNew->trigger();
+    EXPECT_TRUE(e->questions().isEmpty());
+    EXPECT_TRUE(e->fileName().isEmpty());
+    EXPECT_FALSE(e->isModified());
+    EXPECT_EQ(folder.read(QStringLiteral("Valdra.qtn")).count("\r\n"), 15);  // the file itself untouched
 }
 
 TEST_F(QuestionEditorTest, ImportAddsAfterTheSelectionAndAnEmptySheetChangesNothing)
