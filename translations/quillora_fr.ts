@@ -1095,37 +1095,6 @@ Voulez-vous le remplacer?</translation>
         <translation>note&#xa0;: </translation>
     </message>
     <message>
-        <source>Usage: quillora-check [--quiet] FILE|FOLDER...
-
-Checks Quillora&apos;s files as the game reads them: question files (.qtn, .dat), symbol
-lists (.lst) and settings files (valdra.ini). A folder stands for every such file in it.
-Each problem is shown as FILE:LINE: problem, followed by a summary line. Names in a
-symbol list or a settings file are looked up from the folder the file is in, as the game
-looks them up from the folder it starts in.
-
-  --quiet   show the problems only
-  --help    show this help
-
-Exit status: 0 when no file has a problem that changes what the game does, 1 when one
-has, 2 when a file cannot be read.
-</source>
-        <translation>Utilisation : quillora-check [--quiet] FICHIER|DOSSIER...
-
-Vérifie les fichiers de Quillora comme le jeu les lit : fichiers de questions (.qtn, .dat),
-listes de symboles (.lst) et fichiers de réglages (valdra.ini). Un dossier vaut pour chacun
-de ces fichiers qu&apos;il contient. Chaque problème s&apos;affiche sous la forme FICHIER:LIGNE: problème,
-suivi d&apos;une ligne de bilan. Les noms d&apos;une liste de symboles ou d&apos;un fichier de réglages sont
-cherchés à partir du dossier du fichier, comme le jeu les cherche à partir de son dossier
-de départ.
-
-  --quiet   n&apos;afficher que les problèmes
-  --help    afficher cette aide
-
-Code de sortie : 0 si aucun fichier n&apos;a de problème qui change ce que fait le jeu, 1 si un
-fichier en a un, 2 si un fichier est illisible.
-</translation>
-    </message>
-    <message>
         <source>cannot be read: no such file</source>
         <translation>illisible&#xa0;: fichier introuvable</translation>
     </message>
@@ -1480,6 +1449,67 @@ fichier en a un, 2 si un fichier est illisible.
     <message>
         <source>the game uses the first 13 lines only: line 14 and every line after it are ignored</source>
         <translation>le jeu n&apos;utilise que les 13 premières lignes : la ligne 14 et toutes les suivantes sont ignorées</translation>
+    </message>
+    <message>
+        <source>Usage: quillora-check [--quiet] FILE|FOLDER...
+
+Checks Quillora&apos;s files as the game reads them: question files (.qtn, .dat), symbol
+lists (.lst) and settings files (valdra.ini). A folder stands for every such file in it.
+Each problem is shown as FILE:LINE: problem, followed by a summary line. Names in a
+symbol list or a settings file are looked up from the folder the file is in, as the game
+looks them up from the folder it starts in.
+
+  --quiet   show the problems only
+  --help    show this help
+  --convert FROM TO
+            write the questions of FROM to TO, one a question file (.qtn) and the other
+            a spreadsheet (.csv), as the question editor exports and imports them
+
+Exit status: 0 when no file has a problem that changes what the game does, 1 when one
+has, 2 when a file cannot be read.
+</source>
+        <translation>Utilisation : quillora-check [--quiet] FICHIER|DOSSIER...
+
+Vérifie les fichiers de Quillora comme le jeu les lit : fichiers de questions (.qtn, .dat),
+listes de symboles (.lst) et fichiers de réglages (valdra.ini). Un dossier vaut pour chacun
+de ces fichiers qu&apos;il contient. Chaque problème s&apos;affiche sous la forme FICHIER:LIGNE: problème,
+suivi d&apos;une ligne de bilan. Les noms d&apos;une liste de symboles ou d&apos;un fichier de réglages sont
+cherchés à partir du dossier du fichier, comme le jeu les cherche à partir de son dossier
+de départ.
+
+  --quiet   n&apos;afficher que les problèmes
+  --help    afficher cette aide
+  --convert DE VERS
+            écrire les questions de DE dans VERS, l&apos;un étant un fichier de questions (.qtn),
+            l&apos;autre un tableur (.csv), comme l&apos;éditeur de questions les exporte et importe
+
+Code de sortie : 0 si aucun fichier n&apos;a de problème qui change ce que fait le jeu, 1 si un
+fichier en a un, 2 si un fichier est illisible.
+</translation>
+    </message>
+    <message>
+        <source>quillora-check: --convert takes one .csv and one question file</source>
+        <translation>quillora-check : --convert prend un .csv et un fichier de questions</translation>
+    </message>
+    <message>
+        <source>quillora-check: %1 cannot be read: %2</source>
+        <translation>quillora-check : %1 est illisible : %2</translation>
+    </message>
+    <message>
+        <source>quillora-check: %1 holds no question, so nothing was written</source>
+        <translation>quillora-check : %1 ne contient aucune question : rien n&apos;a été écrit</translation>
+    </message>
+    <message>
+        <source>quillora-check: %1 cannot be written: %2</source>
+        <translation>quillora-check : %1 ne peut pas être écrit : %2</translation>
+    </message>
+    <message>
+        <source>%1 question written to %2.</source>
+        <translation>%1 question écrite dans %2.</translation>
+    </message>
+    <message>
+        <source>%1 questions written to %2.</source>
+        <translation>%1 questions écrites dans %2.</translation>
     </message>
 </context>
 <context>
@@ -2032,7 +2062,7 @@ Options :
     </message>
     <message>
         <source>A new question file: add questions, then save it.</source>
-        <translation>Un nouveau fichier de questions : ajoutez des questions, puis enregistrez-le.</translation>
+        <translation>Un nouveau fichier de questions&#xa0;: ajoutez des questions, puis enregistrez-le.</translation>
     </message>
     <message>
         <source>Exported the %1 chosen questions to %2.</source>
