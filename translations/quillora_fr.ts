@@ -1489,19 +1489,19 @@ fichier en a un, 2 si un fichier est illisible.
     </message>
     <message>
         <source>quillora-check: --convert takes one .csv and one question file</source>
-        <translation>quillora-check : --convert prend un .csv et un fichier de questions</translation>
+        <translation>quillora-check&#xa0;: --convert prend un .csv et un fichier de questions</translation>
     </message>
     <message>
         <source>quillora-check: %1 cannot be read: %2</source>
-        <translation>quillora-check : %1 est illisible : %2</translation>
+        <translation>quillora-check&#xa0;: %1 est illisible&#xa0;: %2</translation>
     </message>
     <message>
         <source>quillora-check: %1 holds no question, so nothing was written</source>
-        <translation>quillora-check : %1 ne contient aucune question : rien n&apos;a été écrit</translation>
+        <translation>quillora-check&#xa0;: %1 ne contient aucune question&#xa0;: rien n&apos;a été écrit</translation>
     </message>
     <message>
         <source>quillora-check: %1 cannot be written: %2</source>
-        <translation>quillora-check : %1 ne peut pas être écrit : %2</translation>
+        <translation>quillora-check&#xa0;: %1 ne peut pas être écrit&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 question written to %2.</source>
@@ -1510,6 +1510,18 @@ fichier en a un, 2 si un fichier est illisible.
     <message>
         <source>%1 questions written to %2.</source>
         <translation>%1 questions écrites dans %2.</translation>
+    </message>
+    <message>
+        <source>this looks like a spreadsheet saved as CSV (cells separated by %1), not a question file: the game takes each line for one question or answer. Import it with File &gt; Import CSV in the question editor (Files &gt; Edit Questions).</source>
+        <translation>ce fichier ressemble à un tableur enregistré en CSV (cellules séparées par %1), pas à un fichier de questions : le jeu prend chaque ligne pour une question ou une réponse. Importez-le avec Fichier &gt; Importer un CSV dans l&apos;éditeur de questions (Fichiers &gt; Modifier les questions).</translation>
+    </message>
+    <message>
+        <source>tabs</source>
+        <translation>des tabulations</translation>
+    </message>
+    <message>
+        <source>%1 is read as %2: the game takes only the number at its start; write it without separators (%3)</source>
+        <translation>%1 est lu comme %2 : le jeu ne prend que le nombre du début; écrivez-le sans séparateurs (%3)</translation>
     </message>
 </context>
 <context>

@@ -39,6 +39,25 @@ protected:
     TestFolder folder;
 };
 
+TEST_F(QuestionCheck, AFileThatIsASpreadsheetIsToldToGoThroughImportCsv)
+{
+    struct Case {
+        const char* name;
+        QStringList lines;
+        bool sheet;
+    } cases[] = {
+        {"commas", {"Question,Right answer,Wrong answer 1", "Capital of Yukon?,Whitehorse,Dawson", "Capital of Nunavut?,Iqaluit,Alert"}, true},
+        {"semicolons, quoted", {"\"Où, donc?\";Ici;Là;Ailleurs", "Quoi?;Ceci;Cela;Rien"}, true},
+        {"a question file with a comma here and there", cleanBlocks() << "Toronto, Ottawa, or Kingston?", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        folder.writeLines(QStringLiteral("lesson.qtn"), c.lines);
+        const QStringList all = complaints(checkQuestionFile(QStringLiteral("lesson.qtn")));
+        EXPECT_EQ(!all.filter(QStringLiteral("File > Import CSV")).isEmpty(), c.sheet) << all.join('\n').toStdString();
+    }
+}
+
 TEST_F(QuestionCheck, ACleanFileGetsNoComplaintAndSaysWhatTheGameReads)
 {
     folder.writeLines(QStringLiteral("clean.qtn"), cleanBlocks());
