@@ -2,6 +2,7 @@
 #include "game/form1.h"
 
 #include "checker/report.h"
+#include "checker/run.h"
 #include "files/loadmessage.h"
 #include "game/state.h"
 #include "ui/platform.h"
@@ -11,7 +12,8 @@ void Form1::tellFileFindings(const QString& kind, const checker::FileReport& rep
     // The same file as it was: told once is enough. A file mended and loaded again is told anew.
     if (m_toldFiles.contains(identity))
         return;
-    const std::optional<files::LoadMessage> message = files::loadMessage(kind, report);
+    const std::optional<files::LoadMessage> message =
+        files::loadMessage(kind, report, checker::kindOf(report.file) == checker::FileKind::Questions);
     if (!message)
         return;
     m_toldFiles.insert(identity);

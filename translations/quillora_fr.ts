@@ -1513,7 +1513,7 @@ fichier en a un, 2 si un fichier est illisible.
     </message>
     <message>
         <source>this looks like a spreadsheet saved as CSV (cells separated by %1), not a question file: the game takes each line for one question or answer. Import it with File &gt; Import CSV in the question editor (Files &gt; Edit Questions).</source>
-        <translation>ce fichier ressemble à un tableur enregistré en CSV (cellules séparées par %1), pas à un fichier de questions : le jeu prend chaque ligne pour une question ou une réponse. Importez-le avec Fichier &gt; Importer un CSV dans l&apos;éditeur de questions (Fichiers &gt; Modifier les questions).</translation>
+        <translation>ce fichier ressemble à un tableur enregistré en CSV (cellules séparées par %1), pas à un fichier de questions&#xa0;: le jeu prend chaque ligne pour une question ou une réponse. Importez-le avec Fichier &gt; Importer un CSV dans l&apos;éditeur de questions (Fichiers &gt; Modifier les questions).</translation>
     </message>
     <message>
         <source>tabs</source>
@@ -1521,7 +1521,7 @@ fichier en a un, 2 si un fichier est illisible.
     </message>
     <message>
         <source>%1 is read as %2: the game takes only the number at its start; write it without separators (%3)</source>
-        <translation>%1 est lu comme %2 : le jeu ne prend que le nombre du début; écrivez-le sans séparateurs (%3)</translation>
+        <translation>%1 est lu comme %2&#xa0;: le jeu ne prend que le nombre du début; écrivez-le sans séparateurs (%3)</translation>
     </message>
 </context>
 <context>
@@ -2284,6 +2284,10 @@ Options :
     <message>
         <source>no such file</source>
         <translation>fichier introuvable</translation>
+    </message>
+    <message>
+        <source>question %1 (line %2): %3</source>
+        <translation>question %1 (ligne %2) : %3</translation>
     </message>
 </context>
 <context>
