@@ -272,7 +272,9 @@ private:
             const QString key = question.simplified().toCaseFolded();
             const auto seen = m_questions.constFind(key);
             if (seen != m_questions.constEnd())
-                m_report.problem(qLine, QCoreApplication::translate("checker", "the same question as line %1").arg(*seen));
+                m_report.problem(qLine, QCoreApplication::translate("checker", "the same question as question %1 (line %2)")
+                                            .arg((*seen - 1) / 5 + 1)
+                                            .arg(*seen));
             else
                 m_questions.insert(key, qLine);
 

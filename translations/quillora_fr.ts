@@ -1043,10 +1043,6 @@ Voulez-vous le remplacer?</translation>
         <translation>la bonne réponse est vide&#xa0;: le jeu ne pose jamais cette question</translation>
     </message>
     <message>
-        <source>the same question as line %1</source>
-        <translation>la même question qu&apos;à la ligne %1</translation>
-    </message>
-    <message>
         <source>the question box</source>
         <translation>le cadre des questions</translation>
     </message>
@@ -1522,6 +1518,10 @@ fichier en a un, 2 si un fichier est illisible.
     <message>
         <source>%1 is read as %2: the game takes only the number at its start; write it without separators (%3)</source>
         <translation>%1 est lu comme %2&#xa0;: le jeu ne prend que le nombre du début; écrivez-le sans séparateurs (%3)</translation>
+    </message>
+    <message>
+        <source>the same question as question %1 (line %2)</source>
+        <translation>la même question que la question %1 (ligne %2)</translation>
     </message>
 </context>
 <context>
@@ -2287,7 +2287,7 @@ Options :
     </message>
     <message>
         <source>question %1 (line %2): %3</source>
-        <translation>question %1 (ligne %2) : %3</translation>
+        <translation>question %1 (ligne %2)&#xa0;: %3</translation>
     </message>
 </context>
 <context>

@@ -101,7 +101,7 @@ INSTANTIATE_TEST_SUITE_P(Problems, QuestionCheckLines, ::testing::Values(
     LinesCase{"SameAnswerTwice", block(QStringLiteral("What is the capital of Yukon?"), QStringLiteral("Whitehorse"),
         QStringLiteral("Dawson"), QStringLiteral("Whitehorse"), QStringLiteral("Faro")) + Second, 4, Severity::Problem,
         "same answer as line 2 (\"Whitehorse\"): picking either counts as correct"},
-    LinesCase{"SameQuestionTwice", First + Second + First, 11, Severity::Problem, "same question as line 1"},
+    LinesCase{"SameQuestionTwice", First + Second + First, 11, Severity::Problem, "same question as question 1 (line 1)"},
     LinesCase{"QuestionTooLongForTheBox", block(LongText) + Second, 1, Severity::Problem, "too long for the question box"},
     LinesCase{"AnswerTooLongForItsButton", block(QStringLiteral("Where does the Mackenzie River flow?"),
         LongAnswer) + Second, 2, Severity::Problem, "too long for an answer button"},

@@ -127,7 +127,7 @@ TEST_F(QuestionEditorTest, FindingsAndMarksFollowTheTypingInTheCheckersWords)
     type(e, 0, QStringLiteral("Question number 2?"));
     // The later of the two carries the finding.
     ASSERT_EQ(e->checked().perQuestion[1].size(), 1);
-    EXPECT_EQ(e->checked().perQuestion[1][0].text, QStringLiteral("the same question as line 1"));
+    EXPECT_EQ(e->checked().perQuestion[1][0].text, QStringLiteral("the same question as question 1 (line 1)"));
     EXPECT_EQ(e->checked().marks[1], Mark::Problem);
     type(e, 0, QStringLiteral("Which province ").repeated(20) + QLatin1Char('?'));
     EXPECT_TRUE(findings(e).join(QLatin1Char(' ')).contains(QStringLiteral("too long for the question box")));
