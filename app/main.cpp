@@ -12,13 +12,20 @@
 
 int main(int argc, char* argv[])
 {
-    // Help and version need no display: answer them before the window system starts, in the
-    // language the game would speak.
-    const commandline::Options early = commandline::parse(commandline::arguments(argc, argv));
-    if (early.action == commandline::Action::Help || early.action == commandline::Action::Version) {
+    // Help, version and a mistake need no display: answer them before the window system
+    // starts, in the language the game would speak. So does the lack of a display, which would
+    // otherwise abort the window system's start.
+    const QStringList given = commandline::arguments(argc, argv);
+    const commandline::Options early = commandline::parse(commandline::withoutWindowSystemOptions(given));
+    const auto environment = [](const char* name) { return qgetenv(name); };
+    if (early.action != commandline::Action::Play || !commandline::missingDisplay(given, environment).isEmpty()) {
         QCoreApplication app(argc, argv);
         language::apply(language::startLanguage(commandline::chosenLanguage(early)));
-        return commandline::printAnswer(commandline::parse(commandline::arguments(argc, argv)));
+        const commandline::Options options = commandline::parse(commandline::withoutWindowSystemOptions(given));
+        if (options.action != commandline::Action::Play)
+            return commandline::printAnswer(options);
+        std::fprintf(stderr, "quillora: %s\n", commandline::missingDisplay(given, environment).toLocal8Bit().constData());
+        return 1;
     }
     // A folder name the system's encoding cannot read back would be read as another name.
     const QString undecodable = commandline::undecodableArgument(argc, argv);

@@ -3,6 +3,7 @@
 
 #include "checker/textfit.h"
 #include "checker/textscan.h"
+#include "files/csv.h"
 #include "files/questionfile.h"
 #include "game/deck.h"
 #include "game/state.h"
@@ -271,7 +272,9 @@ private:
             const QString key = question.simplified().toCaseFolded();
             const auto seen = m_questions.constFind(key);
             if (seen != m_questions.constEnd())
-                m_report.problem(qLine, QCoreApplication::translate("checker", "the same question as line %1").arg(*seen));
+                m_report.problem(qLine, QCoreApplication::translate("checker", "the same question as question %1 (line %2)")
+                                            .arg((*seen - 1) / 5 + 1)
+                                            .arg(*seen));
             else
                 m_questions.insert(key, qLine);
 
@@ -324,6 +327,28 @@ private:
 
 } // namespace
 
+QChar spreadsheetSeparator(const QStringList& lines)
+{
+    // Most of the first lines split into three cells or more, the same way: rows of a sheet.
+    QStringList sample;
+    for (const QString& line : lines) {
+        if (!line.trimmed().isEmpty())
+            sample << line;
+        if (sample.size() == 10)
+            break;
+    }
+    if (sample.size() < 2)
+        return {};
+    const QString text = sample.join(QLatin1Char('\n'));
+    const QChar separator = files::csv::guessSeparator(text);
+    int rows = 0;
+    QStringList cells;
+    qsizetype pos = 0;
+    while (files::csv::readRecord(text, pos, separator, cells))
+        rows += cells.size() >= 3;
+    return rows * 10 >= sample.size() * 8 ? separator : QChar();
+}
+
 FileReport checkQuestionFile(const QString& fileName) { return questionfile::readQuestionFile(fileName).report; }
 
 void checkQuestions(const questionfile::Reading& reading, FileReport& report)
@@ -350,6 +375,13 @@ void checkQuestions(const questionfile::Reading& reading, FileReport& report)
 
     const ui::TextFile& file = reading.file;
     QuestionChecker(file.lines, int(file.lines.size()) + file.linesLeftOut, file.bytesLeftUnread, report).run();
+    if (const QChar separator = spreadsheetSeparator(file.lines); !separator.isNull())
+        report.findings.prepend({0, Severity::Problem,
+            QCoreApplication::translate("checker", "this looks like a spreadsheet saved as CSV (cells separated by %1), "
+                                                   "not a question file: the game takes each line for one question or "
+                                                   "answer. Import it with File > Import CSV in the question editor (Files > Edit Questions).")
+                .arg(separator == QLatin1Char('\t') ? QCoreApplication::translate("checker", "tabs")
+                                                     : QLatin1Char('"') + separator + QLatin1Char('"'))});
 }
 
 } // namespace checker

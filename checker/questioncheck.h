@@ -4,6 +4,8 @@
 // measuring texts.
 #include "checker/report.h"
 
+#include <QStringList>
+
 namespace questionfile {
 struct Reading;
 }
@@ -14,5 +16,8 @@ namespace checker {
 FileReport checkQuestionFile(const QString& fileName);
 // The findings on what the reader read, added to report; the reader's own rules call it.
 void checkQuestions(const questionfile::Reading& reading, FileReport& report);
+// The separator of a file whose first lines read as rows of a spreadsheet (three cells or more,
+// most of them); null for a question file.
+QChar spreadsheetSeparator(const QStringList& lines);
 
 } // namespace checker

@@ -5,11 +5,14 @@
 #include "checker/report.h"
 #include "checker/settingscheck.h"
 #include "checker/symbolcheck.h"
+#include "editor/csv.h"
+#include "editor/questionfile.h"
 #include "files/filenames.h"
 #include "files/textfile.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <algorithm>
 
@@ -28,6 +31,9 @@ const char* const Usage = QT_TRANSLATE_NOOP("checker",
     "\n"
     "  --quiet   show the problems only\n"
     "  --help    show this help\n"
+    "  --convert FROM TO\n"
+    "            write the questions of FROM to TO, one a question file (.qtn) and the other\n"
+    "            a spreadsheet (.csv), as the question editor exports and imports them\n"
     "\n"
     "Exit status: 0 when no file has a problem that changes what the game does, 1 when one\n"
     "has, 2 when a file cannot be read.\n");
@@ -101,8 +107,65 @@ QStringList filesInFolder(const QString& folder)
     return files;
 }
 
+namespace {
+
+// Questions from a question file to a spreadsheet or back, without a window.
+int convert(const QString& from, const QString& to, QTextStream& out, QTextStream& err)
+{
+    const bool toCsv = to.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive);
+    if (toCsv == from.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive)) {
+        err << QCoreApplication::translate("checker", "quillora-check: --convert takes one .csv and one question file") << "\n";
+        return Unreadable;
+    }
+    editor::Questions questions;
+    if (toCsv) {
+        const editor::ReadResult read = editor::readQuestionFile(from);
+        if (!read.ok) {
+            err << QCoreApplication::translate("checker", "quillora-check: %1 cannot be read: %2").arg(from, read.error) << "\n";
+            return Unreadable;
+        }
+        questions = read.questions;
+    } else {
+        QFile file(ui::resolveFileName(from));
+        if (!file.open(QIODevice::ReadOnly)) {
+            err << QCoreApplication::translate("checker", "quillora-check: %1 cannot be read: %2").arg(from, file.errorString()) << "\n";
+            return Unreadable;
+        }
+        const editor::CsvImport imported = editor::importCsv(file.readAll());
+        for (const editor::CsvProblem& problem : imported.problems)
+            out << from << ":" << problem.row << ": " << problem.text << "\n";
+        questions = imported.questions;
+        if (questions.isEmpty()) {
+            err << QCoreApplication::translate("checker", "quillora-check: %1 holds no question, so nothing was written").arg(from) << "\n";
+            return ProblemsFound;
+        }
+    }
+    QString error;
+    const bool written = toCsv ? ui::writeFileBytes(to, editor::exportCsv(questions), &error)
+                               : editor::saveQuestionFile(to, questions, &error);
+    if (!written) {
+        err << QCoreApplication::translate("checker", "quillora-check: %1 cannot be written: %2").arg(to, error) << "\n";
+        return Unreadable;
+    }
+    out << plural(int(questions.size()), QT_TRANSLATE_NOOP("checker", "%1 question written to %2."),
+                  QT_TRANSLATE_NOOP("checker", "%1 questions written to %2."))
+               .arg(to)
+        << "\n";
+    out.flush();
+    return AllClear;
+}
+
+} // namespace
+
 int run(const QStringList& arguments, QTextStream& out, QTextStream& err)
 {
+    if (!arguments.isEmpty() && arguments[0] == QLatin1String("--convert")) {
+        if (arguments.size() != 3) {
+            err << QCoreApplication::translate("checker", "quillora-check: --convert takes one .csv and one question file") << "\n" << usage();
+            return Unreadable;
+        }
+        return convert(arguments[1], arguments[2], out, err);
+    }
     bool quiet = false;
     bool optionsEnd = false;
     QStringList names;

@@ -10,6 +10,7 @@
 #include "ui/picture.h"
 
 #include <QCoreApplication>
+#include <QRegularExpression>
 #include <QFileInfo>
 #include <QMap>
 #include <array>
@@ -97,6 +98,21 @@ private:
         return m_applied.last();
     }
     void note(int i, const QString& text) { m_report.note(i + 1, text); }
+    // A number written with separators ("12,000"): the game reads the number at its start
+    // alone, which is seldom what the teacher typed.
+    void partlyRead(int i, const QString& value, qint64 read)
+    {
+        QString meant = value.trimmed();
+        meant.remove(QRegularExpression(QStringLiteral("[\\s,'\u00A0\u202F]")));
+        const std::optional<int> whole = settingsfile::windowPosition(meant);
+        if (!whole || *whole == read)
+            return;
+        problem(i, QCoreApplication::translate("checker", "%1 is read as %2: the game takes only the number at its start; "
+                                                          "write it without separators (%3)")
+                       .arg(quoted(value))
+                       .arg(read)
+                       .arg(meant));
+    }
     void problem(int i, const QString& text) { m_report.problem(i + 1, text); }
 
     // False where the game's reader stops.
@@ -169,6 +185,7 @@ private:
                 return false;
             }
             apply(setting.key, i, value).number = *size;
+            partlyRead(i, value, *size);
             note(i, (width ? QCoreApplication::translate("checker", "%1: the window is %2 twips wide")
                            : QCoreApplication::translate("checker", "%1: the window is %2 twips high"))
                         .arg(QLatin1String(key.name))
@@ -188,6 +205,7 @@ private:
                 return false;
             }
             apply(setting.key, i, value).number = *place;
+            partlyRead(i, value, *place);
             note(i, (setting.key == Key::QuizTop ? QCoreApplication::translate("checker", "%1: the question box's top is at %2 twips")
                                                  : QCoreApplication::translate("checker", "%1: the question box's left is at %2 twips"))
                         .arg(QLatin1String(key.name))

@@ -121,15 +121,11 @@ void readSymbolLines(symbollistfile::Reading& reading, const QString& listFile)
     const QStringList& lines = reading.file.lines;
     const int total = int(lines.size()) + reading.file.linesLeftOut;
     const int used = int(std::min<qsizetype>(lines.size(), ListLines));
-    report.findings.prepend({0, Severity::Note,
-        QCoreApplication::translate("checker", "read as %1; the game takes %2 of its %3 lines into the custom set")
-            .arg(summary)
-            .arg(used)
-            .arg(total)});
     if (lines.isEmpty())
         report.warn(0, QCoreApplication::translate("checker", "the list is empty: the custom set keeps its flags"));
 
     bool stopped = false;
+    int taken = used;  // the lines before the one where the game stops reading
     for (int i = 0; i < used; ++i) {
         const int lineNo = i + 1;
         const auto line = symbollist::splitSymbolLine(lines[i]);
@@ -144,6 +140,8 @@ void readSymbolLines(symbollistfile::Reading& reading, const QString& listFile)
             report.problem(lineNo, (lines[i].trimmed().isEmpty() ? QCoreApplication::translate("checker", "blank line")
                                                                  : QCoreApplication::translate("checker", "no \"; \" between the region and the picture"))
                                        + stop);
+            if (!stopped)
+                taken = i;
             stopped = true;
             continue;
         }
@@ -179,9 +177,17 @@ void readSymbolLines(symbollistfile::Reading& reading, const QString& listFile)
                                            : QCoreApplication::translate("checker", "the picture %1 does not exist%2"))
                                            .arg(quoted(line->picture), exists ? QString() : missingFileHint(line->picture))
                                        + stop);
+            if (!stopped)
+                taken = i;
             stopped = true;
         }
     }
+    // Told first, and agreeing with where the reading stops.
+    report.findings.prepend({0, Severity::Note,
+        QCoreApplication::translate("checker", "read as %1; the game takes %2 of its %3 lines into the custom set")
+            .arg(summary)
+            .arg(taken)
+            .arg(total)});
 
     reading.completed = !stopped;
     if (total > ListLines) {

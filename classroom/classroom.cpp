@@ -8,6 +8,7 @@
 #include "classroom/gamereview.h"
 #include "classroom/practice.h"
 #include "game/form1.h"
+#include "game/form6.h"
 #include "game/state.h"
 #include "ui/platform.h"
 #include "files/textfile.h"
@@ -153,6 +154,15 @@ void Classroom::showReview()
     // One review at a time: the last game's.
     if (m_review)
         m_review->close();
+    // The high scores first: the review waits for their window to close, so neither covers
+    // the other (and a game begun meanwhile has a review of its own to come).
+    if (Form6* scores = m_form->existingForm6(); scores && scores->isVisible()) {
+        connect(scores, &QObject::destroyed, this, [this] {
+            if (ClockRunning == 0 && m_log.naturalEnd())
+                showReview();
+        }, Qt::SingleShotConnection);
+        return;
+    }
     m_review = new GameReview(m_log, m_form);
     connect(m_review, &GameReview::practiseRequested, this, [this] {
         if (!m_review)
@@ -184,6 +194,9 @@ bool Classroom::startPractice(const QList<AskedQuestion>& questions, const QStri
                                   ProgramTitle);
         return false;
     }
+    // Never under the high scores, where its clock would run unseen.
+    if (Form6* scores = m_form->existingForm6())
+        scores->close();
     m_practice = questions;
     m_practiceSymbols = symbols;
     m_practising = true;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/csv.h"
 
+#include "files/csv.h"
 #include "files/textfile.h"
 
 #include <QCoreApplication>
@@ -11,8 +12,6 @@ namespace editor {
 namespace {
 
 
-constexpr int SampleRows = 10;  // rows that decide the separator
-
 int nonEmptyCells(const QStringList& cells)
 {
     int last = 0;
@@ -20,6 +19,34 @@ int nonEmptyCells(const QStringList& cells)
         if (!cells[i].trimmed().isEmpty())
             last = i + 1;
     return last;
+}
+
+// Accents and case set aside, so "Réponse" and "REPONSE" title the same column.
+QString folded(const QString& title)
+{
+    QString out;
+    for (const QChar c : title.normalized(QString::NormalizationForm_D).toCaseFolded())
+        if (c.category() != QChar::Mark_NonSpacing)
+            out += c;
+    return out.simplified();
+}
+
+QString columnLetter(int column)
+{
+    QString letters;
+    for (int n = column + 1; n > 0; n = (n - 1) / 26)
+        letters.prepend(QChar(u'A' + (n - 1) % 26));
+    return letters;
+}
+
+bool wholeNumber(const QString& cell)
+{
+    QString t = cell.trimmed();
+    if (t.endsWith(QLatin1Char('.')))
+        t.chop(1);
+    bool ok = false;
+    t.toInt(&ok);
+    return ok;
 }
 
 QString decodeCsv(const QByteArray& bytes, QString* encoding)
@@ -40,161 +67,147 @@ QString decodeCsv(const QByteArray& bytes, QString* encoding)
     return text;
 }
 
-QString quoteCell(const QString& cell)
-{
-    const bool needs = cell.contains(QLatin1Char(',')) || cell.contains(QLatin1Char('"')) || cell.contains(QLatin1Char('\n'))
-        || cell.contains(QLatin1Char('\r')) || cell.startsWith(QLatin1Char(' ')) || cell.endsWith(QLatin1Char(' '));
-    if (!needs)
-        return cell;
-    QString quoted = cell;
-    quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
-    return QLatin1Char('"') + quoted + QLatin1Char('"');
-}
-
 } // namespace
 
-QList<QStringList> parseCells(const QString& text, QChar separator, int* unclosed)
+int columnRole(const QString& title)
 {
-    QList<QStringList> rows;
-    QStringList row;
-    QString cell;
-    bool quoted = false, wasQuoted = false, rowHasText = false;
-    int quoteRow = 0;
-    if (unclosed)
-        *unclosed = 0;
-    const auto endCell = [&] {
-        row << cell;
-        cell.clear();
-        wasQuoted = false;
+    const QString t = folded(title);
+    const auto has = [&t](std::initializer_list<const char*> words) {
+        for (const char* w : words)
+            if (t.contains(QLatin1String(w)))
+                return true;
+        return false;
     };
-    const auto endRow = [&] {
-        endCell();
-        rows << row;
-        row.clear();
-        rowHasText = false;
-    };
-    const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = text[i];
-        if (quoted) {
-            if (c == QLatin1Char('"')) {
-                if (i + 1 < n && text[i + 1] == QLatin1Char('"')) {
-                    cell += c;
-                    ++i;
-                } else {
-                    quoted = false;
-                }
-            } else {
-                cell += c;
-            }
-            continue;
-        }
-        if (c == QLatin1Char('"') && cell.trimmed().isEmpty() && !wasQuoted) {
-            // A quoted cell; blanks before its opening mark are no part of it.
-            cell.clear();
-            quoted = wasQuoted = true;
-            rowHasText = true;
-            quoteRow = int(rows.size()) + 1;
-        } else if (c == separator) {
-            endCell();
-            rowHasText = true;
-        } else if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
-            if (c == QLatin1Char('\r') && i + 1 < n && text[i + 1] == QLatin1Char('\n'))
-                ++i;
-            endRow();
-        } else {
-            // Text after a closing mark (a "b"c) is kept, as spreadsheets keep it.
-            cell += c;
-            rowHasText = true;
-        }
-    }
-    if (quoted && unclosed)
-        *unclosed = quoteRow;
-    if (rowHasText || !cell.isEmpty() || !row.isEmpty())
-        endRow();
-    return rows;
-}
-
-QChar detectSeparator(const QString& text)
-{
-    // Only the first rows: enough to tell, and a long file decides as fast as a short one.
-    qsizetype end = 0;
-    for (int lines = 0; end < text.size() && lines < SampleRows; ++end)
-        if (text[end] == QLatin1Char('\n'))
-            ++lines;
-    const QString sample = text.left(end);
-    QChar best = QLatin1Char(',');
-    int bestScore = -1;
-    for (QChar candidate : {QLatin1Char('\t'), QLatin1Char(';'), QLatin1Char(',')}) {
-        int score = 0;
-        for (const QStringList& row : parseCells(sample, candidate)) {
-            const int cells = nonEmptyCells(row);
-            score += (cells >= 2 && cells <= FieldCount) + 2 * (cells == FieldCount);
-        }
-        if (score > bestScore) {
-            bestScore = score;
-            best = candidate;
-        }
-    }
-    return best;
+    // Wrong before right: "incorrect" holds "correct".
+    if (has({"wrong", "incorrect", "false", "distractor", "mauvaise", "fausse", "erronee", "leurre", "autre reponse"}))
+        return 2;
+    if (has({"right", "correct", "bonne", "juste", "vraie", "solution"}) || t == QLatin1String("answer")
+        || t == QLatin1String("reponse"))
+        return 1;
+    if (has({"question", "enonce"}) && !has({"no.", "number", "numero", "#"}) && t != QLatin1String("question no"))
+        return 0;
+    return -1;
 }
 
 bool looksLikeHeader(const QStringList& cells)
 {
-    if (cells.isEmpty() || cells[0].trimmed().endsWith(QLatin1Char('?')))
-        return false;
-    // Column titles in the languages teachers here write them in.
-    static const char* const words[] = {"question", "answer", "right", "correct", "wrong", "réponse", "reponse",
-                                        "bonne", "mauvaise", "fausse"};
     int titled = 0;
+    bool question = false;
     for (const QString& cell : cells) {
-        const QString folded = cell.trimmed().toCaseFolded();
-        if (folded.size() > 40)
+        const QString t = cell.trimmed();
+        if (t.size() > 40 || t.endsWith(QLatin1Char('?')))
             return false;
-        for (const char* word : words)
-            if (folded.contains(QString::fromUtf8(word))) {
-                ++titled;
-                break;
-            }
+        const int role = columnRole(t);
+        titled += role >= 0;
+        question = question || role == 0;
     }
-    return titled >= 2 || (titled == 1 && cells[0].trimmed().toCaseFolded().contains(QStringLiteral("question")));
+    return question && titled >= 2;
 }
 
 CsvImport importCells(const QString& text, QChar separator)
 {
     CsvImport result;
     result.separator = separator;
-    int unclosed = 0;
-    const QList<QStringList> rows = parseCells(text, separator, &unclosed);
+    QList<QStringList> rows;
+    QList<bool> unclosed;
+    {
+        QStringList cells;
+        qsizetype pos = 0;
+        bool open = false;
+        while (files::csv::readRecord(text, pos, separator, cells, &open)) {
+            rows << cells;
+            unclosed << open;
+        }
+    }
+    // Which column each field is read from.
+    QList<int> fieldColumn(FieldCount, -1);
+    int first = 0;
+    int width = 0;
+    QList<bool> untitled;  // header columns without a title that were not taken
+    for (const QStringList& row : rows)
+        width = std::max(width, nonEmptyCells(row));
+    if (!rows.isEmpty() && looksLikeHeader(rows[0])) {
+        result.header = true;
+        first = 1;
+        int wrong = 2;
+        const QStringList& titles = rows[0];
+        QList<bool> taken(std::max<qsizetype>(width, titles.size()), false);
+        int lastRole = -1;
+        for (int c = 0; c < taken.size(); ++c) {
+            const QString title = c < titles.size() ? titles[c].trimmed() : QString();
+            // Untitled columns right after a wrong answer's are more wrong answers, as when one
+            // title heads all three.
+            const int role = title.isEmpty() && lastRole == 2 ? 2 : columnRole(title);
+            lastRole = role;
+            const int field = role == 2 ? (wrong < FieldCount ? wrong++ : -1) : role;
+            if (field >= 0 && fieldColumn[field] < 0) {
+                fieldColumn[field] = c;
+                taken[c] = true;
+            }
+            untitled << (title.isEmpty() && !taken[c]);
+        }
+        for (int c = 0; c < taken.size(); ++c) {
+            if (taken[c])
+                continue;
+            const QString title = c < titles.size() ? titles[c].trimmed() : QString();
+            bool used = !title.isEmpty();
+            for (int r = 1; r < rows.size() && !used; ++r)
+                used = c < rows[r].size() && !rows[r][c].trimmed().isEmpty();
+            if (used)
+                result.leftOut << (title.isEmpty() ? QCoreApplication::translate("editor::Csv", "column %1").arg(columnLetter(c))
+                                                   : QLatin1Char('"') + title + QLatin1Char('"'));
+        }
+    } else {
+        // Rows numbered in a first column: every row with text starts with a whole number, and
+        // the question follows it.
+        int numbered = 0, withText = 0;
+        for (const QStringList& row : rows) {
+            if (nonEmptyCells(row) == 0)
+                continue;
+            ++withText;
+            numbered += wholeNumber(row[0]) && nonEmptyCells(row) >= 2;
+        }
+        result.numbered = withText > 0 && numbered == withText;
+        for (int f = 0; f < FieldCount; ++f)
+            fieldColumn[f] = f + result.numbered;
+        if (result.numbered)
+            result.leftOut << QCoreApplication::translate("editor::Csv", "column A (numbers)");
+    }
+
     result.questions.reserve(rows.size());
-    for (int r = 0; r < rows.size(); ++r) {
+    for (int r = first; r < rows.size(); ++r) {
         const QStringList& cells = rows[r];
         const int rowNumber = r + 1;
         const int used = nonEmptyCells(cells);
         if (used == 0)
             continue;  // an empty row holds nothing to lose
-        if (r == 0 && looksLikeHeader(cells)) {
-            result.header = true;
-            continue;
-        }
         Question q;
         bool brokenLine = false;
-        for (int f = 0; f < FieldCount && f < cells.size(); ++f) {
-            const QString flat = oneLine(cells[f]);
-            brokenLine = brokenLine || flat != cells[f];
+        for (int f = 0; f < FieldCount; ++f) {
+            const int c = fieldColumn[f];
+            if (c < 0 || c >= cells.size())
+                continue;
+            const QString flat = oneLine(cells[c]);
+            brokenLine = brokenLine || flat != cells[c];
             q.setField(f, flat.trimmed());
         }
         QStringList said;
-        if (used > FieldCount)
+        bool beyondTitles = false;
+        for (int c = 0; c < cells.size() && result.header; ++c)
+            beyondTitles = beyondTitles || (c < untitled.size() && untitled[c] && !cells[c].trimmed().isEmpty());
+        if (beyondTitles)
+            said << QCoreApplication::translate("editor::Csv", "it has %1 cells, more than the columns with titles; the cells without one were left out")
+                        .arg(used);
+        if (!result.header && used > FieldCount + result.numbered)
             said << QCoreApplication::translate("editor::Csv", "it has %1 cells; only the first five (question, right answer, three wrong answers) were taken")
                         .arg(used);
         if (q.text.isEmpty())
             said << QCoreApplication::translate("editor::Csv", "its question cell is empty");
         else if (q.answers[0].isEmpty())
-            said << QCoreApplication::translate("editor::Csv", "it has no right answer (the second cell)");
+            said << QCoreApplication::translate("editor::Csv", "it has no right answer");
         if (brokenLine)
             said << QCoreApplication::translate("editor::Csv", "a cell holds a line break, which became a space");
-        if (rowNumber == unclosed)
+        if (unclosed[r])
             said << QCoreApplication::translate("editor::Csv", "a quotation mark opened in this row is never closed, so the rest of the file went into one cell");
         if (!said.isEmpty())
             result.problems.append({rowNumber, said.join(QStringLiteral("; "))});
@@ -207,7 +220,7 @@ CsvImport importCsv(const QByteArray& bytes)
 {
     QString encoding;
     const QString text = decodeCsv(bytes, &encoding);
-    CsvImport result = importCells(text, detectSeparator(text));
+    CsvImport result = importCells(text, files::csv::guessSeparator(text));
     result.encoding = encoding;
     return result;
 }
@@ -217,12 +230,7 @@ QByteArray exportCsv(const Questions& questions)
     QString text;
     const QStringList header = {QCoreApplication::translate("editor::Csv", "Question"), QCoreApplication::translate("editor::Csv", "Right answer"), QCoreApplication::translate("editor::Csv", "Wrong answer 1"), QCoreApplication::translate("editor::Csv", "Wrong answer 2"),
                                 QCoreApplication::translate("editor::Csv", "Wrong answer 3")};
-    const auto addRow = [&text](const QStringList& cells) {
-        QStringList quoted;
-        for (const QString& cell : cells)
-            quoted << quoteCell(cell);
-        text += quoted.join(QLatin1Char(',')) + QStringLiteral("\r\n");
-    };
+    const auto addRow = [&text](const QStringList& cells) { text += files::csv::writeRecord(cells) + QStringLiteral("\r\n"); };
     addRow(header);
     for (const Question& q : questions)
         addRow({q.text, q.answers[0], q.answers[1], q.answers[2], q.answers[3]});

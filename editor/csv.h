@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Questions to and from a spreadsheet: columns question, right answer, wrong answers 1 to 3; a
-// header row when present; comma, semicolon or tab between cells; cells quoted as spreadsheets
-// quote them (RFC 4180). Widget-free.
+// Questions to and from a spreadsheet. A header row's titles (English or French, any order)
+// choose the columns: question, right answer, wrong answers; other columns are left out. Without
+// one, a leading column of numbers is left out and the next five are question, right answer and
+// three wrong answers. Comma, semicolon, tab or bar between cells, quoted as spreadsheets quote
+// them (files/csv). Widget-free.
 #include "editor/questionfile.h"
 
 #include <QByteArray>
@@ -22,16 +24,13 @@ struct CsvImport {
     bool header = false;
     QChar separator = QLatin1Char(',');
     QString encoding;  // as read: "UTF-8", "UTF-8 with a byte order mark", "UTF-16", "Windows-1252"
+    bool numbered = false;  // a first column of numbers, without a header, was left out
+    QStringList leftOut;    // the columns not taken, by title (or "column F" where untitled)
 };
 
-// Rows of cells; rowOfRecord gets, for each row, the row number it starts on (a quoted cell
-// may hold line breaks, and spreadsheets count it as one row). *unclosed is the row whose
-// quotation mark never closes, or 0.
-QList<QStringList> parseCells(const QString& text, QChar separator, int* unclosed = nullptr);
-
-// The separator the text is written with: the one that splits its first rows most like rows of
-// five cells.
-QChar detectSeparator(const QString& text);
+// What a header cell titles: a question field (FieldQuestion.. as Question::field numbers them,
+// wrong answers all as 2) or -1 for a column the game has no use for.
+int columnRole(const QString& title);
 
 // Whether a row is the column titles rather than a question.
 bool looksLikeHeader(const QStringList& cells);

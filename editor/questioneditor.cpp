@@ -8,6 +8,7 @@
 #include "ui/platform.h"
 #include "files/textfile.h"
 
+#include <algorithm>
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
@@ -230,6 +231,8 @@ QuestionEditor::QuestionEditor(QWidget* parent) : QMainWindow(parent, Qt::Window
 void QuestionEditor::buildMenus()
 {
     QMenu* file = menuBar()->addMenu(tr("&File"));
+    // No shortcut: Ctrl+N adds a question, as it always has here.
+    actNew = file->addAction(tr("&New"), this, &QuestionEditor::newFile);
     actOpen = file->addAction(tr("&Open..."), this, &QuestionEditor::openWithDialog);
     actOpen->setShortcut(QKeySequence::Open);
     actSave = file->addAction(tr("&Save"), this, &QuestionEditor::save);
@@ -237,7 +240,9 @@ void QuestionEditor::buildMenus()
     actSaveAs = file->addAction(tr("Save &As..."), this, &QuestionEditor::saveAs);
     actSaveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     file->addSeparator();
-    actImport = file->addAction(tr("&Import CSV..."), this, &QuestionEditor::importWithDialog);
+    actImport = file->addAction(tr("&Import CSV..."), this, [this] { importWithDialog(ImportPlace::Replace); });
+    actImportAdd = file->addAction(tr("A&dd from CSV..."), this, [this] { importWithDialog(ImportPlace::AfterSelection); });
+    actImportAdd->setToolTip(tr("Adds a spreadsheet's questions after the selected ones"));
     actExport = file->addAction(tr("&Export CSV..."), this, &QuestionEditor::exportWithDialog);
     file->addSeparator();
     actClose = file->addAction(tr("&Close"), this, &QWidget::close);
@@ -345,7 +350,7 @@ void QuestionEditor::buildWindow()
     list = new QListView(left);
     list->setModel(m_model);
     list->setUniformItemSizes(true);
-    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     list->setAccessibleName(tr("Questions"));
     list->setIconSize(QSize(16, 16));
     leftLayout->addWidget(list, 1);
@@ -591,40 +596,92 @@ void QuestionEditor::addQuestion()
     fields[0]->setFocus();
 }
 
+QList<int> QuestionEditor::selectedRows() const
+{
+    QList<int> rows;
+    for (const QModelIndex& index : list->selectionModel()->selectedRows())
+        if (index.row() < m_questions.size())
+            rows << index.row();
+    std::sort(rows.begin(), rows.end());
+    if (rows.isEmpty() && m_row >= 0)
+        rows << m_row;
+    return rows;
+}
+
+void QuestionEditor::selectRows(const QList<int>& rows)
+{
+    if (rows.isEmpty())
+        return;
+    setCurrentRow(rows.front());
+    for (int row : rows.mid(1))
+        if (row >= 0 && row < m_questions.size())
+            list->selectionModel()->select(m_model->index(row), QItemSelectionModel::Select);
+}
+
 void QuestionEditor::duplicateQuestion()
 {
-    if (m_row < 0)
+    const QList<int> rows = selectedRows();
+    if (rows.isEmpty())
         return;
+    // The copies go together after the last one chosen, in their order.
     Questions after = m_questions;
-    after.insert(m_row + 1, m_questions[m_row]);
-    changeList(after, m_row + 1, tr("duplicate"));
+    const int at = rows.back() + 1;
+    QList<int> copies;
+    for (int i = 0; i < rows.size(); ++i) {
+        after.insert(at + i, m_questions[rows[i]]);
+        copies << at + i;
+    }
+    changeList(after, at, tr("duplicate"));
+    selectRows(copies);
 }
 
 void QuestionEditor::deleteQuestion()
 {
-    if (m_row < 0)
+    const QList<int> rows = selectedRows();
+    if (rows.isEmpty())
         return;
     Questions after = m_questions;
-    after.removeAt(m_row);
-    changeList(after, std::min<int>(m_row, int(after.size()) - 1), tr("delete"));
+    for (auto it = rows.crbegin(); it != rows.crend(); ++it)
+        after.removeAt(*it);
+    changeList(after, std::min<int>(rows.front(), int(after.size()) - 1), tr("delete"));
 }
 
-void QuestionEditor::moveUp()
+void QuestionEditor::moveRows(int step)
 {
-    if (m_row <= 0)
+    const QList<int> rows = selectedRows();
+    if (rows.isEmpty() || (step < 0 && rows.front() == 0) || (step > 0 && rows.back() + 1 >= m_questions.size()))
         return;
+    // Each chosen question one place on, the others closing up behind them.
     Questions after = m_questions;
-    after.swapItemsAt(m_row, m_row - 1);
-    changeList(after, m_row - 1, tr("move up"));
+    QList<int> moved;
+    if (step < 0) {
+        for (int row : rows) {
+            after.swapItemsAt(row, row - 1);
+            moved << row - 1;
+        }
+    } else {
+        for (auto it = rows.crbegin(); it != rows.crend(); ++it) {
+            after.swapItemsAt(*it, *it + 1);
+            moved.prepend(*it + 1);
+        }
+    }
+    changeList(after, moved.front(), step < 0 ? tr("move up") : tr("move down"));
+    selectRows(moved);
 }
 
-void QuestionEditor::moveDown()
+void QuestionEditor::moveUp() { moveRows(-1); }
+
+void QuestionEditor::moveDown() { moveRows(1); }
+
+void QuestionEditor::newFile()
 {
-    if (m_row < 0 || m_row + 1 >= m_questions.size())
+    if (!maySetAside())
         return;
-    Questions after = m_questions;
-    after.swapItemsAt(m_row, m_row + 1);
-    changeList(after, m_row + 1, tr("move down"));
+    undoStack->clear();
+    applyList(Questions(), 0, QString());
+    undoStack->setClean();
+    showFileName();
+    statusBar()->showMessage(tr("A new question file: add questions, then save it."), 5000);
 }
 
 void QuestionEditor::pasteCells(const QString& text)
@@ -745,7 +802,7 @@ bool QuestionEditor::saveTo(const QString& fileName)
     return true;
 }
 
-bool QuestionEditor::importCsvFile(const QString& fileName)
+bool QuestionEditor::importCsvFile(const QString& fileName, ImportPlace place)
 {
     QFile file(ui::resolveFileName(fileName));
     if (!file.open(QIODevice::ReadOnly)) {
@@ -762,9 +819,23 @@ bool QuestionEditor::importCsvFile(const QString& fileName)
         return false;
     }
     const CsvImport imported = importCsv(bytes);
-    // The questions of a spreadsheet are a new file of their own, named on saving.
     const QFileInfo info(fileName);
-    changeList(imported.questions, 0, tr("import"), QString());
+    if (imported.questions.isEmpty()) {
+        reportFailure(tr("The file %1 holds no question, so nothing was imported.").arg(QDir::toNativeSeparators(fileName)));
+        return false;
+    }
+    int added = 0;
+    if (place == ImportPlace::AfterSelection) {
+        Questions after = m_questions;
+        const QList<int> rows = selectedRows();
+        added = rows.isEmpty() ? int(m_questions.size()) : rows.back() + 1;
+        for (int i = 0; i < imported.questions.size(); ++i)
+            after.insert(added + i, imported.questions[i]);
+        changeList(after, added, tr("import"));
+    } else {
+        // The questions of a spreadsheet are a new file of their own, named on saving.
+        changeList(imported.questions, 0, tr("import"), QString());
+    }
 
     const QString separator = imported.separator == QLatin1Char('\t') ? tr("tabs")
         : imported.separator == QLatin1Char(';')                      ? tr("semicolons")
@@ -774,7 +845,8 @@ bool QuestionEditor::importCsvFile(const QString& fileName)
                                         : tr("%5 questions imported from %1 (%2, cells separated by %3%4)."))
                                 .arg(info.fileName(), imported.encoding, separator,
                                     imported.header ? tr(", first row taken as column titles") : QString(),
-                                    QString::number(count));
+                                    QString::number(count))
+        + (imported.leftOut.isEmpty() ? QString() : QLatin1Char(' ') + tr("Left out: %1.").arg(imported.leftOut.join(QStringLiteral(", "))));
     if (imported.problems.isEmpty()) {
         statusBar()->showMessage(summary, 8000);
         return true;
@@ -801,21 +873,29 @@ bool QuestionEditor::importCsvFile(const QString& fileName)
 
 bool QuestionEditor::exportCsvFile(const QString& fileName)
 {
+    // Several questions chosen: those alone, in their order; else every question.
+    const QList<int> rows = selectedRows();
+    Questions chosen;
+    if (rows.size() > 1)
+        for (int row : rows)
+            chosen << m_questions[row];
     QString error;
-    if (!ui::writeFileBytes(fileName, exportCsv(m_questions), &error)) {
+    if (!ui::writeFileBytes(fileName, exportCsv(rows.size() > 1 ? chosen : m_questions), &error)) {
         reportFailure(ui::saveFailedMessage(tr("The spreadsheet"), QDir::toNativeSeparators(fileName), error));
         return false;
     }
-    statusBar()->showMessage(tr("Exported %1.").arg(QDir::toNativeSeparators(fileName)), 5000);
+    statusBar()->showMessage(rows.size() > 1 ? tr("Exported the %1 chosen questions to %2.").arg(rows.size()).arg(QDir::toNativeSeparators(fileName))
+                                             : tr("Exported %1.").arg(QDir::toNativeSeparators(fileName)),
+        5000);
     return true;
 }
 
-void QuestionEditor::importWithDialog()
+void QuestionEditor::importWithDialog(ImportPlace place)
 {
     ui::FileDialogRequest request{CsvFilter, 1, QStringLiteral("*.csv"), QStringLiteral("csv")};
     const QString chosen = ui::platform().openFileName(this, request);
     if (!chosen.isEmpty() && chosen != request.fileName)
-        importCsvFile(chosen);
+        importCsvFile(chosen, place);
 }
 
 void QuestionEditor::exportWithDialog()

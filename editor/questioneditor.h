@@ -63,7 +63,10 @@ public:
     bool save();
     bool saveAs();
     bool saveTo(const QString& fileName);
-    bool importCsvFile(const QString& fileName);
+    // Replaces the questions with a spreadsheet's, or adds them after the selected one. A file
+    // without a question changes nothing.
+    enum class ImportPlace { Replace, AfterSelection };
+    bool importCsvFile(const QString& fileName, ImportPlace place = ImportPlace::Replace);
     bool exportCsvFile(const QString& fileName);
     // Adds spreadsheet cells (tab-separated rows) as questions after the selected one.
     void pasteCells(const QString& text);
@@ -79,6 +82,11 @@ public:
     // Finds the next question, after the selected one and round, with the text in any field.
     bool findNext(const QString& text);
 
+    // The questions chosen in the list, in order (the current one when none is).
+    QList<int> selectedRows() const;
+    void selectRows(const QList<int>& rows);
+    // Starts an empty, unnamed file, asking first about unsaved changes.
+    void newFile();
     void addQuestion();
     void duplicateQuestion();
     void deleteQuestion();
@@ -106,10 +114,12 @@ public:
     QPushButton* btnPreview = nullptr;
     QPushButton* btnPlay = nullptr;
     QUndoStack* undoStack = nullptr;
+    QAction* actNew = nullptr;
     QAction* actOpen = nullptr;
     QAction* actSave = nullptr;
     QAction* actSaveAs = nullptr;
     QAction* actImport = nullptr;
+    QAction* actImportAdd = nullptr;
     QAction* actExport = nullptr;
     QAction* actClose = nullptr;
     QAction* actUndo = nullptr;
@@ -144,7 +154,8 @@ private:
     void showCount();
     void showFileName();
     void openWithDialog();
-    void importWithDialog();
+    void importWithDialog(ImportPlace place);
+    void moveRows(int step);
     void exportWithDialog();
     void reportFailure(const QString& text);
 

@@ -10,7 +10,7 @@
 
 namespace files {
 
-std::optional<LoadMessage> loadMessage(const QString& kind, const checker::FileReport& report)
+std::optional<LoadMessage> loadMessage(const QString& kind, const checker::FileReport& report, bool questionFile)
 {
     QList<checker::Finding> findings;
     for (const checker::Finding& f : report.findings)
@@ -36,8 +36,13 @@ std::optional<LoadMessage> loadMessage(const QString& kind, const checker::FileR
                               .arg(what)
                               .arg(problems.size()))
                    + QStringLiteral("\n");
-    const auto lineText = [](const checker::Finding& f) {
-        return f.line > 0 ? QCoreApplication::translate("files", "line %1: %2").arg(f.line).arg(f.text) : f.text;
+    const auto lineText = [questionFile](const checker::Finding& f) {
+        if (f.line <= 0)
+            return f.text;
+        // Five lines a question.
+        if (questionFile)
+            return QCoreApplication::translate("files", "question %1 (line %2): %3").arg((f.line - 1) / 5 + 1).arg(f.line).arg(f.text);
+        return QCoreApplication::translate("files", "line %1: %2").arg(f.line).arg(f.text);
     };
     for (int i = 0; i < problems.size() && i < ShownProblems; ++i)
         message.text += QStringLiteral("\n") + lineText(problems[i]);

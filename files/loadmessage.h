@@ -20,7 +20,9 @@ inline constexpr int MostDetails = 100;
 
 // Nothing when the report holds no problem. kind names the file for the player ("The question
 // file", "The symbol list", "The settings file").
-std::optional<LoadMessage> loadMessage(const QString& kind, const checker::FileReport& report);
+// questionFile: lines are named with the question they belong to ("question 9 (line 42)"), as
+// a teacher counts them.
+std::optional<LoadMessage> loadMessage(const QString& kind, const checker::FileReport& report, bool questionFile = false);
 
 // What tells one state of a file from another: its full path, size and time of change. The game
 // says nothing twice for the same unchanged file in a run.

@@ -107,6 +107,54 @@ QStringList arguments(int argc, const char* const* argv)
     return args;
 }
 
+QStringList withoutWindowSystemOptions(const QStringList& args)
+{
+    // As the application reads them: one dash or two, a value after the option or after "=".
+    static const QStringList withValue = {"platform", "platformpluginpath", "platformtheme", "plugin", "style",
+                                          "stylesheet", "session", "display", "geometry", "qwindowgeometry",
+                                          "qwindowtitle", "qwindowicon", "title", "name", "visual", "qmljsdebugger"};
+    static const QStringList alone = {"reverse", "widgetcount", "sync", "nograb", "dograb", "testability"};
+    QStringList kept;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& arg = args[i];
+        if (i == 0 || arg == QLatin1String("--") || !arg.startsWith(QLatin1Char('-'))) {
+            kept << arg;
+            if (arg == QLatin1String("--"))
+                kept << args.mid(i + 1);
+            if (arg == QLatin1String("--"))
+                break;
+            continue;
+        }
+        const QString name = arg.mid(arg.startsWith(QLatin1String("--")) ? 2 : 1).section(QLatin1Char('='), 0, 0);
+        if (alone.contains(name))
+            continue;
+        if (withValue.contains(name)) {
+            if (!arg.contains(QLatin1Char('=')))
+                ++i;  // its value
+            continue;
+        }
+        kept << arg;
+    }
+    return kept;
+}
+
+QString missingDisplay(const QStringList& args, const std::function<QByteArray(const char*)>& getenv)
+{
+    QString platform = QString::fromLocal8Bit(getenv("QT_QPA_PLATFORM"));
+    for (qsizetype i = 1; i + 1 < args.size(); ++i)
+        if (args[i] == QLatin1String("-platform") || args[i] == QLatin1String("--platform"))
+            platform = args[i + 1];
+    // A platform that draws without a desktop (offscreen, vnc, ...) needs none.
+    const QString name = platform.section(QLatin1Char(':'), 0, 0);
+    if (!name.isEmpty() && name != QLatin1String("xcb") && !name.startsWith(QLatin1String("wayland")))
+        return {};
+    if (!getenv("DISPLAY").isEmpty() || !getenv("WAYLAND_DISPLAY").isEmpty())
+        return {};
+    return QCoreApplication::translate("commandline",
+                                       "no display to open the game's window on (neither DISPLAY nor WAYLAND_DISPLAY "
+                                       "is set); start it from a desktop session");
+}
+
 QString helpText()
 {
     return QCoreApplication::translate("commandline",
@@ -148,8 +196,10 @@ int printAnswer(const Options& options)
         std::fputs(versionText().toLocal8Bit().constData(), stdout);
         return 0;
     case Action::Error:
-        std::fputs(QCoreApplication::translate("commandline", "quillora: %1\nTry 'quillora --help' for more information.\n")
-                       .arg(options.error).toLocal8Bit().constData(), stderr);
+        // The usage lines of the help, and where the rest is.
+        std::fputs(QCoreApplication::translate("commandline", "quillora: %1\n%2Try 'quillora --help' for more information.\n")
+                       .arg(options.error, helpText().section(QLatin1Char('\n'), 0, 1) + QLatin1Char('\n'))
+                       .toLocal8Bit().constData(), stderr);
         return 2;
     case Action::Play:
         break;

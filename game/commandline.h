@@ -4,6 +4,7 @@
 // no window at all. Widget-free, so its rules are tested without a display.
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 #include "ui/language.h"
@@ -42,6 +43,15 @@ QString undecodableFolderMessage(const QString& shown);
 
 // The arguments as main() receives them, before any QCoreApplication exists.
 QStringList arguments(int argc, const char* const* argv);
+
+// The arguments without the window system's own options (-platform NAME, -style NAME,
+// -display NAME, -reverse, ...), which the application takes out itself once it starts; so
+// the game's options are judged before there is a display.
+QStringList withoutWindowSystemOptions(const QStringList& args);
+
+// Why the game would find no display to open its window on, judged from the environment
+// (getenv) and the arguments before the window system starts; empty when it may find one.
+QString missingDisplay(const QStringList& args, const std::function<QByteArray(const char*)>& getenv);
 
 // Prints the answer for every action but Play (help and version to standard output, a mistake
 // to standard error) and returns the exit status: 0, or 2 for a mistake.

@@ -113,7 +113,11 @@ public:
     void setWidthTw(int width);
     void setHeightTw(int height);
     // Place of the question box in twips. Kept in twips, so the arrows' limits hold exactly.
+    // The question box's place as the teacher set it (or the arrows and a drop moved it); the
+    // window's size and zoom never change it. It is drawn inside the window where it would not
+    // fit (quizBoxShownTw).
     QPoint quizBoxTw() const { return m_quizBoxTw; }
+    QPoint quizBoxShownTw() const;
     void setQuizBoxTw(QPoint topLeft);
     // Gives the question box and every control that wears it a new quiz picture.
     void setQuizPicture(const QPixmap& picture);
@@ -307,7 +311,7 @@ private:
     void applyZoom(double zoom);
     void followWindowZoom();
     void saveZoom();
-    void keepQuizBoxInside();
+    void placeQuizBox();
     void layoutTopBar(int width);
     void fitInsideScreen();
     QSize availableOuterTw() const;

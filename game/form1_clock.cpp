@@ -74,6 +74,8 @@ void Form1::EndGame()
         GameFinished = 0;
         m_classroom->gameFinished();
     }
+    // What was found about a teacher's file while the clock ran.
+    tellPendingFindings();
 }
 
 void Form1::mnuEndGame_Click()

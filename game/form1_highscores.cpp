@@ -134,6 +134,8 @@ void Form1::CheckHighScore()
     scores->show();
     scores->raise();
     scores->activateWindow();
+    // The keyboard goes with it, so Enter and Esc close it.
+    scores->Command1->setFocus(Qt::ActiveWindowFocusReason);
 }
 
 void Form1::SaveHighScores()
@@ -215,4 +217,5 @@ void Form1::mnuScores_Click()
     scores->show();
     scores->raise();
     scores->activateWindow();
+    scores->Command1->setFocus(Qt::ActiveWindowFocusReason);
 }

@@ -127,7 +127,7 @@ void Form1::LayoutWindow()
     for (int k = 0; k < 12; ++k)
         place(Crest[k], c.Crest[k]);
     imgQuiz->setGeometry(QRect(QPoint(0, 0), Frame2->size()));
-    keepQuizBoxInside();
+    placeQuizBox();
     Frame2->raise();
 }
 
@@ -226,7 +226,13 @@ void Form1::ApplyQuizPicture()
 void Form1::setQuizBoxTw(QPoint topLeft)
 {
     m_quizBoxTw = topLeft;
-    const QRect box(topLeft, QSize(layout::QuizBoxWidth, layout::QuizBoxHeight));
+    placeQuizBox();
+}
+
+void Form1::placeQuizBox()
+{
+    // Drawn where it fits, without storing that place: a larger window shows it where it was set.
+    const QRect box(quizBoxShownTw(), QSize(layout::QuizBoxWidth, layout::QuizBoxHeight));
     ui::setDesignedRect(Frame2, box);
     Frame2->setGeometry(ui::rectZoomed(box, m_zoom));
     Frame2->raise();
@@ -235,16 +241,17 @@ void Form1::setQuizBoxTw(QPoint topLeft)
 void Form1::cmdMove_Click(int Index)
 {
     static const QSize boxSize(layout::QuizBoxWidth, layout::QuizBoxHeight);
-    setQuizBoxTw(layout::moveQuestionBox(Index, m_quizBoxTw, boxSize, designedOuterTw()));
-    // The box and its answers never leave the client area.
-    keepQuizBoxInside();
+    // From where the box is seen, and kept inside the client area with its answers.
+    const QPoint moved = layout::moveQuestionBox(Index, quizBoxShownTw(), boxSize, designedOuterTw());
+    setQuizBoxTw(moved);
+    setQuizBoxTw(quizBoxShownTw());
 }
 
 void Form1::Form_DragDrop(QWidget* Source, int X, int Y)
 {
     if (Source == Frame2) {
         setQuizBoxTw(QPoint(X, Y));
-        keepQuizBoxInside();
+        setQuizBoxTw(quizBoxShownTw());
     } else if (Source) {
         Source->move(ui::pxZoomed(X, m_zoom), ui::pxZoomed(Y, m_zoom));
     }

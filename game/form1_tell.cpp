@@ -2,6 +2,7 @@
 #include "game/form1.h"
 
 #include "checker/report.h"
+#include "checker/run.h"
 #include "files/loadmessage.h"
 #include "game/state.h"
 #include "ui/platform.h"
@@ -11,18 +12,19 @@ void Form1::tellFileFindings(const QString& kind, const checker::FileReport& rep
     // The same file as it was: told once is enough. A file mended and loaded again is told anew.
     if (m_toldFiles.contains(identity))
         return;
-    const std::optional<files::LoadMessage> message = files::loadMessage(kind, report);
+    const std::optional<files::LoadMessage> message =
+        files::loadMessage(kind, report, checker::kindOf(report.file) == checker::FileKind::Questions);
     if (!message)
         return;
     m_toldFiles.insert(identity);
     m_pendingTells.append({message->text, message->details});
-    if (isVisible())
-        tellPendingFindings();
+    tellPendingFindings();
 }
 
 void Form1::tellPendingFindings()
 {
-    if (!isVisible())
+    // No box while a pupil's clock runs: what a game's start finds waits for its end.
+    if (!isVisible() || modValdra::ClockRunning == 1)
         return;
     while (!m_pendingTells.isEmpty()) {
         const auto [text, details] = m_pendingTells.takeFirst();

@@ -126,7 +126,7 @@ void Form1::applyZoom(double zoom)
     // The half-line gap above a question is measured in the font it now wears.
     lblQuestion->setCaption(lblQuestion->caption());
     Picture1->setZoom(zoom);
-    setQuizBoxTw(m_quizBoxTw);
+    placeQuizBox();
 }
 
 void Form1::followWindowZoom()
@@ -162,15 +162,13 @@ void Form1::saveZoom()
     settings.setValue(kZoomKey, m_fitToWindow ? 100 : zoomPercent());
 }
 
-void Form1::keepQuizBoxInside()
+QPoint Form1::quizBoxShownTw() const
 {
     // In designed twips: the client area as the zoom sees it, less the box.
     const QSize clientTw = ui::twips(1) * clientSize();
     const int right = int(std::floor(clientTw.width() / m_zoom)) - layout::QuizBoxWidth;
     const int bottom = int(std::floor(clientTw.height() / m_zoom)) - layout::QuizBoxHeight;
-    const QPoint inside = layout::keepInside(m_quizBoxTw, QSize(std::max(right, 0), std::max(bottom, 0)));
-    if (inside != m_quizBoxTw)
-        setQuizBoxTw(inside);
+    return layout::keepInside(m_quizBoxTw, QSize(std::max(right, 0), std::max(bottom, 0)));
 }
 
 void Form1::fitInsideScreen()

@@ -6,6 +6,8 @@
 #include "symbols/chooser.h"
 #include "symbols/form5.h"
 #include "ui/platform.h"
+#include "files/loadmessage.h"
+#include "files/symbollistfile.h"
 #include "files/textfile.h"
 
 #include <QFile>
@@ -82,6 +84,11 @@ void Form1::mnuTreasures_Click()
     chooserWindow->File1->setPath(chooserWindow->Dir1->path());
     chooserWindow->setWindowTitle(tr("%1--Load New Treasures").arg(ProgramTitle));
     runChooser(m_form5);
+    // The list chosen is read for what it holds now, so its findings are told before any game;
+    // the game loads it at the next new game.
+    if (SymbolListPending == 1 && !shutDownRequested)
+        tellFileFindings(tr("The symbol list"), symbollistfile::readSymbolList(PicListFile).report,
+                         files::fileIdentity(PicListFile));
     GameFinished = 0;
     WaitSeconds(1);
     if (shutDownRequested)

@@ -1187,10 +1187,6 @@ Voulez-vous le remplacer?</translation>
         <translation>la bonne réponse est vide&#xa0;: le jeu ne pose jamais cette question</translation>
     </message>
     <message>
-        <source>the same question as line %1</source>
-        <translation>la même question qu&apos;à la ligne %1</translation>
-    </message>
-    <message>
         <source>the question box</source>
         <translation>le cadre des questions</translation>
     </message>
@@ -1237,37 +1233,6 @@ Voulez-vous le remplacer?</translation>
     <message>
         <source>note: </source>
         <translation>note&#xa0;: </translation>
-    </message>
-    <message>
-        <source>Usage: quillora-check [--quiet] FILE|FOLDER...
-
-Checks Quillora&apos;s files as the game reads them: question files (.qtn, .dat), symbol
-lists (.lst) and settings files (valdra.ini). A folder stands for every such file in it.
-Each problem is shown as FILE:LINE: problem, followed by a summary line. Names in a
-symbol list or a settings file are looked up from the folder the file is in, as the game
-looks them up from the folder it starts in.
-
-  --quiet   show the problems only
-  --help    show this help
-
-Exit status: 0 when no file has a problem that changes what the game does, 1 when one
-has, 2 when a file cannot be read.
-</source>
-        <translation>Utilisation&#xa0;: quillora-check [--quiet] FICHIER|DOSSIER...
-
-Vérifie les fichiers de Quillora comme le jeu les lit&#xa0;: fichiers de questions (.qtn, .dat),
-listes de symboles (.lst) et fichiers de paramètres (valdra.ini). Un dossier vaut pour chacun
-de ces fichiers qu&apos;il contient. Chaque problème s&apos;affiche sous la forme FICHIER:LIGNE: problème,
-suivi d&apos;une ligne de bilan. Les noms d&apos;une liste de symboles ou d&apos;un fichier de paramètres sont
-cherchés à partir du dossier du fichier, comme le jeu les cherche à partir de son dossier
-de départ.
-
-  --quiet   n&apos;afficher que les problèmes
-  --help    afficher cette aide
-
-Code de sortie&#xa0;: 0 si aucun fichier n&apos;a de problème qui change ce que fait le jeu, 1 si un
-fichier en a un, 2 si un fichier est illisible.
-</translation>
     </message>
     <message>
         <source>cannot be read: no such file</source>
@@ -1685,6 +1650,83 @@ fichier en a un, 2 si un fichier est illisible.
         <source>the class record %1 mixes two encodings (UTF-8 from row %2, Windows-1252 from row %3): a spreadsheet shows some names wrongly; open it in a spreadsheet and save it as CSV in UTF-8</source>
         <translation>le registre de classe %1 mélange deux codages (UTF-8 dès la ligne %2, Windows-1252 dès la ligne %3)&#xa0;: un tableur affiche mal certains noms; ouvrez-le dans un tableur et enregistrez-le en CSV en UTF-8</translation>
     </message>
+    <message>
+        <source>Usage: quillora-check [--quiet] FILE|FOLDER...
+
+Checks Quillora&apos;s files as the game reads them: question files (.qtn, .dat), symbol
+lists (.lst) and settings files (valdra.ini). A folder stands for every such file in it.
+Each problem is shown as FILE:LINE: problem, followed by a summary line. Names in a
+symbol list or a settings file are looked up from the folder the file is in, as the game
+looks them up from the folder it starts in.
+
+  --quiet   show the problems only
+  --help    show this help
+  --convert FROM TO
+            write the questions of FROM to TO, one a question file (.qtn) and the other
+            a spreadsheet (.csv), as the question editor exports and imports them
+
+Exit status: 0 when no file has a problem that changes what the game does, 1 when one
+has, 2 when a file cannot be read.
+</source>
+        <translation>Utilisation&#xa0;: quillora-check [--quiet] FICHIER|DOSSIER...
+
+Vérifie les fichiers de Quillora comme le jeu les lit&#xa0;: fichiers de questions (.qtn, .dat),
+listes de symboles (.lst) et fichiers de réglages (valdra.ini). Un dossier vaut pour chacun
+de ces fichiers qu&apos;il contient. Chaque problème s&apos;affiche sous la forme FICHIER:LIGNE: problème,
+suivi d&apos;une ligne de bilan. Les noms d&apos;une liste de symboles ou d&apos;un fichier de réglages sont
+cherchés à partir du dossier du fichier, comme le jeu les cherche à partir de son dossier
+de départ.
+
+  --quiet   n&apos;afficher que les problèmes
+  --help    afficher cette aide
+  --convert DE VERS
+            écrire les questions de DE dans VERS, l&apos;un étant un fichier de questions (.qtn),
+            l&apos;autre un tableur (.csv), comme l&apos;éditeur de questions les exporte et importe
+
+Code de sortie&#xa0;: 0 si aucun fichier n&apos;a de problème qui change ce que fait le jeu, 1 si un
+fichier en a un, 2 si un fichier est illisible.
+</translation>
+    </message>
+    <message>
+        <source>quillora-check: --convert takes one .csv and one question file</source>
+        <translation>quillora-check&#xa0;: --convert prend un .csv et un fichier de questions</translation>
+    </message>
+    <message>
+        <source>quillora-check: %1 cannot be read: %2</source>
+        <translation>quillora-check&#xa0;: %1 est illisible&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>quillora-check: %1 holds no question, so nothing was written</source>
+        <translation>quillora-check&#xa0;: %1 ne contient aucune question&#xa0;: rien n&apos;a été écrit</translation>
+    </message>
+    <message>
+        <source>quillora-check: %1 cannot be written: %2</source>
+        <translation>quillora-check&#xa0;: %1 ne peut pas être écrit&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 question written to %2.</source>
+        <translation>%1 question écrite dans %2.</translation>
+    </message>
+    <message>
+        <source>%1 questions written to %2.</source>
+        <translation>%1 questions écrites dans %2.</translation>
+    </message>
+    <message>
+        <source>this looks like a spreadsheet saved as CSV (cells separated by %1), not a question file: the game takes each line for one question or answer. Import it with File &gt; Import CSV in the question editor (Files &gt; Edit Questions).</source>
+        <translation>ce fichier ressemble à un tableur enregistré en CSV (cellules séparées par %1), pas à un fichier de questions&#xa0;: le jeu prend chaque ligne pour une question ou une réponse. Importez-le avec Fichier &gt; Importer un CSV dans l&apos;éditeur de questions (Fichiers &gt; Modifier les questions).</translation>
+    </message>
+    <message>
+        <source>tabs</source>
+        <translation>des tabulations</translation>
+    </message>
+    <message>
+        <source>%1 is read as %2: the game takes only the number at its start; write it without separators (%3)</source>
+        <translation>%1 est lu comme %2&#xa0;: le jeu ne prend que le nombre du début; écrivez-le sans séparateurs (%3)</translation>
+    </message>
+    <message>
+        <source>the same question as question %1 (line %2)</source>
+        <translation>la même question que la question %1 (ligne %2)</translation>
+    </message>
 </context>
 <context>
     <name>classroom</name>
@@ -1929,16 +1971,20 @@ Options&#xa0;:
 </translation>
     </message>
     <message>
-        <source>quillora: %1
-Try &apos;quillora --help&apos; for more information.
-</source>
-        <translation>quillora&#xa0;: %1
-Essayez «&#xa0;quillora --help&#xa0;» pour en savoir plus.
-</translation>
-    </message>
-    <message>
         <source>The name %1 is not valid in this system&apos;s encoding, so the game cannot play in that folder. Rename the folder, or name another one.</source>
         <translation>Le nom %1 n&apos;est pas valide dans l&apos;encodage de ce système, donc le jeu ne peut pas jouer dans ce dossier. Renommez le dossier ou nommez-en un autre.</translation>
+    </message>
+    <message>
+        <source>no display to open the game&apos;s window on (neither DISPLAY nor WAYLAND_DISPLAY is set); start it from a desktop session</source>
+        <translation>aucun écran où ouvrir la fenêtre du jeu (ni DISPLAY ni WAYLAND_DISPLAY n&apos;est défini); lancez-le depuis une session de bureau</translation>
+    </message>
+    <message>
+        <source>quillora: %1
+%2Try &apos;quillora --help&apos; for more information.
+</source>
+        <translation>quillora&#xa0;: %1
+%2Essayez «&#xa0;quillora --help&#xa0;» pour en savoir plus.
+</translation>
     </message>
 </context>
 <context>
@@ -1950,10 +1996,6 @@ Essayez «&#xa0;quillora --help&#xa0;» pour en savoir plus.
     <message>
         <source>its question cell is empty</source>
         <translation>sa cellule de question est vide</translation>
-    </message>
-    <message>
-        <source>it has no right answer (the second cell)</source>
-        <translation>elle n&apos;a pas de bonne réponse (la deuxième cellule)</translation>
     </message>
     <message>
         <source>a cell holds a line break, which became a space</source>
@@ -1982,6 +2024,22 @@ Essayez «&#xa0;quillora --help&#xa0;» pour en savoir plus.
     <message>
         <source>Wrong answer 3</source>
         <translation>Mauvaise réponse 3</translation>
+    </message>
+    <message>
+        <source>column %1</source>
+        <translation>colonne %1</translation>
+    </message>
+    <message>
+        <source>column A (numbers)</source>
+        <translation>colonne A (numéros)</translation>
+    </message>
+    <message>
+        <source>it has %1 cells, more than the columns with titles; the cells without one were left out</source>
+        <translation>elle a %1 cellules, plus que de colonnes titrées; les cellules sans titre ont été laissées de côté</translation>
+    </message>
+    <message>
+        <source>it has no right answer</source>
+        <translation>elle n&apos;a pas de bonne réponse</translation>
     </message>
 </context>
 <context>
@@ -2347,6 +2405,34 @@ Essayez «&#xa0;quillora --help&#xa0;» pour en savoir plus.
         <extracomment>a finding on a field of the question: the field, how grave it is, what was found</extracomment>
         <translation>%1 (%2)&#xa0;: %3</translation>
     </message>
+    <message>
+        <source>A&amp;dd from CSV...</source>
+        <translation>&amp;Ajouter depuis un CSV...</translation>
+    </message>
+    <message>
+        <source>Adds a spreadsheet&apos;s questions after the selected ones</source>
+        <translation>Ajoute les questions d&apos;un tableur après celles qui sont choisies</translation>
+    </message>
+    <message>
+        <source>The file %1 holds no question, so nothing was imported.</source>
+        <translation>Le fichier %1 ne contient aucune question&#xa0;: rien n&apos;a été importé.</translation>
+    </message>
+    <message>
+        <source>Left out: %1.</source>
+        <translation>Laissé de côté&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nouveau</translation>
+    </message>
+    <message>
+        <source>A new question file: add questions, then save it.</source>
+        <translation>Un nouveau fichier de questions&#xa0;: ajoutez des questions, puis enregistrez-le.</translation>
+    </message>
+    <message>
+        <source>Exported the %1 chosen questions to %2.</source>
+        <translation>Les %1 questions choisies ont été exportées dans %2.</translation>
+    </message>
 </context>
 <context>
     <name>editor::QuestionFile</name>
@@ -2685,6 +2771,10 @@ Essayez «&#xa0;quillora --help&#xa0;» pour en savoir plus.
     <message>
         <source>no such file</source>
         <translation>fichier introuvable</translation>
+    </message>
+    <message>
+        <source>question %1 (line %2): %3</source>
+        <translation>question %1 (ligne %2)&#xa0;: %3</translation>
     </message>
 </context>
 <context>

@@ -39,6 +39,25 @@ protected:
     TestFolder folder;
 };
 
+TEST_F(QuestionCheck, AFileThatIsASpreadsheetIsToldToGoThroughImportCsv)
+{
+    struct Case {
+        const char* name;
+        QStringList lines;
+        bool sheet;
+    } cases[] = {
+        {"commas", {"Question,Right answer,Wrong answer 1", "Capital of Yukon?,Whitehorse,Dawson", "Capital of Nunavut?,Iqaluit,Alert"}, true},
+        {"semicolons, quoted", {"\"Où, donc?\";Ici;Là;Ailleurs", "Quoi?;Ceci;Cela;Rien"}, true},
+        {"a question file with a comma here and there", cleanBlocks() << "Toronto, Ottawa, or Kingston?", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        folder.writeLines(QStringLiteral("lesson.qtn"), c.lines);
+        const QStringList all = complaints(checkQuestionFile(QStringLiteral("lesson.qtn")));
+        EXPECT_EQ(!all.filter(QStringLiteral("File > Import CSV")).isEmpty(), c.sheet) << all.join('\n').toStdString();
+    }
+}
+
 TEST_F(QuestionCheck, ACleanFileGetsNoComplaintAndSaysWhatTheGameReads)
 {
     folder.writeLines(QStringLiteral("clean.qtn"), cleanBlocks());
@@ -82,7 +101,7 @@ INSTANTIATE_TEST_SUITE_P(Problems, QuestionCheckLines, ::testing::Values(
     LinesCase{"SameAnswerTwice", block(QStringLiteral("What is the capital of Yukon?"), QStringLiteral("Whitehorse"),
         QStringLiteral("Dawson"), QStringLiteral("Whitehorse"), QStringLiteral("Faro")) + Second, 4, Severity::Problem,
         "same answer as line 2 (\"Whitehorse\"): picking either counts as correct"},
-    LinesCase{"SameQuestionTwice", First + Second + First, 11, Severity::Problem, "same question as line 1"},
+    LinesCase{"SameQuestionTwice", First + Second + First, 11, Severity::Problem, "same question as question 1 (line 1)"},
     LinesCase{"QuestionTooLongForTheBox", block(LongText) + Second, 1, Severity::Problem, "too long for the question box"},
     LinesCase{"AnswerTooLongForItsButton", block(QStringLiteral("Where does the Mackenzie River flow?"),
         LongAnswer) + Second, 2, Severity::Problem, "too long for an answer button"},

@@ -53,6 +53,14 @@ TEST_F(SettingsCheck, ACleanFileGetsNoComplaintAndSaysWhatEachLineSets)
         EXPECT_TRUE(notes.contains(e)) << e.toStdString() << "\nin:\n" << notes.join(QLatin1Char('\n')).toStdString();
 }
 
+TEST_F(SettingsCheck, AWidthWithAThousandsSeparatorIsNamedWithWhatTheGameMakesOfIt)
+{
+    const QStringList all = complaints(check({QStringLiteral("Gamewidth: 12,000")}));
+    ASSERT_EQ(all.size(), 2) << all.join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(all.filter(QStringLiteral("\"12,000\" is read as 12")).size() == 1);
+    EXPECT_TRUE(all.filter(QStringLiteral("the game makes it 9600")).size() == 1);
+}
+
 class SettingsCheckLines : public SettingsCheck, public ::testing::WithParamInterface<LinesCase> {};
 
 TEST_P(SettingsCheckLines, NamesTheProblemOnItsLine)
@@ -85,6 +93,8 @@ INSTANTIATE_TEST_SUITE_P(Problems, SettingsCheckLines, ::testing::Values(
     LinesCase{"AnotherKeyFoundFirst", {QStringLiteral("PicList: quiz:birds.lst")}, 1, Severity::Problem,
         "starts with \"PicList:\" but also holds \"QUIZ:\""},
     LinesCase{"WindowBelowItsSmallest", {QStringLiteral("Gameheight: 6000")}, 1, Severity::Warning, "the game makes it 7200"},
+    LinesCase{"PlaceWithASeparator", {QStringLiteral("Quiztop: 5,100")}, 1, Severity::Problem,
+        "\"5,100\" is read as 5: the game takes only the number at its start; write it without separators (5100)"},
     LinesCase{"KeyGivenTwice", {QStringLiteral("Dooroption: 6"), QStringLiteral("Dooroption: 12")}, 2, Severity::Warning,
         "replaces line 1"}),
     [](const auto& info) { return std::string(info.param.name); });

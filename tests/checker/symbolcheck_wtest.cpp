@@ -38,6 +38,23 @@ TEST_F(SymbolCheck, ACleanListGetsNoComplaint)
     EXPECT_TRUE(report.findings[0].text.contains(QStringLiteral("takes 3 of its 3 lines")));
 }
 
+TEST_F(SymbolCheck, TheSummaryCountsTheLinesBeforeTheReadingStops)
+{
+    struct Case {
+        QStringList lines;
+        const char* summary;
+    } cases[] = {
+        {{"Ontario; loon.bmp", "Yukon; loon.bmp", "Nunavut loon.bmp", "Quebec; loon.bmp", "Manitoba; loon.bmp"}, "takes 2 of its 5 lines"},
+        {{"Ontario; gone.bmp", "Yukon; loon.bmp"}, "takes 0 of its 2 lines"},
+        {{"Ontario; loon.bmp", "Yukon; loon.bmp"}, "takes 2 of its 2 lines"},
+    };
+    for (const Case& c : cases) {
+        const FileReport report = check(c.lines);
+        ASSERT_FALSE(report.findings.isEmpty());
+        EXPECT_TRUE(report.findings[0].text.contains(QString::fromLatin1(c.summary))) << report.findings[0].text.toStdString();
+    }
+}
+
 class SymbolCheckLines : public SymbolCheck, public ::testing::WithParamInterface<LinesCase> {};
 
 TEST_P(SymbolCheckLines, NamesTheProblemOnItsLine)

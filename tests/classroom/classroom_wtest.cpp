@@ -4,6 +4,7 @@
 // editor and the checker knowing the record's line.
 #include "checker/findings.h"
 #include "support/gamefixture.h"
+#include "game/form6.h"
 
 #include "checker/settingscheck.h"
 #include "classroom/classrecord.h"
@@ -126,6 +127,36 @@ TEST_F(ClassroomTest, AGameToItsEndOpensTheReviewWithEveryQuestionAndSymbol)
     EXPECT_EQ(review(), nullptr);
 }
 
+TEST_F(ClassroomTest, AHighScoreShowsFirstWithTheKeyboardThenTheReviewAndPracticeNeverStartsUnderIt)
+{
+    startSix();
+    script.inputs = {QStringLiteral("Ada")};
+    form->btnBegin_Click();
+    play("rrrrrw");  // a high score with one question missed
+    ASSERT_EQ(ClockRunning, 0);
+    Form6* scores = form->existingForm6();
+    ASSERT_NE(scores, nullptr);
+    EXPECT_TRUE(scores->isVisible());
+    EXPECT_GE(scores->markedEntry(), 0);
+    EXPECT_EQ(scores->focusWidget(), scores->Command1);
+    EXPECT_EQ(review(), nullptr) << "the review waits for the high scores";
+
+    // Esc closes the scores; then the review comes.
+    QTest::keyClick(scores->Command1, Qt::Key_Escape);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(form->existingForm6(), nullptr);
+    ASSERT_NE(review(), nullptr);
+    EXPECT_TRUE(review()->isVisible());
+
+    // The scores opened from the menu over the review are closed when practice starts.
+    form->mnuScores_Click();
+    ASSERT_NE(form->existingForm6(), nullptr);
+    review()->cmdPractise->click();
+    ASSERT_EQ(ClockRunning, 1);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(form->existingForm6(), nullptr);
+}
+
 TEST_F(ClassroomTest, PracticeAsksOnlyTheMissedQuestionsAndEntersNothing)
 {
     startSix({QStringLiteral("Results: classresults.csv")});
@@ -179,6 +210,11 @@ TEST_F(ClassroomTest, PracticeAlsoAsksAgainForEverySymbolPlacedWrongAndShowsNoSc
         } else {
             play(turns[t] == 'w' ? "w" : "r");
         }
+    }
+    // The review comes once the high scores are closed.
+    if (Form6* scores = form->existingForm6()) {
+        QTest::keyClick(scores->Command1, Qt::Key_Escape);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     ASSERT_NE(review(), nullptr);
     ASSERT_FALSE(misplacedRegion.isEmpty());

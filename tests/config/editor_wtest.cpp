@@ -42,6 +42,52 @@ protected:
     }
 };
 
+TEST_F(EditorTest, ResizesAndZoomsKeepTheTeachersBoxPlaceWhichSaveOptionsWrites)
+{
+    writeQuestions(5);
+    folder.writeLines(QStringLiteral("Valdra.ini"), {QStringLiteral("Quiz: Valdra.qtn"), QStringLiteral("Quiztop: 6000"),
+                                                     QStringLiteral("Quizleft: 400")});
+    start();
+    // Drawn inside the window, kept where the teacher set it.
+    EXPECT_EQ(form->quizBoxTw(), QPoint(400, 6000));
+    EXPECT_TRUE(form->client->rect().contains(form->Frame2->geometry()));
+    EXPECT_LT(form->quizBoxShownTw().y(), 6000);
+    EXPECT_EQ(form->Frame2->y(), ui::px(form->quizBoxShownTw().y()));
+
+    const QSize sizes[] = {{9600, 7200}, {30000, 20000}, {12000, 9000}, {9600, 7200}, {18000, 12000}};
+    for (const QSize& s : sizes) {
+        SCOPED_TRACE(testing::Message() << s.width() << " x " << s.height());
+        form->setWidthTw(s.width());
+        form->setHeightTw(s.height());
+        QApplication::processEvents();
+        EXPECT_EQ(form->quizBoxTw(), QPoint(400, 6000));
+        EXPECT_TRUE(form->client->rect().contains(form->Frame2->geometry()));
+        if (s.height() >= 12000) {
+            EXPECT_EQ(form->Frame2->pos(), QPoint(ui::px(400), ui::px(6000)));  // room enough: where it was set
+        }
+    }
+    for (int zoom : {150, 200, 100}) {
+        if (!form->setZoomStep(zoom))
+            continue;  // the offscreen screen may be too small for the step
+        SCOPED_TRACE(zoom);
+        EXPECT_EQ(form->quizBoxTw(), QPoint(400, 6000));
+        EXPECT_TRUE(form->client->rect().contains(form->Frame2->geometry()));
+    }
+    save(open());
+    EXPECT_TRUE(fileLines().contains(QStringLiteral("Quiztop: 6000")));
+    EXPECT_TRUE(fileLines().contains(QStringLiteral("Quizleft: 400")));
+
+    // The arrows move it from where it is seen, and that is what is saved then.
+    form->setWidthTw(9600);
+    form->setHeightTw(7200);
+    QApplication::processEvents();
+    const QPoint seen = form->quizBoxShownTw();
+    form->cmdMove_Click(0);
+    EXPECT_EQ(form->quizBoxTw(), seen - QPoint(0, 200));
+    save(open());
+    EXPECT_TRUE(fileLines().contains(QStringLiteral("Quiztop: %1").arg(seen.y() - 200)));
+}
+
 TEST_F(EditorTest, AFileLessStartShowsTheRunningSettingsAndSavesSevenLines)
 {
     writeQuestions(5);

@@ -60,6 +60,63 @@ TEST(Csv, TakesAHeaderRowOnlyWhenItIsOne)
     EXPECT_EQ(untitled.questions.size(), 1);
 }
 
+TEST(Csv, ImportsTheShapesTeachersSpreadsheetsHave)
+{
+    const Question yukon = q("Capital of Yukon?", "Whitehorse", "Dawson", "Faro", "Haines");
+    const Question alberta = q("Capital of Alberta?", "Edmonton", "Calgary", "Banff", "Jasper");
+    struct Case {
+        const char* name;
+        QByteArray bytes;
+        bool header;
+        QStringList leftOut;
+    } cases[] = {
+        {"notes column after",
+         "Question,Right answer,Wrong answer 1,Wrong answer 2,Wrong answer 3,Notes\r\n"
+         "Capital of Yukon?,Whitehorse,Dawson,Faro,Haines,easy\r\nCapital of Alberta?,Edmonton,Calgary,Banff,Jasper,\r\n",
+         true, {"\"Notes\""}},
+        {"number column before, French titles in another order",
+         "No.;Question;Mauvaise réponse 1;Bonne réponse;Mauvaise réponse 2;Mauvaise réponse 3\n"
+         "1;Capital of Yukon?;Dawson;Whitehorse;Faro;Haines\n2;Capital of Alberta?;Calgary;Edmonton;Banff;Jasper\n",
+         true, {"\"No.\""}},
+        {"one title over all the wrong answers, with an untitled empty column",
+         "Énoncé\tRéponse\tFausses réponses\t\t\t\n"
+         "Capital of Yukon?\tWhitehorse\tDawson\tFaro\tHaines\t\nCapital of Alberta?\tEdmonton\tCalgary\tBanff\tJasper\t\n",
+         true, {}},
+        {"no header, numbered rows",
+         "1,Capital of Yukon?,Whitehorse,Dawson,Faro,Haines\n2.,Capital of Alberta?,Edmonton,Calgary,Banff,Jasper\n",
+         false, {"column A (numbers)"}},
+        {"no header, semicolons, a quoted line break",
+         "\"Capital of\r\nYukon?\";Whitehorse;Dawson;Faro;Haines\r\nCapital of Alberta?;Edmonton;Calgary;Banff;Jasper\r\n",
+         false, {}},
+        {"title row with a Notes column in front and its comma-laden notes",
+         "Notes,Question,Correct answer,Incorrect 1,Incorrect 2,Incorrect 3\n"
+         "\"hard, check\",Capital of Yukon?,Whitehorse,Dawson,Faro,Haines\n,Capital of Alberta?,Edmonton,Calgary,Banff,Jasper\n",
+         true, {"\"Notes\""}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const CsvImport imported = importCsv(c.bytes);
+        EXPECT_EQ(imported.header, c.header);
+        EXPECT_EQ(imported.leftOut, c.leftOut);
+        EXPECT_EQ(imported.questions, Questions({yukon, alberta}));
+        // Only the quoted line break is worth a word.
+        for (const CsvProblem& p : imported.problems)
+            EXPECT_TRUE(p.text.contains(QStringLiteral("line break"))) << p.row << ": " << p.text.toStdString();
+    }
+}
+
+TEST(Csv, TellsColumnRolesByTheirTitles)
+{
+    struct Case {
+        const char* title;
+        int role;
+    } cases[] = {{"Question", 0}, {"Énoncé", 0}, {"QUESTIONS", 0}, {"Question no.", -1}, {"Right answer", 1},
+                 {"Bonne réponse", 1}, {"Réponse", 1}, {"Incorrect answer", 2}, {"Wrong answer 3", 2},
+                 {"Mauvaise réponse", 2}, {"Fausse réponse 2", 2}, {"Notes", -1}, {"No.", -1}, {"", -1}};
+    for (const Case& c : cases)
+        EXPECT_EQ(columnRole(QString::fromUtf8(c.title)), c.role) << c.title;
+}
+
 TEST(Csv, ReadsEachEncodingATeachersSpreadsheetSaves)
 {
     const QString expected = QStringLiteral("Où est Trois-Rivières?");

@@ -4,6 +4,7 @@
 // unsaved changes.
 #include "support/gamefixture.h"
 
+#include "editor/csv.h"
 #include "editor/questioneditor.h"
 #include "game/form6.h"
 
@@ -126,7 +127,7 @@ TEST_F(QuestionEditorTest, FindingsAndMarksFollowTheTypingInTheCheckersWords)
     type(e, 0, QStringLiteral("Question number 2?"));
     // The later of the two carries the finding.
     ASSERT_EQ(e->checked().perQuestion[1].size(), 1);
-    EXPECT_EQ(e->checked().perQuestion[1][0].text, QStringLiteral("the same question as line 1"));
+    EXPECT_EQ(e->checked().perQuestion[1][0].text, QStringLiteral("the same question as question 1 (line 1)"));
     EXPECT_EQ(e->checked().marks[1], Mark::Problem);
     type(e, 0, QStringLiteral("Which province ").repeated(20) + QLatin1Char('?'));
     EXPECT_TRUE(findings(e).join(QLatin1Char(' ')).contains(QStringLiteral("too long for the question box")));
@@ -269,6 +270,81 @@ TEST_F(QuestionEditorTest, PlayTheseQuestionsSavesFirstThenLoadsThemAsNewQuestio
     EXPECT_EQ(QuestionText[1], QStringLiteral("Which bird is Quebec's emblem?"));
     EXPECT_EQ(ClockRunning, 0);
     EXPECT_FALSE(e->isModified());
+}
+
+TEST_F(QuestionEditorTest, SeveralChosenQuestionsAreDeletedMovedDuplicatedAndExportedTogether)
+{
+    QuestionEditor* e = open(6);
+    const editor::Questions before = e->questions();
+    const auto texts = [e] {
+        QStringList t;
+        for (const editor::Question& q : e->questions())
+            t << q.text.section(QLatin1Char(' '), 2);
+        return t.join(QLatin1Char(' '));
+    };
+    e->selectRows({1, 3});
+    EXPECT_EQ(e->selectedRows(), QList<int>({1, 3}));
+    e->moveUp();
+    EXPECT_EQ(texts(), QStringLiteral("2? 1? 4? 3? 5? 6?"));
+    EXPECT_EQ(e->selectedRows(), QList<int>({0, 2}));
+    e->moveUp();  // the first is at the top: nothing moves
+    EXPECT_EQ(texts(), QStringLiteral("2? 1? 4? 3? 5? 6?"));
+    e->moveDown();
+    EXPECT_EQ(texts(), QStringLiteral("1? 2? 3? 4? 5? 6?"));
+    e->duplicateQuestion();
+    EXPECT_EQ(texts(), QStringLiteral("1? 2? 3? 4? 2? 4? 5? 6?"));
+    EXPECT_EQ(e->selectedRows(), QList<int>({4, 5}));
+
+    ASSERT_TRUE(e->exportCsvFile(folder.file(QStringLiteral("two.csv"))));
+    EXPECT_EQ(editor::importCsv(folder.read(QStringLiteral("two.csv"))).questions.size(), 2);
+
+    e->selectRows({0, 4, 5, 7});
+    e->deleteQuestion();
+    EXPECT_EQ(texts(), QStringLiteral("2? 3? 4? 5?"));
+    for (int i = 0; i < 5; ++i)
+        e->actUndo->trigger();
+    EXPECT_EQ(e->questions(), before);
+}
+
+TEST_F(QuestionEditorTest, FileNewStartsAnEmptyFileAfterAskingAboutChanges)
+{
+    QuestionEditor* e = open(3);
+    e->deleteQuestion();
+    choices = {UnsavedChoice::Cancel};
+    e->actNew->trigger();
+    EXPECT_EQ(prompts.size(), 1);
+    EXPECT_EQ(e->questions().size(), 2);
+    choices = {UnsavedChoice::Discard};
+    e->actNew->trigger();
+    EXPECT_TRUE(e->questions().isEmpty());
+    EXPECT_TRUE(e->fileName().isEmpty());
+    EXPECT_FALSE(e->isModified());
+    EXPECT_EQ(folder.read(QStringLiteral("Valdra.qtn")).count("\r\n"), 15);  // the file itself untouched
+}
+
+TEST_F(QuestionEditorTest, ImportAddsAfterTheSelectionAndAnEmptySheetChangesNothing)
+{
+    QuestionEditor* e = open(3);
+    const editor::Questions before = e->questions();
+    folder.write(QStringLiteral("empty.csv"), "Question,Right answer,Notes\r\n\r\n");
+    EXPECT_FALSE(e->importCsvFile(folder.file(QStringLiteral("empty.csv"))));
+    EXPECT_EQ(e->questions(), before);
+    EXPECT_FALSE(e->isModified());
+    ASSERT_FALSE(script.messages.isEmpty());
+    EXPECT_TRUE(script.messages.last().text.contains(QStringLiteral("holds no question")));
+
+    folder.write(QStringLiteral("two.csv"), "No.,Question,Right answer,Notes\r\n1,Capital of Yukon?,Whitehorse,\r\n"
+                                            "2,Capital of Nunavut?,Iqaluit,hard\r\n");
+    e->setCurrentRow(0);
+    ASSERT_TRUE(e->importCsvFile(folder.file(QStringLiteral("two.csv")), QuestionEditor::ImportPlace::AfterSelection));
+    ASSERT_EQ(e->questions().size(), 5);
+    EXPECT_EQ(e->questions()[0], before[0]);
+    EXPECT_EQ(e->questions()[1].text, QStringLiteral("Capital of Yukon?"));
+    EXPECT_EQ(e->questions()[2].answers[0], QStringLiteral("Iqaluit"));
+    EXPECT_EQ(e->questions()[3], before[1]);
+    EXPECT_FALSE(e->fileName().isEmpty());  // added to the open file, which stays the one to save
+    e->actUndo->trigger();
+    EXPECT_EQ(e->questions(), before);
 }
 
 TEST_F(QuestionEditorTest, ImportNamesItsProblemRowsAndOpeningJunkKeepsTheQuestions)

@@ -54,8 +54,8 @@ TEST_F(Tell, AQuestionFileWithAMissingLineBringsOneBoxNamingItsFirstShiftedLine)
     ASSERT_EQ(script.messages.size(), 1);
     const auto& box = script.messages[0];
     EXPECT_TRUE(box.text.contains(QStringLiteral("\"gap.qtn\""))) << box.text.toStdString();
-    EXPECT_TRUE(box.text.contains(QStringLiteral("\nline 10: this question stands where"))) << box.text.toStdString();
-    EXPECT_TRUE(box.details.contains(QStringLiteral("line 10:")));
+    EXPECT_TRUE(box.text.contains(QStringLiteral("\nquestion 2 (line 10): this question stands where"))) << box.text.toStdString();
+    EXPECT_TRUE(box.details.contains(QStringLiteral("question 2 (line 10):")));
     // The game informs; it plays the file as it reads it.
     EXPECT_EQ(QuestionCount, 4);
     EXPECT_EQ(QuestionText[3], QStringLiteral("Right 3"));

@@ -7,6 +7,8 @@
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 
+#include <map>
+
 using commandline::Action;
 
 namespace {
@@ -59,6 +61,51 @@ INSTANTIATE_TEST_SUITE_P(CommandLine, Parse, ::testing::Values(
     ParseCase{{"one", "two"}, Action::Error, "one", false, "more than one folder"},
     ParseCase{{"--user-folder", "there"}, Action::Error, "there", true, "cannot go together"},
     ParseCase{{""}, Action::Error, "", false, "empty"}));
+
+TEST(CommandLine, TheWindowSystemsOptionsAreSetAsideBeforeTheGamesAreJudged)
+{
+    struct Case {
+        QStringList args;
+        QStringList kept;
+    } cases[] = {
+        {{"quillora", "-platform", "offscreen", "class"}, {"quillora", "class"}},
+        {{"quillora", "--style=Fusion", "-reverse", "--bogus"}, {"quillora", "--bogus"}},
+        {{"quillora", "-display", ":3", "--lang", "fr"}, {"quillora", "--lang", "fr"}},
+        {{"quillora", "--", "-platform"}, {"quillora", "--", "-platform"}},  // a folder's name
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(commandline::withoutWindowSystemOptions(c.args), c.kept) << c.args.join(' ').toStdString();
+    EXPECT_EQ(commandline::parse(commandline::withoutWindowSystemOptions({"quillora", "-platform", "offscreen"})).action,
+              Action::Play);
+}
+
+TEST(CommandLine, NoDisplayIsToldBeforeTheWindowSystemStarts)
+{
+    struct Case {
+        std::map<std::string, QByteArray> env;
+        QStringList args;
+        bool missing;
+    } cases[] = {
+        {{}, {"quillora"}, true},
+        {{{"DISPLAY", ":0"}}, {"quillora"}, false},
+        {{{"WAYLAND_DISPLAY", "wayland-0"}}, {"quillora"}, false},
+        {{{"QT_QPA_PLATFORM", "offscreen"}}, {"quillora"}, false},
+        {{{"QT_QPA_PLATFORM", "xcb"}}, {"quillora"}, true},
+        {{}, {"quillora", "-platform", "offscreen"}, false},
+        {{{"QT_QPA_PLATFORM", "offscreen"}}, {"quillora", "-platform", "xcb"}, true},
+    };
+    for (const Case& c : cases) {
+        const auto env = [&c](const char* name) {
+            const auto it = c.env.find(name);
+            return it == c.env.end() ? QByteArray() : it->second;
+        };
+        const QString why = commandline::missingDisplay(c.args, env);
+        EXPECT_EQ(!why.isEmpty(), c.missing) << c.args.join(' ').toStdString() << " " << c.env.size();
+        if (c.missing) {
+            EXPECT_FALSE(why.contains(QLatin1Char('\n')));
+        }
+    }
+}
 
 TEST(CommandLine, AnswersNameTheGameAndItsVersion)
 {

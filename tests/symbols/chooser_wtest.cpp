@@ -116,6 +116,41 @@ TEST_F(Chooser, AClickRecordsTheFullPathWithOneSeparator)
     }
 }
 
+TEST_F(Chooser, AFaultyListIsToldWhenTheChooserClosesAndNeverWhileTheClockRuns)
+{
+    QImage loon(4, 4, QImage::Format_RGB32);
+    loon.fill(Qt::red);
+    loon.save(folder.file(QStringLiteral("lists/loon.bmp")), "BMP");
+    const QStringList faulty = {QStringLiteral("Ontario; loon.bmp"), QStringLiteral("Quebec loon.bmp")};
+    folder.writeLines(QStringLiteral("lists/birds.lst"), faulty);
+    QList<int> clockAtBox;
+    script.whileMessageOpen = [&clockAtBox](const ui::ScriptedPlatform::Message&) { clockAtBox << ClockRunning; };
+    whileOpen(QStringLiteral("lists"), QStringLiteral("birds.lst"), [](Form5* c) { c->File1_DblClick(); });
+    form->mnuTreasures_Click();
+    ASSERT_EQ(script.messages.size(), 1);
+    EXPECT_TRUE(script.messages[0].text.contains(QStringLiteral("birds.lst")));
+    EXPECT_EQ(SymbolListPending, 1);  // read for its findings, loaded by the next game
+
+    // The game loads the list it was told about without a word, and the clock runs untouched.
+    form->btnBegin_Click();
+    EXPECT_EQ(SymbolListPending, 0);
+    EXPECT_EQ(script.messages.size(), 1);
+    form->mnuEndGame_Click();
+
+    // Changed since (still faulty): what the next game's start finds waits for that game's end.
+    folder.writeLines(QStringLiteral("lists/birds.lst"), faulty + QStringList{QStringLiteral("Yukon loon.bmp")});
+    SymbolListPending = 1;
+    form->btnBegin_Click();
+    EXPECT_EQ(ClockRunning, 1);
+    EXPECT_EQ(script.messages.size(), 1);
+    script.clock += 20;
+    form->Timer1_Timer();
+    EXPECT_EQ(script.messages.size(), 1);
+    form->mnuEndGame_Click();
+    ASSERT_EQ(script.messages.size(), 2);
+    EXPECT_EQ(clockAtBox, QList<int>({0, 0}));
+}
+
 TEST_F(Chooser, ClosingWithoutAClickChangesNoNameAndReloadsTheQuestions)
 {
     writeQuestions(7);  // the current file changed on disk since start-up
