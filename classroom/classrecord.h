@@ -64,7 +64,8 @@ QString recordNotWritable(const QString& fileName);
 
 struct AppendResult {
     bool ok = false;
-    QString error;  // the system's reason
+    QString error;         // the system's reason, or why the row is not in the file
+    QString sharingError;  // the row was written without the lock: why it could not be had
 };
 
 // Appends one row to the record under the folder's lock, the header first when the file is new.

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 namespace ui {
 
 QString decodeText(const QByteArray& bytes);
@@ -59,6 +61,12 @@ TextFile readTextBytes(const QByteArray& bytes, const ReadLimits& limits = {});
 bool writeTextFile(const QString& fileName, const QStringList& lines, QString* error = nullptr);
 // The same atomic replacement for bytes already encoded.
 bool writeFileBytes(const QString& fileName, const QByteArray& bytes, QString* error = nullptr);
+// The same, asking `stillCurrent` at the last moment, when the new file is written whole and only
+// its rename over the old one is left: when it says no, nothing is replaced. For a file that
+// other games change too, so a merge is never written over a file that changed meanwhile.
+enum class Replaced { Yes, Failed, NotCurrent };
+Replaced writeTextFileIf(const QString& fileName, const QStringList& lines, const std::function<bool()>& stillCurrent,
+                         QString* error = nullptr);
 // ".<name>.quillora-save-<host>-": how this machine's temporaries of a file begin.
 QString temporaryPrefix(const QString& fileName);
 

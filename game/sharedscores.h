@@ -3,8 +3,10 @@
 // Saving a new score into a high-score file that other games in the same folder may be saving
 // into too: under the file's lock, the score is entered into the list as the file holds it now,
 // so no game writes back a list that has gone stale. Widget-free.
+#include <QByteArray>
 #include <QList>
 #include <QString>
+#include <optional>
 
 #include "game/highscores.h"
 #include "game/scorelock.h"
@@ -18,6 +20,10 @@ namespace highscores {
 // what is wrong with it.
 bool readScoreFile(const QString& fileName, Names& names, Values& values, QString* error = nullptr,
                    QString* damage = nullptr);
+
+// The file's bytes as they are now: nothing when there is no file. False, with the system's
+// reason, when it is there but cannot be read.
+bool readFileNow(const QString& path, std::optional<QByteArray>& bytes, QString* error = nullptr);
 
 // A name the player typed for a row marked "***", with the score that row held.
 struct TypedName {

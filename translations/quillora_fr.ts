@@ -503,6 +503,22 @@ Il a été gardé tel quel dans %3; les entrées lisibles restent dans la liste.
         <source>The symbol list</source>
         <translation>La liste de symboles</translation>
     </message>
+    <message>
+        <source>The high score list %1 did not read whole: %2.
+
+Before the next score is saved into it, the file is kept as it is beside itself.</source>
+        <translation>Le palmarès %1 n&apos;a pas pu être lu en entier&#xa0;: %2.
+
+Avant que le prochain pointage y soit enregistré, le fichier sera gardé tel quel à côté de lui-même.</translation>
+    </message>
+    <message>
+        <source>The high score list %1 could not be read: %2</source>
+        <translation>Le palmarès %1 n&apos;a pas pu être lu&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Your score of %1 was not kept.</source>
+        <translation>Votre pointage de %1 n&apos;a pas été gardé.</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -1481,6 +1497,10 @@ fichier en a un, 2 si un fichier est illisible.
         <source>the game uses the first 13 lines only: line 14 and every line after it are ignored</source>
         <translation>le jeu n&apos;utilise que les 13 premières lignes : la ligne 14 et toutes les suivantes sont ignorées</translation>
     </message>
+    <message>
+        <source>cannot be read: its symbolic links lead round in a loop</source>
+        <translation>illisible&#xa0;: ses liens symboliques tournent en boucle</translation>
+    </message>
 </context>
 <context>
     <name>classroom</name>
@@ -1491,6 +1511,10 @@ fichier en a un, 2 si un fichier est illisible.
     <message>
         <source>(no name)</source>
         <translation>(sans nom)</translation>
+    </message>
+    <message>
+        <source>The row was written, but when read back the file did not hold it: other games kept saving into it at the same moment.</source>
+        <translation>La ligne a été écrite, mais le fichier relu ne la contenait pas&#xa0;: d&apos;autres parties y enregistraient sans cesse en même temps.</translation>
     </message>
 </context>
 <context>
@@ -1510,6 +1534,14 @@ fichier en a un, 2 si un fichier est illisible.
     <message>
         <source>The missed questions are not in the question file now in use.</source>
         <translation>Les questions manquées ne sont pas dans le fichier de questions en usage.</translation>
+    </message>
+    <message>
+        <source>Your game was added to the class record %1 without its lock: other games may be saving into it at the same moment.
+
+%2</source>
+        <translation>Votre partie a été ajoutée au registre de classe %1 sans son verrou&#xa0;: d&apos;autres parties y enregistrent peut-être en même temps.
+
+%2</translation>
     </message>
 </context>
 <context>
@@ -2335,6 +2367,10 @@ Essayez «&#xa0;quillora --help&#xa0;» pour en savoir plus.
     <message>
         <source>It did not read whole (%1), and no copy of it could be kept: %2</source>
         <translation>Il n&apos;a pas pu être lu en entier (%1), et aucune copie n&apos;a pu en être gardée&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>It was written, but when read back it did not hold your entry: other games kept saving into it at the same moment.</source>
+        <translation>Il a été écrit, mais relu, il ne contenait pas votre inscription&#xa0;: d&apos;autres parties y enregistraient sans cesse en même temps.</translation>
     </message>
 </context>
 <context>
