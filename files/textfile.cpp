@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <optional>
 #include <dirent.h>
@@ -435,7 +436,7 @@ QByteArray textFileBytes(const QStringList& lines)
 }
 
 Replaced replaceFile(const QString& fileName, const QByteArray& bytes, const std::function<bool()>& stillCurrent,
-                     QString* error);
+                     QString* error, std::optional<QByteArray>* replaced = nullptr);
 
 } // namespace
 
@@ -450,16 +451,18 @@ bool writeFileBytes(const QString& fileName, const QByteArray& bytes, QString* e
 }
 
 Replaced writeTextFileIf(const QString& fileName, const QStringList& lines, const std::function<bool()>& stillCurrent,
-                         QString* error)
+                         QString* error, std::optional<QByteArray>* replaced)
 {
-    return replaceFile(fileName, textFileBytes(lines), stillCurrent, error);
+    return replaceFile(fileName, textFileBytes(lines), stillCurrent, error, replaced);
 }
 
 namespace {
 
 Replaced replaceFile(const QString& fileName, const QByteArray& bytes, const std::function<bool()>& stillCurrent,
-                     QString* error)
+                     QString* error, std::optional<QByteArray>* replaced)
 {
+    if (replaced)
+        replaced->reset();
     const auto fail = [&](int code) {
         if (error)
             *error = qt_error_string(code);
@@ -516,6 +519,16 @@ Replaced replaceFile(const QString& fileName, const QByteArray& bytes, const std
         unlink(temp.constData());
         return Replaced::NotCurrent;
     }
+#ifdef RENAME_EXCHANGE
+    if (replaced && renameat2(AT_FDCWD, temp.constData(), AT_FDCWD, target.constData(), RENAME_EXCHANGE) == 0) {
+        // The old file now has the temporary's name: what it held is read, then it goes.
+        QFile old(QFile::decodeName(temp));
+        if (old.open(QIODevice::ReadOnly))
+            *replaced = old.readAll();
+        old.close();
+        unlink(temp.constData());
+    } else
+#endif
     if (rename(temp.constData(), target.constData()) != 0) {
         const int renameError = errno;
         unlink(temp.constData());

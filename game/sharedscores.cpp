@@ -73,6 +73,14 @@ bool readFileNow(const QString& path, std::optional<QByteArray>& bytes, QString*
 
 namespace {
 
+bool holds(const Names& names, const Values& values, qint32 value, const QString& name)
+{
+    for (int k = 0; k < ListSize; ++k)
+        if (values[k] == value && names[k] == name)
+            return true;
+    return false;
+}
+
 QString parseScoreBytes(const std::optional<QByteArray>& bytes, Names& names, Values& values)
 {
     clearList(names, values);
@@ -84,6 +92,31 @@ QString parseScoreBytes(const std::optional<QByteArray>& bytes, Names& names, Va
 // The typed name as the file keeps it (a line break in it is written as a space).
 QString asWritten(QString name) { return name.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' ')); }
 
+// The name typed for the score, as the file keeps it.
+QString typedName(const QList<TypedName>& typed, qint32 score)
+{
+    for (const TypedName& t : typed)
+        if (t.score == score)
+            return asWritten(t.name);
+    return NewEntryMark;
+}
+
+// The entries of `after` that `before` does not hold (as many times as it holds them more):
+// what another game added.
+QList<std::pair<QString, qint32>> addedEntries(const Names& before, const Values& beforeValues, const Names& after,
+                                               const Values& afterValues)
+{
+    QList<std::pair<QString, qint32>> had, added;
+    for (int k = 0; k < ListSize; ++k)
+        had.append({before[k], beforeValues[k]});
+    for (int k = 0; k < ListSize; ++k) {
+        const std::pair<QString, qint32> entry{after[k], afterValues[k]};
+        if (!had.removeOne(entry) && entry.second != 0)
+            added.append(entry);
+    }
+    return added;
+}
+
 // The file, read back, holds the new score under the name typed for it.
 bool holdsEntry(const QString& path, qint32 score, const QList<TypedName>& typed)
 {
@@ -93,16 +126,7 @@ bool holdsEntry(const QString& path, qint32 score, const QList<TypedName>& typed
     Names names;
     Values values;
     parseScoreBytes(bytes, names, values);
-    QString name = NewEntryMark;
-    for (const TypedName& t : typed)
-        if (t.score == score) {
-            name = asWritten(t.name);
-            break;
-        }
-    for (int k = 0; k < ListSize; ++k)
-        if (values[k] == score && names[k] == name)
-            return true;
-    return false;
+    return holds(names, values, score, typedName(typed, score));
 }
 
 } // namespace
@@ -144,6 +168,8 @@ SaveResult saveScore(const QString& fileName, Names& names, Values& values, qint
     // often than this is told as not kept.
     constexpr int Attempts = 4;
     bool copyKept = false;
+    QList<std::pair<QString, qint32>> othersAdded;
+    bool written = false;
     for (int attempt = 0; attempt < Attempts; ++attempt) {
         result.outcome = SaveResult::Outcome::Saved;
         result.writeError.clear();
@@ -164,7 +190,13 @@ SaveResult saveScore(const QString& fileName, Names& names, Values& values, qint
                     Names now;
                     Values nowValues;
                     const QString damage = parseScoreBytes(bytes, now, nowValues);
-                    const bool enters = enterScore(now, nowValues, score, correctCount, typed);
+                    // What other games wrote at the very moment of an earlier write of this save.
+                    for (const auto& [name, value] : std::as_const(othersAdded))
+                        if (!holds(now, nowValues, value, name) && value > nowValues[ListSize - 1])
+                            insertScore(now, nowValues, value, name);
+                    // Written once already, and swapped back in with others' entries: it is in.
+                    const bool enters = (written && holds(now, nowValues, score, typedName(typed, score)))
+                                     || enterScore(now, nowValues, score, correctCount, typed);
                     names = now;
                     values = nowValues;
                     if (!enters) {
@@ -189,8 +221,24 @@ SaveResult saveScore(const QString& fileName, Names& names, Values& values, qint
                         std::optional<QByteArray> nowBytes;
                         return stillHeld() && readFileNow(path, nowBytes, nullptr) && nowBytes == bytes;
                     };
-                    switch (ui::writeTextFileIf(fileName, scoreFileLines(names, values), current, &result.writeError)) {
-                    case ui::Replaced::Yes: return;
+                    std::optional<QByteArray> replaced;
+                    switch (ui::writeTextFileIf(fileName, scoreFileLines(names, values), current, &result.writeError,
+                                                &replaced)) {
+                    case ui::Replaced::Yes: {
+                        written = true;
+                        if (!replaced || replaced == bytes)
+                            return;
+                        // Another game wrote between the last look and the swap: what it wrote
+                        // came back, and goes into the list again.
+                        Names was;
+                        Values wasValues;
+                        Names based;
+                        Values basedValues;
+                        parseScoreBytes(replaced, was, wasValues);
+                        parseScoreBytes(bytes, based, basedValues);
+                        othersAdded += addedEntries(based, basedValues, was, wasValues);
+                        break;
+                    }
                     case ui::Replaced::Failed: result.outcome = SaveResult::Outcome::Failed; return;
                     case ui::Replaced::NotCurrent:
                         if (!stillHeld()) {
