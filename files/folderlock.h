@@ -45,12 +45,15 @@
 // stale limit: its beat comes from a thread of its own, so only a process frozen that long (a
 // laptop put to sleep, a debugger) can be taken over alive. Such a holder asks stillHeld() just
 // before it replaces the file (the lock's name still holds its own lock file) and, when it was
-// taken over, does not write but starts again. Beyond the lock, a save compares the file with
-// what it read just before replacing it, and reads it back afterwards (game/sharedscores.cpp):
-// a save that could not have the lock still merges with the file as it is at that moment, and
-// a save whose entry is not in the file when read back merges and writes again, or says that it
-// was not kept. What is left is a process frozen for the stale limit in the microseconds
-// between its last check and its rename.
+// taken over, does not write but starts again. Beyond the lock (game/sharedscores.cpp), a save
+// compares the file with what it read just before replacing it, so a save that could not have
+// the lock still merges with the file as it is at that moment; where the file system can swap
+// two names in one step (local disks) the save swaps the old file out instead of writing over
+// it, gets back exactly what it replaced, and merges in whatever another game wrote in between,
+// so even two saves without the lock drop nothing. Last, a save reads the file back: an entry
+// not there is merged and written again, or the player is told it was not kept. What is left,
+// on a network folder, is a save without the lock whose check and rename straddle another's,
+// or a process frozen for the stale limit in the microseconds between its check and its rename.
 //
 // Where QLockFile falls short: across hosts it judges staleness by the age of the lock file's
 // modification time against this machine's clock (so skewed clocks take over live locks or
