@@ -41,7 +41,7 @@ struct SaveResult {
         Saved,           // entered into the file as it is now
         NoLongerEnters,  // other games saved better scores since the player was asked
         SavedUnshared,   // merged with the file as it is now, but without the lock in time
-        Failed,          // nothing could be written
+        Failed,          // nothing could be written, or the file read back never held the entry
     };
     Outcome outcome = Outcome::Saved;
     QString sharingError;  // why the lock could not be had (SavedUnshared, or Failed after it)
@@ -53,7 +53,8 @@ struct SaveResult {
 
 // Saves a new score into the file as it is now, under the folder lock. It never writes a list
 // read earlier: when the lock cannot be had in time it still reads, merges and writes (and says
-// so). A file that did not read whole is kept beside itself first; one that cannot be read at
+// so). It is Saved (or SavedUnshared) only once the file, read back, holds the entry; a file
+// that lost it is merged and written again, a few times at most. A file that did not read whole is kept beside itself first; one that cannot be read at
 // all is left alone. `names` and `values` come in as the list in memory with the score already
 // entered and named, and go out as what the file holds afterwards (or was meant to hold, when
 // the write failed).
