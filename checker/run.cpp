@@ -14,7 +14,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFile>
 #include <algorithm>
+#include <cerrno>
+#include <sys/stat.h>
 
 namespace checker {
 
@@ -58,7 +61,12 @@ FileReport checkFile(const QString& shownName, FileKind kind)
         // A name whose bytes the system's encoding cannot read comes here with replacement
         // characters in it, and no file has that name.
         const bool undecodable = !info.exists() && shownName.contains(QChar::ReplacementCharacter);
-        report.problem(0, undecodable ? undecodableReason() : QCoreApplication::translate("checker", "cannot be read: no such file"));
+        // A link that leads back to itself is there, but names no file.
+        struct stat st;
+        const bool loop = ::stat(QFile::encodeName(info.filePath()).constData(), &st) != 0 && errno == ELOOP;
+        report.problem(0, undecodable ? undecodableReason()
+                          : loop      ? QCoreApplication::translate("checker", "cannot be read: its symbolic links lead round in a loop")
+                                      : QCoreApplication::translate("checker", "cannot be read: no such file"));
         return report;
     }
     FileReport report;

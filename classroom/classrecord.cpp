@@ -385,15 +385,53 @@ QByteArray encodedRow(const QByteArray& head, const RecordRow& row, bool* outsid
     return line.toUtf8();
 }
 
+namespace {
+
+// The row is in the record past `from`, where the file ended before it was appended.
+bool holdsRow(const QString& path, qint64 from, const RecordRow& row)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || !file.seek(from))
+        return false;
+    const QStringList wanted = rowFields(row);
+    for (const RecordRow& read : readRecordText(file.read(LargestRecord)).rows)
+        if (rowFields(read) == wanted)
+            return true;
+    return false;
+}
+
+} // namespace
+
 AppendResult appendRecordRow(const QString& fileName, const RecordRow& row, files::LockWaiter& waiter,
                              const files::LockTiming& timing)
 {
     const QString path = ui::resolveFileName(fileName);
     AppendResult result;
     // Under the same folder lock the shared high-score list takes. Without it (a live game held
-    // it all the wait, or a folder where no lock file can be made) the row is still appended:
-    // one write in append mode does not mix with another game's.
-    files::runLocked(path, [&] { result = appendRow(path, row); }, waiter, timing);
+    // it all the wait, or a folder where no lock file can be made) the row is still appended,
+    // and the player told. Only a row read back from the file counts as kept; one that is not
+    // there (another computer's append on a network folder landed on it) is appended again.
+    constexpr int Attempts = 4;
+    for (int attempt = 0; attempt < Attempts; ++attempt) {
+        qint64 from = -1;  // where the file ended before the row
+        const files::LockedRun run = files::runLocked(
+            path,
+            [&](const files::StillHeld& stillHeld) {
+                if (!stillHeld())
+                    return;  // this game froze past the stale limit and lost the lock
+                from = QFileInfo(path).size();
+                result = appendRow(path, row);
+            },
+            waiter, timing);
+        result.sharingError = run.locked ? QString() : run.problem;
+        if (from < 0)
+            continue;
+        if (!result.ok || holdsRow(path, from, row))
+            return result;
+    }
+    result.ok = false;
+    result.error = QCoreApplication::translate("classroom", "The row was written, but when read back the file did not "
+                                                           "hold it: other games kept saving into it at the same moment.");
     return result;
 }
 

@@ -120,7 +120,8 @@ QString recordNotWritable(const QString& fileName);
 
 struct AppendResult {
     bool ok = false;
-    QString error;  // the system's reason
+    QString error;         // the system's reason, or why the row is not in the file
+    QString sharingError;  // the row was written without the lock: why it could not be had
     // The file is Windows-1252 but the row holds a character it cannot: the row went in as
     // UTF-8, which a spreadsheet shows wrongly until the file is saved again as UTF-8.
     bool outsideFileEncoding = false;

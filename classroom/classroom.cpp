@@ -145,6 +145,12 @@ void Classroom::recordGame()
     if (!result.ok)
         ui::platform().messageBox(m_form, ui::saveFailedMessage(tr("The class record"), ResultsFile, result.error),
                                   ProgramTitle);
+    else if (!result.sharingError.isEmpty())
+        ui::platform().messageBox(m_form,
+                                  tr("Your game was added to the class record %1 without its lock: other games may be "
+                                     "saving into it at the same moment.\n\n%2")
+                                      .arg(ResultsFile, result.sharingError),
+                                  ProgramTitle);
     if (m_results)
         m_results->reload();
 }

@@ -27,15 +27,12 @@ constexpr int MaxBreakDepth = 4;  // a breaker that died while breaking, and so 
 
 QString systemReason(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
 
-std::optional<QByteArray> readWhole(const QByteArray& path)
+QByteArray readAll(int fd)
 {
-    const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return std::nullopt;
     QByteArray bytes;
     char buffer[4096];
     for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        const ssize_t n = ::pread(fd, buffer, sizeof buffer, off_t(bytes.size()));
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)
@@ -44,6 +41,15 @@ std::optional<QByteArray> readWhole(const QByteArray& path)
         if (bytes.size() > 65536)
             break;  // not a record of ours; what was read is enough to watch it
     }
+    return bytes;
+}
+
+std::optional<QByteArray> readWhole(const QByteArray& path)
+{
+    const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return std::nullopt;
+    const QByteArray bytes = readAll(fd);
     ::close(fd);
     return bytes;
 }
@@ -87,24 +93,53 @@ bool holderGoneFromThisHost(const QByteArray& record)
     return ::kill(pid_t(pid), 0) != 0 && errno == ESRCH;
 }
 
-// Someone holds a kernel lock on the file: its process is alive.
-bool heldByLiveProcess(const QByteArray& path)
+// Someone holds a kernel lock on the open file: its process is alive.
+bool heldByLiveProcess(int fd)
 {
 #ifdef F_OFD_GETLK
-    const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return false;
     struct flock probe {};
     probe.l_type = F_WRLCK;
     probe.l_whence = SEEK_SET;
-    const bool held = ::fcntl(fd, F_OFD_GETLK, &probe) == 0 && probe.l_type != F_UNLCK;
-    ::close(fd);
-    return held;
+    return ::fcntl(fd, F_OFD_GETLK, &probe) == 0 && probe.l_type != F_UNLCK;
 #else
-    Q_UNUSED(path);
+    Q_UNUSED(fd);
     return false;
 #endif
 }
+
+// One look at the lock as it is: its record and the kernel's lock, both of the one file opened,
+// so a lock replaced between the two is never judged by another's evidence.
+struct Look {
+    bool exists = false;
+    QByteArray record;
+    bool alive = false;
+};
+
+Look lookAt(const QByteArray& path)
+{
+    Look look;
+    const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        // One that cannot even be opened (no permission) is judged by its standing still.
+        look.exists = errno != ENOENT;
+        return look;
+    }
+    look.exists = true;
+    look.record = readAll(fd);
+    look.alive = heldByLiveProcess(fd);
+    ::close(fd);
+    return look;
+}
+
+bool sameFile(int fd, const QByteArray& path)
+{
+    struct stat mine {}, there {};
+    return ::fstat(fd, &mine) == 0 && ::stat(path.constData(), &there) == 0 && mine.st_dev == there.st_dev
+        && mine.st_ino == there.st_ino;
+}
+
+// The link failed for want of hard links on this file system, not because the lock exists.
+bool noHardLinks(int error) { return error == EPERM || error == EOPNOTSUPP || error == ENOSYS || error == EMLINK; }
 
 // Names a record for the guard that breaks it: its token, or a digest of whatever it holds.
 QByteArray recordId(const QByteArray& record)
@@ -190,6 +225,71 @@ FolderLock::Result FolderLock::acquire(LockWaiter& waiter, const LockTiming& tim
     return acquire(waiter, timing, waiter.seconds() + 2 * timing.staleMilliseconds / 1000.0, 0);
 }
 
+FolderLock::Made FolderLock::make(const QByteArray& head, int heartbeatMilliseconds)
+{
+    const QByteArray path = QFile::encodeName(m_path);
+    auto heart = std::make_unique<Heart>();
+    heart->head = head;
+    const auto hold = [&heart] {
+#ifdef F_OFD_SETLK
+        // Evidence of life where the file system keeps such locks, taken before anyone sees it.
+        struct flock lock {};
+        lock.l_type = F_WRLCK;
+        lock.l_whence = SEEK_SET;
+        ::fcntl(heart->fd, F_OFD_SETLK, &lock);
+#endif
+    };
+    const auto fail = [&](int error) {
+        m_error = systemReason(error);
+        if (heart->fd >= 0)
+            ::close(heart->fd);
+        heart->fd = -1;
+        return Made::Failed;
+    };
+    if (!m_noLinks) {
+        // Written whole under a name of its own, then linked into place: never seen empty.
+        const QByteArray temp = path + ".new-" + m_token;
+        heart->fd = ::open(temp.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+        if (heart->fd < 0)
+            return fail(errno);
+        if (!writeAllAt(heart->fd, heart->record()) || ::fdatasync(heart->fd) != 0) {
+            const int writeError = errno;
+            ::unlink(temp.constData());
+            return fail(writeError);
+        }
+        hold();
+        const int linked = ::link(temp.constData(), path.constData());
+        const int linkError = errno;
+        struct stat st {};
+        const bool mine = linked == 0 || (::fstat(heart->fd, &st) == 0 && st.st_nlink == 2);
+        ::unlink(temp.constData());
+        if (!mine) {
+            ::close(heart->fd);
+            heart->fd = -1;
+            if (linkError == EEXIST)
+                return Made::Exists;
+            if (!noHardLinks(linkError))
+                return fail(linkError);
+            m_noLinks = true;
+        }
+    }
+    if (m_noLinks) {
+        heart->fd = ::open(path.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+        if (heart->fd < 0)
+            return errno == EEXIST ? Made::Exists : fail(errno);
+        hold();
+        if (!writeAllAt(heart->fd, heart->record())) {
+            const int writeError = errno;
+            ::unlink(path.constData());
+            return fail(writeError);
+        }
+    }
+    heart->start(std::max(heartbeatMilliseconds, 1));
+    m_heart = std::move(heart);
+    m_locked = true;
+    return Made::Made;
+}
+
 FolderLock::Result FolderLock::acquire(LockWaiter& waiter, const LockTiming& timing, double deadline, int depth)
 {
     if (m_locked)
@@ -198,6 +298,8 @@ FolderLock::Result FolderLock::acquire(LockWaiter& waiter, const LockTiming& tim
     m_tookOver = false;
     const QByteArray path = QFile::encodeName(m_path);
     m_token = QByteArray::number(QRandomGenerator::system()->generate64(), 16);
+    const QByteArray head =
+        "Quillora lock\nhost " + thisHost() + "\npid " + QByteArray::number(::getpid()) + "\ntoken " + m_token + '\n';
 
     QByteArray watched;
     double watchedSince = waiter.seconds();
@@ -207,59 +309,37 @@ FolderLock::Result FolderLock::acquire(LockWaiter& waiter, const LockTiming& tim
     int quickRetries = 0;
 
     for (;;) {
-        const int fd = ::open(path.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-        if (fd >= 0) {
-            auto heart = std::make_unique<Heart>();
-            heart->fd = fd;
-            heart->head = "Quillora lock\nhost " + thisHost() + "\npid " + QByteArray::number(::getpid()) + "\ntoken "
-                        + m_token + '\n';
-            if (!writeAllAt(fd, heart->record())) {
-                const int writeError = errno;
-                ::unlink(path.constData());
-                ::close(fd);
-                m_error = systemReason(writeError);
-                return Result::Failed;
+        Look look = lookAt(path);
+        if (!look.exists) {
+            switch (make(head, timing.heartbeatMilliseconds)) {
+            case Made::Made: return Result::Locked;
+            case Made::Failed: return Result::Failed;
+            case Made::Exists: break;
             }
-#ifdef F_OFD_SETLK
-            // Extra evidence of life where the file system keeps such locks; none needed.
-            struct flock hold {};
-            hold.l_type = F_WRLCK;
-            hold.l_whence = SEEK_SET;
-            ::fcntl(fd, F_OFD_SETLK, &hold);
-#endif
-            heart->start(std::max(timing.heartbeatMilliseconds, 1));
-            m_heart = std::move(heart);
-            m_locked = true;
-            return Result::Locked;
-        }
-        if (errno != EEXIST) {
-            m_error = systemReason(errno);
-            return Result::Failed;
+            if (quickRetries++ < 100)
+                continue;  // another game had it first: look at its lock at once
+            look = lookAt(path);
         }
 
-        const std::optional<QByteArray> record = readWhole(path);
         bool outwaited = false;  // one live holder kept it for the stale limit
-        if (!record) {
-            if (quickRetries++ < 100)
-                continue;  // released meanwhile: try again at once
-        } else {
+        if (look.exists) {
             const double now = waiter.seconds();
             const double staleAfter = timing.staleMilliseconds / 1000.0;
-            if (!watching || *record != watched) {
-                watched = *record;
+            if (!watching || look.record != watched) {
+                watched = look.record;
                 watchedSince = now;
-                if (!watching || recordId(*record) != holder) {
-                    holder = recordId(*record);
+                if (!watching || recordId(look.record) != holder) {
+                    holder = recordId(look.record);
                     holderSince = now;
                 }
                 watching = true;
             }
             bool abandoned = false;
-            if (heldByLiveProcess(path))
+            if (look.alive)
                 watchedSince = now;  // alive, whatever its beat does
             else
-                abandoned = holderGoneFromThisHost(*record) || now - watchedSince >= staleAfter;
-            if (abandoned && depth < MaxBreakDepth && breakAbandoned(*record, waiter, timing, deadline, depth)) {
+                abandoned = holderGoneFromThisHost(look.record) || now - watchedSince >= staleAfter;
+            if (abandoned && depth < MaxBreakDepth && breakAbandoned(look.record, waiter, timing, deadline, depth)) {
                 m_tookOver = true;
                 quickRetries = 0;
                 continue;
@@ -269,7 +349,7 @@ FolderLock::Result FolderLock::acquire(LockWaiter& waiter, const LockTiming& tim
         const double now = waiter.seconds();
         if (outwaited || now >= deadline) {
             m_error = QCoreApplication::translate("files", "It is locked by %1 (%2).")
-                          .arg(holderOf(readWhole(path).value_or(QByteArray())), m_path);
+                          .arg(holderOf(look.record), m_path);
             return Result::Busy;
         }
         waiter.wait(std::max(1, std::min(timing.pollMilliseconds, int((deadline - now) * 1000.0) + 1)));
@@ -280,35 +360,67 @@ FolderLock::Result FolderLock::acquire(LockWaiter& waiter, const LockTiming& tim
 bool FolderLock::breakAbandoned(const QByteArray& record, LockWaiter& waiter, const LockTiming& timing, double deadline,
                                 int depth)
 {
-    // Only the holder of this guard may remove a lock that carries this record, so of all the
-    // games that judged it abandoned one removes it, and none removes a newer lock.
+    // Only the holder of this guard may take away a lock that carries this record, so of all the
+    // games that judged it abandoned one takes it, and none takes a newer lock.
     FolderLock guard(m_path + QStringLiteral(".break-") + QString::fromLatin1(recordId(record)));
     if (guard.acquire(waiter, timing, deadline, depth + 1) != Result::Locked)
         return false;
     const QByteArray path = QFile::encodeName(m_path);
-    const bool same = readWhole(path) == record;
-    if (same)
-        ::unlink(path.constData());
+    bool took = false;
+    const Look now = lookAt(path);
+    if (!now.exists) {
+        took = true;  // gone meanwhile: free to compete for
+    } else if (now.record == record && !now.alive) {
+        const QByteArray taken = path + ".taken-" + m_token;
+        if (::rename(path.constData(), taken.constData()) == 0) {
+            const Look moved = lookAt(taken);
+            if (moved.record == record && !moved.alive) {
+                took = true;
+            } else if (::link(taken.constData(), path.constData()) != 0 && noHardLinks(errno)
+                       && !lookAt(path).exists) {
+                // Not the lock judged: back into place, unless another game has made one since
+                // (its holder then finds, before it writes, that the lock is not its own).
+                ::rename(taken.constData(), path.constData());
+            }
+            ::unlink(taken.constData());
+        } else if (errno == ENOENT) {
+            took = true;
+        } else {
+            // A file system that cannot rename it: still only this guard's holder removes it.
+            took = ::unlink(path.constData()) == 0 || errno == ENOENT;
+        }
+    }
     guard.release();
-    return same;
+    return took;
+}
+
+bool FolderLock::stillHeld() const
+{
+    if (!m_locked)
+        return false;
+    const QByteArray path = QFile::encodeName(m_path);
+    if (sameFile(m_heart->fd, path))
+        return true;
+    // A file system whose file numbers are not to be trusted: the token tells.
+    return field(readWhole(path).value_or(QByteArray()), "token") == m_token;
 }
 
 void FolderLock::release()
 {
     if (!m_locked)
         return;
+    const bool mine = stillHeld();
     m_locked = false;
     const int fd = m_heart->fd;
     m_heart.reset();  // stops the beat first
-    const QByteArray path = QFile::encodeName(m_path);
     // A lock taken over as abandoned (this game stalled past the stale limit) is another's now.
-    if (field(readWhole(path).value_or(QByteArray()), "token") == m_token)
-        ::unlink(path.constData());
+    if (mine)
+        ::unlink(QFile::encodeName(m_path).constData());
     ::close(fd);
 }
 
-LockedRun runLocked(const QString& path, const std::function<void()>& update, LockWaiter& waiter,
-                    const LockTiming& timing)
+LockedRun runLocked(const QString& path, const std::function<void(const StillHeld& stillHeld)>& update,
+                    LockWaiter& waiter, const LockTiming& timing)
 {
     LockedRun run;
     FolderLock lock(lockFileNameFor(path));
@@ -323,9 +435,15 @@ LockedRun runLocked(const QString& path, const std::function<void()>& update, Lo
         run.problem = QCoreApplication::translate("files", "Its lock file %1 could not be made: %2").arg(lock.lockFileName(), lock.error());
         break;
     }
-    update();
+    update([&] { return !run.locked || lock.stillHeld(); });
     lock.release();
     return run;
+}
+
+LockedRun runLocked(const QString& path, const std::function<void()>& update, LockWaiter& waiter,
+                    const LockTiming& timing)
+{
+    return runLocked(path, [&](const StillHeld&) { update(); }, waiter, timing);
 }
 
 QString keepDamagedCopy(const QString& path, QString* error)

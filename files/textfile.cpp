@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <optional>
 #include <dirent.h>
@@ -421,7 +422,9 @@ QString temporaryPrefix(const QString& fileName)
     return QFile::decodeName(tempPrefix(QFile::encodeName(QFileInfo(fileName).fileName())));
 }
 
-bool writeTextFile(const QString& fileName, const QStringList& lines, QString* error)
+namespace {
+
+QByteArray textFileBytes(const QStringList& lines)
 {
     // A line break inside a line would split it on reading and shift every line after it.
     QString text;
@@ -429,15 +432,41 @@ bool writeTextFile(const QString& fileName, const QStringList& lines, QString* e
         line.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
         text += line + QStringLiteral("\r\n");
     }
-    return writeFileBytes(fileName, encodeText(text), error);
+    return encodeText(text);
+}
+
+Replaced replaceFile(const QString& fileName, const QByteArray& bytes, const std::function<bool()>& stillCurrent,
+                     QString* error, std::optional<QByteArray>* replaced = nullptr);
+
+} // namespace
+
+bool writeTextFile(const QString& fileName, const QStringList& lines, QString* error)
+{
+    return writeFileBytes(fileName, textFileBytes(lines), error);
 }
 
 bool writeFileBytes(const QString& fileName, const QByteArray& bytes, QString* error)
 {
+    return replaceFile(fileName, bytes, {}, error) == Replaced::Yes;
+}
+
+Replaced writeTextFileIf(const QString& fileName, const QStringList& lines, const std::function<bool()>& stillCurrent,
+                         QString* error, std::optional<QByteArray>* replaced)
+{
+    return replaceFile(fileName, textFileBytes(lines), stillCurrent, error, replaced);
+}
+
+namespace {
+
+Replaced replaceFile(const QString& fileName, const QByteArray& bytes, const std::function<bool()>& stillCurrent,
+                     QString* error, std::optional<QByteArray>* replaced)
+{
+    if (replaced)
+        replaced->reset();
     const auto fail = [&](int code) {
         if (error)
             *error = qt_error_string(code);
-        return false;
+        return Replaced::Failed;
     };
     QString path = resolveFileName(fileName);
     if (path.isEmpty())
@@ -486,6 +515,20 @@ bool writeFileBytes(const QString& fileName, const QByteArray& bytes, QString* e
         unlink(temp.constData());
         return fail(written ? closeError : writeError);
     }
+    if (stillCurrent && !stillCurrent()) {
+        unlink(temp.constData());
+        return Replaced::NotCurrent;
+    }
+#ifdef RENAME_EXCHANGE
+    if (replaced && renameat2(AT_FDCWD, temp.constData(), AT_FDCWD, target.constData(), RENAME_EXCHANGE) == 0) {
+        // The old file now has the temporary's name: what it held is read, then it goes.
+        QFile old(QFile::decodeName(temp));
+        if (old.open(QIODevice::ReadOnly))
+            *replaced = old.readAll();
+        old.close();
+        unlink(temp.constData());
+    } else
+#endif
     if (rename(temp.constData(), target.constData()) != 0) {
         const int renameError = errno;
         unlink(temp.constData());
@@ -497,8 +540,10 @@ bool writeFileBytes(const QString& fileName, const QByteArray& bytes, QString* e
         fsync(dirFd);
         ::close(dirFd);
     }
-    return true;
+    return Replaced::Yes;
 }
+
+} // namespace
 
 QString saveFailedMessage(const QString& what, const QString& fileName, const QString& reason)
 {

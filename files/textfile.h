@@ -6,6 +6,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+#include <optional>
+
 namespace ui {
 
 QString decodeText(const QByteArray& bytes);
@@ -59,6 +62,16 @@ TextFile readTextBytes(const QByteArray& bytes, const ReadLimits& limits = {});
 bool writeTextFile(const QString& fileName, const QStringList& lines, QString* error = nullptr);
 // The same atomic replacement for bytes already encoded.
 bool writeFileBytes(const QString& fileName, const QByteArray& bytes, QString* error = nullptr);
+// The same, asking `stillCurrent` at the last moment, when the new file is written whole and only
+// its rename over the old one is left: when it says no, nothing is replaced. For a file that
+// other games change too, so a merge is never written over a file that changed meanwhile.
+// Where the file system can swap two names in one step (local disks), the old file is swapped
+// out rather than written over, and *replaced (when asked for) gets the bytes it held at that
+// instant, so a change another game made at the last moment can still be merged; elsewhere, or
+// when there was no old file, *replaced is left empty.
+enum class Replaced { Yes, Failed, NotCurrent };
+Replaced writeTextFileIf(const QString& fileName, const QStringList& lines, const std::function<bool()>& stillCurrent,
+                         QString* error = nullptr, std::optional<QByteArray>* replaced = nullptr);
 // ".<name>.quillora-save-<host>-": how this machine's temporaries of a file begin.
 QString temporaryPrefix(const QString& fileName);
 

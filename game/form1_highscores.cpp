@@ -9,6 +9,7 @@
 #include "game/sharedscores.h"
 #include "game/state.h"
 #include "ui/platform.h"
+#include "files/loadmessage.h"
 #include "files/textfile.h"
 
 #include <QApplication>
@@ -81,6 +82,23 @@ void Form1::ReadHighScores()
             return;
     }
     const ui::TextFile file = ui::readTextFile(ScoreFile);
+    // A list that cannot be read, or does not read whole, is told now, not only at the next save.
+    highscores::Names names;
+    highscores::Values values;
+    QString error;
+    QString damage;
+    const bool read = highscores::readScoreFile(ScoreFile, names, values, &error, &damage);
+    const QString identity = QStringLiteral("scores:") + files::fileIdentity(ScoreFile);
+    if ((!read || !damage.isEmpty()) && !m_toldFiles.contains(identity)) {
+        m_toldFiles.insert(identity);
+        m_pendingTells.append(
+            {read ? tr("The high score list %1 did not read whole: %2.\n\nBefore the next score is saved into it, the "
+                       "file is kept as it is beside itself.")
+                        .arg(ScoreFile, damage)
+                  : tr("The high score list %1 could not be read: %2").arg(ScoreFile, error),
+             QString()});
+        tellPendingFindings();
+    }
     if (!file.opened)
         return;
     highscores::readScoreLines(file.lines, HighScoreNames, HighScoreValues);
@@ -198,6 +216,9 @@ void Form1::SaveHighScores()
         break;
     case Outcome::Failed:
         message = ui::saveFailedMessage(tr("The high scores"), ScoreFile, result.writeError);
+        // The list on screen has it, the file does not: say so plainly.
+        if (pendingScore)
+            message = tr("Your score of %1 was not kept.").arg(pendingScore->score) + QStringLiteral("\n\n") + message;
         if (!result.sharingError.isEmpty())
             message += QStringLiteral("\n\n") + result.sharingError;
         break;

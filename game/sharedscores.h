@@ -3,8 +3,10 @@
 // Saving a new score into a high-score file that other games in the same folder may be saving
 // into too: under the file's lock, the score is entered into the list as the file holds it now,
 // so no game writes back a list that has gone stale. Widget-free.
+#include <QByteArray>
 #include <QList>
 #include <QString>
+#include <optional>
 
 #include "game/highscores.h"
 #include "game/scorelock.h"
@@ -18,6 +20,10 @@ namespace highscores {
 // what is wrong with it.
 bool readScoreFile(const QString& fileName, Names& names, Values& values, QString* error = nullptr,
                    QString* damage = nullptr);
+
+// The file's bytes as they are now: nothing when there is no file. False, with the system's
+// reason, when it is there but cannot be read.
+bool readFileNow(const QString& path, std::optional<QByteArray>& bytes, QString* error = nullptr);
 
 // A name the player typed for a row marked "***", with the score that row held.
 struct TypedName {
@@ -35,7 +41,7 @@ struct SaveResult {
         Saved,           // entered into the file as it is now
         NoLongerEnters,  // other games saved better scores since the player was asked
         SavedUnshared,   // merged with the file as it is now, but without the lock in time
-        Failed,          // nothing could be written
+        Failed,          // nothing could be written, or the file read back never held the entry
     };
     Outcome outcome = Outcome::Saved;
     QString sharingError;  // why the lock could not be had (SavedUnshared, or Failed after it)
@@ -47,7 +53,8 @@ struct SaveResult {
 
 // Saves a new score into the file as it is now, under the folder lock. It never writes a list
 // read earlier: when the lock cannot be had in time it still reads, merges and writes (and says
-// so). A file that did not read whole is kept beside itself first; one that cannot be read at
+// so). It is Saved (or SavedUnshared) only once the file, read back, holds the entry; a file
+// that lost it is merged and written again, a few times at most. A file that did not read whole is kept beside itself first; one that cannot be read at
 // all is left alone. `names` and `values` come in as the list in memory with the score already
 // entered and named, and go out as what the file holds afterwards (or was meant to hold, when
 // the write failed).

@@ -627,6 +627,22 @@ Il a été gardé tel quel dans %3; les entrées lisibles restent dans la liste.
         <source>See it hatched on the map.</source>
         <translation>Voyez les hachures sur la carte.</translation>
     </message>
+    <message>
+        <source>The high score list %1 did not read whole: %2.
+
+Before the next score is saved into it, the file is kept as it is beside itself.</source>
+        <translation>Le palmarès %1 n&apos;a pas pu être lu en entier&#xa0;: %2.
+
+Avant que le prochain pointage y soit enregistré, le fichier sera gardé tel quel à côté de lui-même.</translation>
+    </message>
+    <message>
+        <source>The high score list %1 could not be read: %2</source>
+        <translation>Le palmarès %1 n&apos;a pas pu être lu&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Your score of %1 was not kept.</source>
+        <translation>Votre pointage de %1 n&apos;a pas été gardé.</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -1727,6 +1743,10 @@ fichier en a un, 2 si un fichier est illisible.
         <source>the same question as question %1 (line %2)</source>
         <translation>la même question que la question %1 (ligne %2)</translation>
     </message>
+    <message>
+        <source>cannot be read: its symbolic links lead round in a loop</source>
+        <translation>illisible&#xa0;: ses liens symboliques tournent en boucle</translation>
+    </message>
 </context>
 <context>
     <name>classroom</name>
@@ -1878,6 +1898,10 @@ fichier en a un, 2 si un fichier est illisible.
         <source>the report could not be drawn</source>
         <translation>le rapport n&apos;a pas pu être dessiné</translation>
     </message>
+    <message>
+        <source>The row was written, but when read back the file did not hold it: other games kept saving into it at the same moment.</source>
+        <translation>La ligne a été écrite, mais le fichier relu ne la contenait pas&#xa0;: d&apos;autres parties y enregistraient sans cesse en même temps.</translation>
+    </message>
 </context>
 <context>
     <name>classroom::Classroom</name>
@@ -1900,6 +1924,14 @@ fichier en a un, 2 si un fichier est illisible.
     <message>
         <source>Your game goes into the class record.<byte value="xd"/>Pick or type your name:</source>
         <translation>Votre partie entre dans le registre de classe.<byte value="xd"/>Choisissez ou tapez votre nom&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Your game was added to the class record %1 without its lock: other games may be saving into it at the same moment.
+
+%2</source>
+        <translation>Votre partie a été ajoutée au registre de classe %1 sans son verrou&#xa0;: d&apos;autres parties y enregistrent peut-être en même temps.
+
+%2</translation>
     </message>
 </context>
 <context>
@@ -2912,6 +2944,10 @@ Options&#xa0;:
     <message>
         <source>It did not read whole (%1), and no copy of it could be kept: %2</source>
         <translation>Il n&apos;a pas pu être lu en entier (%1), et aucune copie n&apos;a pu en être gardée&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>It was written, but when read back it did not hold your entry: other games kept saving into it at the same moment.</source>
+        <translation>Il a été écrit, mais relu, il ne contenait pas votre inscription&#xa0;: d&apos;autres parties y enregistraient sans cesse en même temps.</translation>
     </message>
 </context>
 <context>

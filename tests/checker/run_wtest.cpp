@@ -3,6 +3,7 @@
 #include "checker/run.h"
 #include "support/testfolder.h"
 
+#include <QFile>
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
@@ -66,6 +67,15 @@ TEST_F(CheckCommand, PrintsFileLineProblemThenASummary)
     EXPECT_EQ(check({QStringLiteral("good.qtn")}).out.split(QLatin1Char('\n'), Qt::SkipEmptyParts).last(),
         QStringLiteral("1 file checked: no problems."));
     EXPECT_TRUE(check({QStringLiteral("gone.qtn")}).out.contains(QStringLiteral("gone.qtn: cannot be read: no such file")));
+    // Links that lead round in a loop are named as such; one that leads nowhere names no file.
+    ASSERT_EQ(::symlink("loop-b.qtn", QFile::encodeName(folder.file(QStringLiteral("loop-a.qtn"))).constData()), 0);
+    ASSERT_EQ(::symlink("loop-a.qtn", QFile::encodeName(folder.file(QStringLiteral("loop-b.qtn"))).constData()), 0);
+    ASSERT_EQ(::symlink("nowhere.qtn", QFile::encodeName(folder.file(QStringLiteral("dangling.qtn"))).constData()), 0);
+    const Outcome links = check({QStringLiteral("loop-a.qtn"), QStringLiteral("dangling.qtn")});
+    EXPECT_TRUE(links.out.contains(QStringLiteral("loop-a.qtn: cannot be read: its symbolic links lead round in a loop")))
+        << links.out.toStdString();
+    EXPECT_TRUE(links.out.contains(QStringLiteral("dangling.qtn: cannot be read: no such file")));
+    EXPECT_EQ(links.status, 2);
 }
 
 TEST_F(CheckCommand, QuietShowsTheProblemsOnly)

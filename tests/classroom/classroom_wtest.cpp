@@ -336,6 +336,29 @@ TEST_F(ClassroomTest, ARecordThatCannotBeWrittenIsToldAndTheGameGoesOn)
     EXPECT_EQ(ClockRunning, 1);
 }
 
+TEST_F(ClassroomTest, ARowAddedWithoutTheLockIsToldAndKept)
+{
+    startSix({QStringLiteral("Results: shared.csv")});
+    // Another computer's live game holds the record's lock all the wait.
+    auto beat = [this, n = 0]() mutable {
+        folder.write(QStringLiteral("shared.csv.lock"), "host pc-12\npid 4711\ntoken 77\nbeat " + QByteArray::number(++n) + "\n");
+    };
+    beat();
+    script.onProcessEvents = beat;
+    script.inputs = {QStringLiteral("Bo")};
+    form->btnBegin_Click();
+    play("wwrrrr");
+    script.onProcessEvents = nullptr;
+    ASSERT_FALSE(script.messages.isEmpty());
+    const QString text = script.messages.last().text;
+    EXPECT_TRUE(text.startsWith(QStringLiteral("Your game was added to the class record shared.csv without its lock")))
+        << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("pc-12, process 4711"))) << text.toStdString();
+    const classroom::RecordFile record = classroom::readRecordFile(QStringLiteral("shared.csv"));
+    ASSERT_EQ(record.rows.size(), 1);
+    EXPECT_EQ(record.rows[0].name, QStringLiteral("Bo"));
+}
+
 TEST_F(ClassroomTest, ClassResultsExplainsTheLineOrShowsTheMostMissedFirst)
 {
     startSix();

@@ -233,3 +233,79 @@ TEST(FolderLock, ADamagedFileIsKeptBesideItselfWithoutReplacingAnEarlierCopy)
     EXPECT_TRUE(files::keepDamagedCopy(folder.file(QStringLiteral("missing.scr")), &error).isEmpty());
     EXPECT_FALSE(error.isEmpty());
 }
+
+TEST(FolderLock, AWaiterThatJudgedALockAbandonedNeverRemovesTheLiveOneThatReplacedIt)
+{
+    // The waiter judges the lock abandoned, then waits for its breaking guard; meanwhile the
+    // abandoned lock goes and a live game takes the lock anew.
+    struct Case {
+        const char* what;
+        QByteArray record;
+        QString guard;
+    } cases[] = {
+        {"another computer's lock", record("far-pc", 4711, 3), QStringLiteral("Valdra.scr.lock.break-5eed")},
+        {"an empty lock", QByteArray(), QStringLiteral("Valdra.scr.lock.break-da39a3ee5e6b4b0d")},
+    };
+    for (const Case& c : cases) {
+        TestFolder folder;
+        const QString lockFile = folder.file(QStringLiteral("Valdra.scr.lock"));
+        folder.write(QStringLiteral("Valdra.scr.lock"), c.record);
+        FakeWaiter guardTime;
+        FolderLock guard(folder.file(c.guard));
+        ASSERT_EQ(guard.acquire(guardTime, Timing), Result::Locked) << c.what;
+        FolderLock live(lockFile);
+        FakeWaiter waiter;
+        waiter.onWait = [&] {
+            if (waiter.elapsed < 4.5 || live.locked())
+                return;
+            ASSERT_EQ(::unlink(QFile::encodeName(lockFile).constData()), 0);
+            FakeWaiter liveTime;
+            ASSERT_EQ(live.acquire(liveTime, Timing), Result::Locked);
+            guard.release();
+        };
+        FolderLock late(lockFile);
+        EXPECT_EQ(late.acquire(waiter, Timing), Result::Busy) << c.what;
+        EXPECT_FALSE(late.tookOverAbandoned()) << c.what;
+        EXPECT_TRUE(live.stillHeld()) << c.what;
+        EXPECT_TRUE(folder.read(QStringLiteral("Valdra.scr.lock")).contains("pid " + QByteArray::number(getpid())));
+        live.release();
+        EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList()) << c.what;
+    }
+}
+
+TEST(FolderLock, AHolderWhoseLockWasTakenAwayKnowsItAndRemovesNoOtherLock)
+{
+    struct Case {
+        const char* what;
+        std::function<void(const QString& lockFile, TestFolder& folder)> meanwhile;
+        bool held;
+        bool lockLeft;  // a lock file is there after the release
+    } cases[] = {
+        {"left in place", [](const QString&, TestFolder&) {}, true, false},
+        {"taken over: moved away and another game's lock made",
+         [](const QString& lockFile, TestFolder& folder) {
+             ASSERT_EQ(::rename(QFile::encodeName(lockFile).constData(),
+                                QFile::encodeName(folder.file(QStringLiteral("gone"))).constData()),
+                       0);
+             folder.write(QStringLiteral("Valdra.scr.lock"), record("far-pc", 1, 1));
+         },
+         false, true},
+        {"taken over and removed",
+         [](const QString& lockFile, TestFolder&) { ASSERT_EQ(::unlink(QFile::encodeName(lockFile).constData()), 0); },
+         false, false},
+    };
+    for (const Case& c : cases) {
+        TestFolder folder;
+        const QString lockFile = folder.file(QStringLiteral("Valdra.scr.lock"));
+        FakeWaiter waiter;
+        FolderLock lock(lockFile);
+        ASSERT_EQ(lock.acquire(waiter, Timing), Result::Locked);
+        EXPECT_TRUE(lock.stillHeld()) << c.what;
+        c.meanwhile(lockFile, folder);
+        EXPECT_EQ(lock.stillHeld(), c.held) << c.what;
+        lock.release();
+        EXPECT_EQ(QFileInfo::exists(lockFile), c.lockLeft) << c.what;
+        if (c.lockLeft)
+            EXPECT_EQ(folder.read(QStringLiteral("Valdra.scr.lock")), record("far-pc", 1, 1)) << c.what;
+    }
+}

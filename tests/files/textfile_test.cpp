@@ -217,3 +217,29 @@ TEST(TextFile, ASaveKeepsTheFilesPermissionsAndItsLink)
               QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
     EXPECT_EQ(QDir(folder.file(QStringLiteral("lists"))).entryList(QDir::Files | QDir::Hidden).size(), 1);
 }
+
+TEST(TextFile, AConditionalWriteReplacesOnlyAFileStillCurrentAndGivesBackWhatItReplaced)
+{
+    TestFolder folder;
+    folder.write(QStringLiteral("Valdra.scr"), "Ann\r\n 500 \r\n");
+    // Changed at the last moment: nothing replaced, no temporary left.
+    EXPECT_EQ(ui::writeTextFileIf(QStringLiteral("Valdra.scr"), {QStringLiteral("Bob")}, [] { return false; }),
+              ui::Replaced::NotCurrent);
+    EXPECT_EQ(folder.read(QStringLiteral("Valdra.scr")), QByteArray("Ann\r\n 500 \r\n"));
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("Valdra.scr")});
+
+    std::optional<QByteArray> replaced;
+    EXPECT_EQ(ui::writeTextFileIf(QStringLiteral("Valdra.scr"), {QStringLiteral("Bob")}, [] { return true; }, nullptr,
+                                  &replaced),
+              ui::Replaced::Yes);
+    EXPECT_EQ(folder.read(QStringLiteral("Valdra.scr")), QByteArray("Bob\r\n"));
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("Valdra.scr")});
+    // A file system that swaps names gives back the old file whole; others say nothing.
+    if (replaced)
+        EXPECT_EQ(*replaced, QByteArray("Ann\r\n 500 \r\n"));
+    // No old file: nothing to give back.
+    EXPECT_EQ(ui::writeTextFileIf(QStringLiteral("New.scr"), {QStringLiteral("Cy")}, [] { return true; }, nullptr,
+                                  &replaced),
+              ui::Replaced::Yes);
+    EXPECT_FALSE(replaced.has_value());
+}

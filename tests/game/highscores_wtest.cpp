@@ -182,6 +182,12 @@ TEST_F(HighScoreTest, ReadingStopsAtABadScoreLineAndKeepsWhatWasRead)
     EXPECT_EQ(HighScoreNames[1], Blank);
     EXPECT_EQ(HighScoreValues[1], 0);
     EXPECT_EQ(HighScoreNames[2], Blank);
+    // Told at start-up, once, not only at the next save.
+    ASSERT_EQ(script.messages.size(), 1);
+    EXPECT_TRUE(script.messages[0].text.contains(QStringLiteral("Valdra.scr did not read whole: line 4 is not a score")))
+        << script.messages[0].text.toStdString();
+    form->ReadHighScores();
+    EXPECT_EQ(script.messages.size(), 1);
 }
 
 TEST_F(HighScoreTest, AFailedSaveKeepsTheOldFileAndTheListInMemory)
