@@ -186,6 +186,10 @@ ClassResults::ClassResults(Classroom* classroom, QWidget* parent) : QWidget(pare
     missedLayout->addWidget(lblMissed);
     missedLayout->addWidget(tblMissed, 1);
 
+    tblGames->setAccessibleName(tr("Games"));
+    tblPupils->setAccessibleName(tr("Pupils"));
+    tblMissed->setAccessibleName(tr("Most missed questions"));
+
     tabs = new QTabWidget(this);
     tabs->addTab(tblGames, tr("&Games"));
     tabs->addTab(tblPupils, tr("&Pupils"));

@@ -179,6 +179,14 @@ Chaque partie menée à terme ajoute alors une ligne à ce fichier, avec le nom 
         <source>asked %1 times, missed %2</source>
         <translation>posée %1 fois, manquée %2</translation>
     </message>
+    <message>
+        <source>Pupils</source>
+        <translation>Élèves</translation>
+    </message>
+    <message>
+        <source>Most missed questions</source>
+        <translation>Questions les plus manquées</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>
@@ -503,6 +511,38 @@ Il a été gardé tel quel dans %3; les entrées lisibles restent dans la liste.
         <source>The symbol list</source>
         <translation>La liste de symboles</translation>
     </message>
+    <message>
+        <source>Read &amp;Questions Aloud</source>
+        <translation>Lire les &amp;questions à voix haute</translation>
+    </message>
+    <message>
+        <source>Sea</source>
+        <translation>Mer</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>Frontière</translation>
+    </message>
+    <message>
+        <source>Outside Canada</source>
+        <translation>Hors du Canada</translation>
+    </message>
+    <message>
+        <source>Your score did not enter the high score list.</source>
+        <translation>Votre pointage n'entre pas au palmarès.</translation>
+    </message>
+    <message>
+        <source>Your score entered the high score list in place %1.</source>
+        <translation>Votre pointage entre au palmarès au rang %1.</translation>
+    </message>
+    <message>
+        <source>No speech engine is installed, so the game cannot read aloud and plays on silently. Install speech-dispatcher and espeak-ng to hear the questions.</source>
+        <translation>Aucun moteur de synthèse vocale n'est installé : le jeu ne peut pas lire à voix haute et continue en silence. Installez speech-dispatcher et espeak-ng pour entendre les questions.</translation>
+    </message>
+    <message>
+        <source>A screen reader is running and reads the game: the game does not read aloud as well.</source>
+        <translation>Un lecteur d'écran est en marche et lit le jeu : le jeu ne lit pas à voix haute en plus.</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -745,6 +785,22 @@ Voulez-vous le remplacer?</translation>
         <source>%1.</source>
         <translation>%1.</translation>
     </message>
+    <message>
+        <source>%1 %2 %3, your entry</source>
+        <translation>%1 %2 %3, votre inscription</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <translation>%1 %2 %3</translation>
+    </message>
+    <message>
+        <source>The high score list is empty.</source>
+        <translation>Le palmarès est vide.</translation>
+    </message>
+    <message>
+        <source>High scores: %1.</source>
+        <translation>Palmarès : %1.</translation>
+    </message>
 </context>
 <context>
     <name>GameReview</name>
@@ -867,6 +923,14 @@ Voulez-vous le remplacer?</translation>
     <message>
         <source>✘ </source>
         <translation>✘ </translation>
+    </message>
+    <message>
+        <source>Questions</source>
+        <translation>Questions</translation>
+    </message>
+    <message>
+        <source>Symbols</source>
+        <translation>Symboles</translation>
     </message>
 </context>
 <context>
@@ -2136,6 +2200,26 @@ Essayez «&#xa0;quillora --help&#xa0;» pour en savoir plus.
     <message>
         <source>Flag of %1</source>
         <translation>Drapeau : %1</translation>
+    </message>
+    <message>
+        <source>Capital: %1</source>
+        <translation>Capitale : %1</translation>
+    </message>
+    <message>
+        <source>Joined Confederation: %1</source>
+        <translation>Entrée dans la Confédération : %1</translation>
+    </message>
+    <message>
+        <source>Area: %1</source>
+        <translation>Superficie : %1</translation>
+    </message>
+    <message>
+        <source>Population: %1</source>
+        <translation>Population : %1</translation>
+    </message>
+    <message>
+        <source>Floral emblem: %1</source>
+        <translation>Emblème floral : %1</translation>
     </message>
 </context>
 <context>
