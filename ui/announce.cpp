@@ -60,7 +60,8 @@ void announce(QWidget* window, const QString& text)
     if (pending.size() > 1)
         return;
     QTimer::singleShot(0, label, [label] {
-        const QString said = label->property(kPending).toStringList().join(QLatin1Char(' '));
+        // On one line: a screen reader may say only the first of several.
+        const QString said = label->property(kPending).toStringList().join(QLatin1Char(' ')).simplified();
         label->setProperty(kPending, QVariant());
         label->hide();
         label->setText(said);

@@ -44,8 +44,9 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        // A key let go in another program is never seen here: start afresh.
-        if (event->type() == QEvent::ApplicationDeactivate)
+        // A key let go in another program, or in a window that closed on its press (whose
+        // release a screen reader's round trip then drops), is never seen here: start afresh.
+        if (event->type() == QEvent::ApplicationDeactivate || event->type() == QEvent::WindowActivate)
             m_down.clear();
         if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
             return false;

@@ -14,8 +14,9 @@
 #   Orca cannot speak it; nor text changes of a label, nor QAccessible::Alert (not sent at all).
 #
 # Case 1 plays with Orca: the question after Begin, the focused answer after Tab, the outcome,
-# the region under the map's pointer, the next question after a placement, the end and its score,
-# a region in Explore the Map. Case 2 plays without a screen reader, with Read Questions Aloud on:
+# the region under the map's pointer, the next question after a placement, a wrong answer and the
+# question again, a held Return acting once, the end with its score and the high-score outcome,
+# the review's summary, a region in Explore the Map and its facts. Case 2 plays without a screen reader, with Read Questions Aloud on:
 # the game's own speech reaches speech-dispatcher.
 set -u
 BUILD=${1:?usage: screenreader_e2e.sh BUILD_DIR SOURCE_DIR}
@@ -165,17 +166,32 @@ key Return
 expectSince "$m" 'notification \(Found: \|You went to \)' 10 "the placement's outcome"
 expectSince "$m" 'Question: Question number' 10 "the next question after a placement"
 
+# A wrong answer: the outcome, the box, and once it is closed the question again.
+n=$(rightAnswer "$m")
+[ -n "$n" ] || fail "the next question's answers were not numbered"
+wrong=$((n % 4 + 1))
+m=$(mark)
+key "$wrong"
+expectSince "$m" 'Wrong\. The correct answer is' 10 "the outcome of a wrong answer"
+m=$(mark)
+key Return
+expectSince "$m" 'Question: Question number' 10 "the question again after the WRONG box"
+
 # A held key must not answer, place and answer again: the next question stays unanswered.
 m=$(mark)
 xdotool keydown Return; sleep 1.5; xdotool keyup Return
 sleep 1
 spokenSince "$m" | grep -q 'Place the symbol of' && spokenSince "$m" | grep -q 'Found: \|You went to' \
   && fail "a held key answered and placed"
-echo "held Return heard:"; spokenSince "$m" | sed 's/^/  /'
+echo "held Return heard:"; spokenSince "$m" | grep -v '^return' | sed 's/^/  /'
+# A wrong answer's box stays open for its own press; close it, so the menus answer later.
+spokenSince "$m" | grep -q 'WRONG' && key Return
 
 # The one-minute game ends by itself: its score is said, then the review opens.
 m=$(mark)
 expectSince "$m" 'Game over\. Score: [0-9]*\.' 75 "the final score"
+expectSince "$m" 'high score list' 10 "the high-score outcome"
+expectSince "$m" 'Your score: [0-9]* = ' 20 "the review's summary"
 key Escape
 sleep 1
 key Escape
