@@ -118,9 +118,14 @@ printf 'TIMEOPTION: 1\r\nDOOROPTION: 6\r\n' >"$PLAY/valdra.ini"
 startGame() {
   QUILLORA_PLAY=$PLAY start "$GAME" --lang en "$PLAY"
   GAMEPID=${PIDS[-1]}
-  waitFor 30 xdotool search --onlyvisible --name '^Quillora$' >/dev/null || fail "the game's window did not show"
-  WINDOW=$(xdotool search --onlyvisible --name '^Quillora$' | head -1)
+  # Windows that close meanwhile (another program's) can fail a search: it is tried again.
+  waitFor 30 findWindow || fail "the game's window did not show"
   xdotool windowactivate --sync "$WINDOW" 2>/dev/null || xdotool windowfocus "$WINDOW"
+  sleep 1
+}
+findWindow() {
+  WINDOW=$(xdotool search --onlyvisible --name '^Quillora$' 2>/dev/null | head -1)
+  [ -n "$WINDOW" ]
 }
 stopGame() { kill -TERM -- "-$GAMEPID" 2>/dev/null; waitFor 10 bash -c "! kill -0 $GAMEPID 2>/dev/null"; }
 
@@ -209,6 +214,7 @@ key Return
 expectSince "$m" 'Capital' 10 "the region's facts after Enter"
 stopGame
 kill -TERM -- "-$ORCAPID" 2>/dev/null
+waitFor 15 bash -c "! kill -0 $ORCAPID 2>/dev/null" || fail "Orca did not stop"
 
 echo "== Read Questions Aloud without a screen reader"
 unset QT_LINUX_ACCESSIBILITY_ALWAYS_ON
