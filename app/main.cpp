@@ -2,6 +2,7 @@
 #include "game/commandline.h"
 #include "game/form1.h"
 #include "game/playfolder.h"
+#include "ui/accessible.h"
 #include "ui/language.h"
 #include "ui/platform.h"
 #include "ui/quitsignals.h"
@@ -33,6 +34,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Quillora"));
     // Lets the desktop match the window to the installed menu entry and its icon.
     QApplication::setDesktopFileName(QStringLiteral("io.github.quillora.Quillora"));
+    ui::installAccessibleRoles();
     // Qt has taken its own options (-platform, -style, ...) out of the arguments by now.
     const QStringList arguments = QCoreApplication::arguments();
     language::apply(language::startLanguage(commandline::chosenLanguage(commandline::parse(arguments))));

@@ -279,6 +279,9 @@ ClassResults::ClassResults(Classroom* classroom, QWidget* parent) : QWidget(pare
     auto* gridLayout = new QVBoxLayout(gridPage);
     gridLayout->addWidget(lblGrid);
     gridLayout->addWidget(tblGrid, 1);
+    tblGames->setAccessibleName(tr("Games"));
+    tblPupils->setAccessibleName(tr("Pupils"));
+    tblMissed->setAccessibleName(tr("Most missed questions"));
 
     tabs = new QTabWidget(this);
     tabs->addTab(tblGames, tr("&Games"));

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "classroom/gamereview.h"
+#include "ui/announce.h"
 
 #include "game/form1.h"
 #include "game/regions.h"
@@ -67,6 +68,8 @@ GameReview::GameReview(const GameLog& log, QWidget* parent) : QWidget(parent), m
     tblQuestions = makeTable(this, {tr("No."), tr("Question"), tr("First answer"), tr("Right answer"), tr("Mark")});
     tblSymbols = makeTable(this, {tr("Symbol"), tr("Region"), tr("Placed first"), tr("Tries"), tr("Where it belongs")});
     tblSymbols->setIconSize(QSize(32, 32));
+    tblQuestions->setAccessibleName(tr("Questions"));
+    tblSymbols->setAccessibleName(tr("Symbols"));
 
     cmdPractise = new ui::PictureButton(tr("&Practise Missed Questions"), this);
     cmdClose = new ui::PictureButton(tr("&Close"), this);
@@ -96,6 +99,8 @@ GameReview::GameReview(const GameLog& log, QWidget* parent) : QWidget(parent), m
     ui::closeOnEscape(this);
     ui::centreOver(this, parentWidget());
     cmdClose->setFocus();
+    // Said once the window shows, as a sighted pupil reads it first.
+    QTimer::singleShot(0, this, [this] { ui::announce(this, lblSummary->text()); });
 }
 
 QString GameReview::summaryText(const GameLog& log)

@@ -3,6 +3,7 @@
 
 #include "game/form1.h"
 #include "game/state.h"
+#include "ui/accessible.h"
 #include "ui/twips.h"
 
 #include <QKeyEvent>
@@ -19,7 +20,7 @@ QFont optionFont() { return ui::gameFont(8.25, false); }
 // A captionless frame with its background picture filling the inside of its border.
 QFrame* makeFrame(QWidget* parent, QRect geometry, ui::PictureImage*& background)
 {
-    auto* frame = new QFrame(parent);
+    auto* frame = new ui::Panel(parent);
     frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
     frame->setGeometry(geometry);
     background = new ui::PictureImage(frame);

@@ -5,10 +5,10 @@
 #include "game/state.h"
 #include "ui/language.h"
 #include "symbols/form3.h"
+#include "ui/announce.h"
 #include "ui/keyboard.h"
 #include "ui/widgets.h"
 
-#include <QAccessible>
 #include <QBoxLayout>
 #include <QFormLayout>
 #include <QKeyEvent>
@@ -212,6 +212,8 @@ void ExploreMap::step(int by)
         at = ((at + by) % n + n) % n;
     m_namePoint = RegionMap::anchor(order[at]);
     setHovered(order[at]);
+    // Said at every step, the same region too (a walk round the country comes back to it).
+    ui::announce(window(), regions::displayName(order[at]));
 }
 
 void ExploreMap::keyPressEvent(QKeyEvent* event)
@@ -299,7 +301,9 @@ ExploreWindow::ExploreWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     form->setLabelAlignment(Qt::AlignLeft);
     auto addRow = [&](const QString& caption, QLabel*& value) {
         value = ui::plainLabel(new QLabel(m_factsPanel), ui::gameFont(10, false));
-        value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        // In the Tab order, so a screen reader reads the facts one by one with their captions.
+        value->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        value->setFocusPolicy(Qt::TabFocus);
         QLabel* captionLabel = ui::plainLabel(new QLabel(caption, m_factsPanel), ui::gameFont(10));
         form->addRow(captionLabel, value);
         return captionLabel;
@@ -388,8 +392,13 @@ void ExploreWindow::showRegion(int region)
     imgFloral->setAccessibleName(tr("Floral emblem of %1: %2").arg(name, facts->shownFlower()));
     imgFlag->setAccessibleName(tr("Flag of %1").arg(name));
     // Said at once, as a sighted pupil sees the panel change.
-    QAccessibleEvent event(lblName, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&event);
+    QStringList said{name};
+    if (lblOfficialName->isVisibleTo(this))
+        said << facts->officialName;
+    said << tr("Capital: %1").arg(facts->capital) << tr("Joined Confederation: %1").arg(facts->joined)
+         << tr("Area: %1").arg(lblArea->text()) << tr("Population: %1").arg(lblPopulation->text())
+         << tr("Floral emblem: %1").arg(facts->flower);
+    ui::announce(this, said.join(QStringLiteral(". ")) + QLatin1Char('.'));
 }
 
 } // namespace explore

@@ -5,6 +5,8 @@
 
 #include "game/form6.h"
 #include "game/state.h"
+#include "ui/accessible.h"
+#include "ui/keyboard.h"
 #include "ui/language.h"
 #include "symbols/form3.h"
 #include "ui/twips.h"
@@ -34,6 +36,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent)
 {
     g_instance = this;
     ui::useGameTypeface();
+    ui::requireReleaseBetweenPresses();
     setAcceptDrops(true);
     setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
     m_classroom = new classroom::Classroom(this);
@@ -76,7 +79,7 @@ void Form1::buildControls()
     client->setPalette(pal);
 
     // The top bar.
-    Frame1 = new QFrame(client);
+    Frame1 = new ui::Panel(client);
     ui::placeDesigned(Frame1, QRect(0, -30, 11985, 450));
     imgBar = new ui::PictureImage(Frame1);
     ui::placeDesigned(imgBar, QRect(0, 0, 720, 240));
@@ -109,7 +112,7 @@ void Form1::buildControls()
     Picture1->setMasterFile(QStringLiteral(":/map-master.png"));
 
     // The question box.
-    Frame2 = new QFrame(client);
+    Frame2 = new ui::Panel(client);
     ui::placeDesigned(Frame2, QRect(90, 5100, 6915, 3165));
     Frame2->setFrameShape(QFrame::Box);
     Frame2->installEventFilter(this);
@@ -203,6 +206,7 @@ void Form1::buildMenus()
     buildZoomActions(mnuOptions);
     mnuExplore = mnuOptions->addAction(QString(), this, &Form1::mnuExplore_Click);
     mnuFindMap = mnuOptions->addAction(QString(), this, &Form1::mnuFindMap_Click);
+    buildReadAloud(mnuOptions);
     mnuOptions->addSeparator();
     mnuLanguage = mnuOptions->addMenu(QString());
     // Each language is named in itself, so that a player who cannot read the other finds his own.
@@ -242,6 +246,7 @@ void Form1::retranslateUi()
     mnuFitToWindow->setText(tr("Fit to &Window"));
     mnuExplore->setText(tr("E&xplore the Map"));
     mnuFindMap->setText(tr("Find on the &Map"));
+    mnuReadAloud->setText(tr("Read &Questions Aloud"));
     mnuLanguage->setTitle(tr("&Language"));
     mnuFrench->setChecked(language::isFrench());
     mnuEnglish->setChecked(!language::isFrench());

@@ -137,6 +137,11 @@ public:
     // The personal zoom saved by the last run.
     void restoreZoom();
 
+    // Read Questions Aloud (form1_readaloud.cpp): a personal setting; the game's own voice for
+    // each announcement of this window, unless a screen reader reads it already.
+    bool readingAloud() const;
+    void mnuReadAloud_Click();
+
     // Settings file (config/form1_settings.cpp).
     void ReadSettingsFile();
 
@@ -196,6 +201,10 @@ public:
     void nameCounters();
     void nameMap();
     void announceQuestion();
+    // The question with its numbered answers, as it is announced and read aloud.
+    QString spokenQuestion() const;
+    // What the keyboard's pointer stands on: a region, the sea, a border or outside Canada.
+    QString placeUnderPointer() const;
 
     // Explore the Map (explore/form1_explore.cpp).
     void mnuExplore_Click();
@@ -260,6 +269,7 @@ public:
     QAction* mnuFitToWindow = nullptr;
     QAction* mnuExplore = nullptr;
     QAction* mnuFindMap = nullptr;
+    QAction* mnuReadAloud = nullptr;
     QAction* mnuClassResults = nullptr;
     QAction* mnuScores = nullptr;
     QAction* mnuAbout = nullptr;
@@ -367,6 +377,8 @@ private:
     QTimer* m_missTimer = nullptr;
     // The region under the keyboard's pointer on the map, as last said (-1: none, -2: not said).
     int m_mapPointerRegion = -1;
+    void buildReadAloud(QMenu* options);
+    bool m_readAloudTold = false;  // why the game stays silent, said once a session
     // The game's last minute has been announced.
     bool m_minuteAnnounced = false;
 

@@ -10,11 +10,20 @@ using namespace modValdra;
 namespace {
 
 // The region under the pointer's tip, where a press would read the map, as the press itself does.
-int regionUnderTip(const ui::MapPicture* map)
+qint64 colourUnderTip(const ui::MapPicture* map)
 {
     const QPoint p = map->keyPoint();
-    return regions::indexOfColour(RegionColours, map->point(p.x() - 14.0, p.y() + 14.0));
+    return map->point(p.x() - 14.0, p.y() + 14.0);
 }
+
+int regionUnderTip(const ui::MapPicture* map)
+{
+    return regions::indexOfColour(RegionColours, colourUnderTip(map));
+}
+
+// The map's water and its borders, as drawn.
+constexpr qint64 SeaColour = 0x6666FF;
+constexpr qint64 BorderColour = 0x000000;
 
 } // namespace
 
@@ -26,11 +35,13 @@ void Form1::nameControls()
         btnAnswer[i]->setAccessibleDescription(tr("Answer %1 of the question").arg(i));
     Picture1->setAccessibleDescription(tr("While a symbol waits, the arrow keys move the pointer (Shift: "
                                           "ten steps) and Enter places the symbol where it stands."));
-    // Renamed only when the tip crosses into another region, so a screen reader is not made to
-    // read the map again at every step.
+    // Each step says where the tip stands, as a sighted pupil sees it; the map's own name, read
+    // when it takes the focus, follows the region.
     connect(Picture1, &ui::MapPicture::keyPointMoved, this, [this] {
         if (regionUnderTip(Picture1) != m_mapPointerRegion)
             nameMap();
+        if (AwaitingLocation == 1 && Picture1->keyPointerShown())
+            ui::announce(this, placeUnderPointer());
     });
     nameMap();
     nameCounters();
@@ -68,11 +79,30 @@ void Form1::nameMap()
     Picture1->setAccessibleName(name);
 }
 
-void Form1::announceQuestion()
+QString Form1::placeUnderPointer() const
 {
+    const qint64 colour = colourUnderTip(Picture1);
+    const int region = regions::indexOfColour(RegionColours, colour);
+    if (region >= 0)
+        return regions::displayName(region);
+    if (colour == SeaColour)
+        return tr("Sea");
+    if (colour == BorderColour)
+        return tr("Border");
+    return tr("Outside Canada");
+}
+
+QString Form1::spokenQuestion() const
+{
+    // Numbered as the keys 1 to 4 pick them.
     QStringList answers;
     for (int i = 1; i <= 4; ++i)
         if (!m_answerList[i].isEmpty())
-            answers << m_answerList[i];
-    ui::announce(this, tr("Question: %1 Answers: %2.").arg(CurrentQuestion.trimmed(), answers.join(QStringLiteral("; "))));
+            answers << QStringLiteral("%1. %2").arg(i).arg(m_answerList[i]);
+    return tr("Question: %1 Answers: %2.").arg(CurrentQuestion.trimmed(), answers.join(QStringLiteral("; ")));
+}
+
+void Form1::announceQuestion()
+{
+    ui::announce(this, spokenQuestion());
 }

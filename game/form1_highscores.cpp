@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/lockwaiter.h"
 #include "game/form1.h"
+#include "ui/announce.h"
 
 #include "classroom/classroom.h"
 
@@ -110,8 +111,10 @@ void Form1::CheckHighScore()
     // scores have already pushed out.
     readScoreFileNow();
     m_classroom->highScoreStep(false, HighScoreValues[highscores::ListSize - 1], QString());
-    if (!highscores::qualifies(Score, CorrectCount, HighScoreValues))
+    if (!highscores::qualifies(Score, CorrectCount, HighScoreValues)) {
+        ui::announce(this, tr("Your score did not enter the high score list."));
         return;
+    }
     const qint32 lastEntry = HighScoreValues[highscores::ListSize - 1];
     PendingScore pending{Score, CorrectCount, {}};
     highscores::insertScore(HighScoreNames, HighScoreValues, Score);
@@ -146,6 +149,7 @@ void Form1::CheckHighScore()
     for (int k = 0; k < highscores::ListSize; ++k)
         if (HighScoreValues[k] == pending.score && !pending.typed.isEmpty() && HighScoreNames[k] == pending.typed.first().name) {
             scores->markEntry(k);
+            ui::announce(this, tr("Your score entered the high score list in place %1.").arg(k + 1));
             break;
         }
     scores->setScoresTitle(true);

@@ -88,6 +88,7 @@ void Form6::markEntry(int k)
         for (QLabel* label : {lblRanks[i], lblHighScores[i], lblScores[i]})
             label->setFont(font);
     }
+    nameRows();
     if (m_marked < 0) {
         m_mark->hide();
         return;
@@ -95,6 +96,19 @@ void Form6::markEntry(int k)
     m_mark->setGeometry(rectTw(60, 120 + 240 * m_marked - 15, 6135, 285));
     m_mark->stackUnder(lblRanks[0]);
     m_mark->show();
+}
+
+void Form6::nameRows()
+{
+    // The rows are pictures of text to a screen reader; the button that has the focus carries
+    // them, read when the window opens.
+    QStringList rows;
+    for (int k = 0; k < 15; ++k)
+        if (!lblScores[k]->text().isEmpty())
+            rows << (k == m_marked ? tr("%1 %2 %3, your entry").arg(lblRanks[k]->text(), lblHighScores[k]->text(), lblScores[k]->text())
+                                   : tr("%1 %2 %3").arg(lblRanks[k]->text(), lblHighScores[k]->text(), lblScores[k]->text()));
+    Command1->setAccessibleDescription(rows.isEmpty() ? tr("The high score list is empty.")
+                                                      : tr("High scores: %1.").arg(rows.join(QStringLiteral("; "))));
 }
 
 void Form6::Command1_Click() { close(); }

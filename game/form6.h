@@ -34,6 +34,7 @@ protected:
 
 private:
     void retranslateUi();
+    void nameRows();
     bool m_afterGame = false;
     QWidget* m_mark = nullptr;
     int m_marked = -1;

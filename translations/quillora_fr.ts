@@ -279,6 +279,14 @@ Chaque partie menée à terme ajoute alors une ligne à ce fichier, avec le nom 
         <source>The report could not be printed on %1.</source>
         <translation>Le rapport n&apos;a pas pu être imprimé sur %1.</translation>
     </message>
+    <message>
+        <source>Pupils</source>
+        <translation>Élèves</translation>
+    </message>
+    <message>
+        <source>Most missed questions</source>
+        <translation>Questions les plus manquées</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>
@@ -643,6 +651,38 @@ Avant que le prochain pointage y soit enregistré, le fichier sera gardé tel qu
         <source>Your score of %1 was not kept.</source>
         <translation>Votre pointage de %1 n&apos;a pas été gardé.</translation>
     </message>
+    <message>
+        <source>Read &amp;Questions Aloud</source>
+        <translation>Lire les &amp;questions à voix haute</translation>
+    </message>
+    <message>
+        <source>Sea</source>
+        <translation>Mer</translation>
+    </message>
+    <message>
+        <source>Border</source>
+        <translation>Frontière</translation>
+    </message>
+    <message>
+        <source>Outside Canada</source>
+        <translation>Hors du Canada</translation>
+    </message>
+    <message>
+        <source>Your score did not enter the high score list.</source>
+        <translation>Votre pointage n&apos;entre pas au palmarès.</translation>
+    </message>
+    <message>
+        <source>Your score entered the high score list in place %1.</source>
+        <translation>Votre pointage entre au palmarès au rang %1.</translation>
+    </message>
+    <message>
+        <source>No speech engine is installed, so the game cannot read aloud and plays on silently. Install speech-dispatcher and espeak-ng to hear the questions.</source>
+        <translation>Aucun moteur de synthèse vocale n&apos;est installé&#xa0;: le jeu ne peut pas lire à voix haute et continue en silence. Installez speech-dispatcher et espeak-ng pour entendre les questions.</translation>
+    </message>
+    <message>
+        <source>A screen reader is running and reads the game: the game does not read aloud as well.</source>
+        <translation>Un lecteur d&apos;écran est en marche et lit le jeu&#xa0;: le jeu ne lit pas à voix haute en plus.</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -885,6 +925,22 @@ Voulez-vous le remplacer?</translation>
         <source>%1.</source>
         <translation>%1.</translation>
     </message>
+    <message>
+        <source>%1 %2 %3, your entry</source>
+        <translation>%1 %2 %3, votre inscription</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <translation>%1 %2 %3</translation>
+    </message>
+    <message>
+        <source>The high score list is empty.</source>
+        <translation>Le palmarès est vide.</translation>
+    </message>
+    <message>
+        <source>High scores: %1.</source>
+        <translation>Palmarès&#xa0;: %1.</translation>
+    </message>
 </context>
 <context>
     <name>GameReview</name>
@@ -1027,6 +1083,14 @@ Voulez-vous le remplacer?</translation>
     <message>
         <source>Map: %1 hatched</source>
         <translation>Carte&#xa0;: %1 en hachures</translation>
+    </message>
+    <message>
+        <source>Questions</source>
+        <translation>Questions</translation>
+    </message>
+    <message>
+        <source>Symbols</source>
+        <translation>Symboles</translation>
     </message>
 </context>
 <context>
@@ -2607,6 +2671,26 @@ Options&#xa0;:
     <message>
         <source>Flag of %1</source>
         <translation>Drapeau&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Capital: %1</source>
+        <translation>Capitale&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Joined Confederation: %1</source>
+        <translation>Entrée dans la Confédération&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Area: %1</source>
+        <translation>Superficie&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Population: %1</source>
+        <translation>Population&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Floral emblem: %1</source>
+        <translation>Emblème floral&#xa0;: %1</translation>
     </message>
 </context>
 <context>

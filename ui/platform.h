@@ -4,6 +4,7 @@
 // script it: message boxes, the input box, the beep, file dialogs, help, the clock, chance and
 // event processing.
 #include <QDateTime>
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 
@@ -59,6 +60,14 @@ public:
     virtual QDateTime currentDateTime() = 0;
     // A short wait that handles no events (for another game to release the high-score file).
     virtual void sleep(int milliseconds) = 0;
+
+    // Whether a speech engine can read aloud here.
+    virtual bool canSpeak();
+    // Reads `text` aloud in the language of `locale`, cutting short what it was reading, and
+    // returns at once: nothing waits for the voice.
+    virtual void speak(const QString& text, const QLocale& locale);
+    // Whether a screen reader is running: it reads the game already.
+    virtual bool screenReaderRunning();
 };
 
 Platform& platform();

@@ -4,6 +4,11 @@
 #include "ui/widgets.h"
 
 #include <QApplication>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+#include <QDBusVariant>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QEventLoop>
@@ -243,6 +248,86 @@ QString Platform::inputBoxWithDefault(QWidget* parent, const QString& prompt, co
 QString Platform::inputBoxWithChoices(QWidget* parent, const QString& prompt, const QString& title, const QStringList&)
 {
     return inputBox(parent, prompt, title);
+}
+
+bool Platform::canSpeak() { return false; }
+void Platform::speak(const QString&, const QLocale&) {}
+bool Platform::screenReaderRunning() { return false; }
+
+QTextToSpeech* RealPlatform::speech()
+{
+    if (!m_speechTried && qApp) {
+        m_speechTried = true;
+        // Speech Dispatcher when it is there (the desktop's voices, French among them), else
+        // whatever engine Qt finds.
+        const QStringList engines = QTextToSpeech::availableEngines();
+        if (!engines.isEmpty()) {
+            auto* tts = engines.contains(QStringLiteral("speechd")) ? new QTextToSpeech(QStringLiteral("speechd"), qApp)
+                                                                    : new QTextToSpeech(qApp);
+            if (tts->state() == QTextToSpeech::Error)
+                delete tts;
+            else
+                m_speech = tts;
+        }
+    }
+    return m_speech;
+}
+
+bool RealPlatform::canSpeak() { return speech() != nullptr; }
+
+void RealPlatform::speak(const QString& text, const QLocale& locale)
+{
+    QTextToSpeech* tts = speech();
+    if (!tts || text.isEmpty())
+        return;
+    if (tts->locale().language() != locale.language())
+        tts->setLocale(locale);
+    tts->say(text);
+}
+
+bool RealPlatform::screenReaderRunning()
+{
+    // The accessibility bus's status: ScreenReaderEnabled is what the desktop sets when the user
+    // turns a screen reader on; IsEnabled is what a screen reader started by hand (Orca 43) sets.
+    // Either means assistive technology reads the game, and the game must not say it twice.
+    // The first answer is awaited a moment; later ones come in the background, so the clock is
+    // never held up.
+    auto ask = [](const QString& property) {
+        QDBusMessage message = QDBusMessage::createMethodCall(
+            QStringLiteral("org.a11y.Bus"), QStringLiteral("/org/a11y/bus"),
+            QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
+        message << QStringLiteral("org.a11y.Status") << property;
+        return message;
+    };
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected())
+        return false;
+    if (m_screenReader < 0) {
+        bool on = false;
+        for (const QString& property : {QStringLiteral("ScreenReaderEnabled"), QStringLiteral("IsEnabled")}) {
+            const QDBusMessage reply = bus.call(ask(property), QDBus::Block, 300);
+            on = on || (!reply.arguments().isEmpty() && reply.arguments().first().value<QDBusVariant>().variant().toBool());
+        }
+        m_screenReader = on ? 1 : 0;
+        return on;
+    }
+    auto* both = new int(0);
+    auto* answered = new int(0);
+    for (const QString& property : {QStringLiteral("ScreenReaderEnabled"), QStringLiteral("IsEnabled")}) {
+        auto* watcher = new QDBusPendingCallWatcher(bus.asyncCall(ask(property), 1000), qApp);
+        QObject::connect(watcher, &QDBusPendingCallWatcher::finished, qApp, [this, watcher, both, answered] {
+            const QDBusPendingReply<QDBusVariant> reply = *watcher;
+            if (reply.isValid() && reply.value().variant().toBool())
+                *both = 1;
+            if (++*answered == 2) {
+                m_screenReader = *both;
+                delete both;
+                delete answered;
+            }
+            watcher->deleteLater();
+        });
+    }
+    return m_screenReader == 1;
 }
 
 int Platform::runModal(QDialog* dialog)

@@ -4,7 +4,9 @@
 
 #include <QElapsedTimer>
 #include <QMessageBox>
+#include <QTextToSpeech>
 #include <atomic>
+#include <QPointer>
 
 class QFileDialog;
 
@@ -29,8 +31,16 @@ public:
     void processEvents() override;
     QDateTime currentDateTime() override;
     void sleep(int milliseconds) override;
+    bool canSpeak() override;
+    void speak(const QString& text, const QLocale& locale) override;
+    bool screenReaderRunning() override;
 
 private:
+    QTextToSpeech* speech();
+    // The application owns it: this platform outlives the application.
+    QPointer<QTextToSpeech> m_speech;
+    bool m_speechTried = false;
+    int m_screenReader = -1;  // unknown until the bus first answers
     double m_startOfDay = 0;
     QElapsedTimer m_monotonic;
     std::atomic<quint64> m_draws{0};

@@ -7,6 +7,7 @@
 #include <QList>
 #include <deque>
 #include <functional>
+#include <vector>
 
 namespace ui {
 
@@ -44,6 +45,13 @@ public:
     // The date runs with `clock`, and a sleep only moves `clock` on.
     QDateTime currentDateTime() override;
     void sleep(int milliseconds) override;
+    bool canSpeak() override { return speechEngine; }
+    void speak(const QString& text, const QLocale& locale) override
+    {
+        if (speechEngine)
+            spoken.push_back({text, locale.language()});
+    }
+    bool screenReaderRunning() override { return screenReader; }
 
     // What the script says.
     double clock = 36000.0;
@@ -73,6 +81,13 @@ public:
     QList<int> waits;           // milliseconds asked of each waitForEvents
     QStringList modalTitles;    // captions of the modal dialogs shown, in order
     int sleptMilliseconds = 0;
+    bool speechEngine = false;  // whether a voice reads aloud
+    bool screenReader = false;
+    struct Spoken {
+        QString text;
+        QLocale::Language language;
+    };
+    std::vector<Spoken> spoken;
 };
 
 // Installs a scripted platform for the lifetime of the object.

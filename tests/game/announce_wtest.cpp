@@ -3,9 +3,13 @@
 #include "support/gamefixture.h"
 #include "ui/announce.h"
 
+#include <QAccessible>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QSpontaneKeyEvent>
 #include <QTest>
 
+#include "explore/explorewindow.h"
 #include "ui/keyboard.h"
 
 using namespace modValdra;
@@ -115,6 +119,193 @@ TEST_F(Announce, CountersReadWithTheirLabelsTheLastMinuteAndTheEnd)
     form->mnuEndGame_Click();
     EXPECT_TRUE(heard().startsWith(QStringLiteral("Game over. Score: "))) << heard().toStdString();
     EXPECT_TRUE(form->lblScore->accessibleName().startsWith(QStringLiteral("Score: ")));
+}
+
+// What a screen reader is given as the window: one frame, whatever the boxes inside.
+void collectRoles(QAccessibleInterface* iface, QList<QAccessible::Role>& roles, int depth = 0)
+{
+    if (!iface || depth > 40)
+        return;
+    for (int i = 0; i < iface->childCount(); ++i) {
+        QAccessibleInterface* child = iface->child(i);
+        if (!child)
+            continue;
+        roles << child->role();
+        collectRoles(child, roles, depth + 1);
+    }
+}
+
+TEST_F(Announce, EachWindowIsOneFrameWithPanelsInsideAndTheAnnouncerIsANotification)
+{
+    heard();
+    explore::ExploreWindow exploreWindow;
+    exploreWindow.show();
+    for (QWidget* window : {static_cast<QWidget*>(form.get()), static_cast<QWidget*>(&exploreWindow)}) {
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(window);
+        ASSERT_NE(iface, nullptr);
+        EXPECT_EQ(iface->role(), QAccessible::Window) << window->windowTitle().toStdString();
+        EXPECT_EQ(iface->text(QAccessible::Name), window->windowTitle());
+        QList<QAccessible::Role> inside;
+        collectRoles(iface, inside);
+        EXPECT_FALSE(inside.contains(QAccessible::Window)) << window->windowTitle().toStdString();
+        EXPECT_FALSE(inside.contains(QAccessible::Border)) << window->windowTitle().toStdString();
+    }
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(form->Frame1)->role(), QAccessible::Pane);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(form->Frame2)->role(), QAccessible::Pane);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(ui::announcer(form.get()))->role(), QAccessible::Notification);
+}
+
+TEST_F(Announce, TheAnswersAreNumberedAndAWrongAnswerBringsTheQuestionBack)
+{
+    const QString question = heard();
+    int wrong = 0;
+    for (int i = 1; i <= 4; ++i) {
+        EXPECT_TRUE(question.contains(QStringLiteral("%1. %2").arg(i).arg(form->btnAnswer[i]->text()))) << i;
+        if (!form->btnAnswer[i]->text().startsWith(QStringLiteral("Right")))
+            wrong = i;
+    }
+    form->btnAnswer_Click(wrong);
+    ASSERT_EQ(script.messages.size(), 1);
+    // Said after the box: the outcome, then the question again.
+    const QString again = heard();
+    EXPECT_TRUE(again.startsWith(QStringLiteral("Wrong. The correct answer is: "))) << again.toStdString();
+    EXPECT_TRUE(again.contains(QStringLiteral("Question: ") + CurrentQuestion.trimmed())) << again.toStdString();
+}
+
+TEST_F(Announce, EveryStepOfTheMapsPointerSaysWhereItStandsEveryRound)
+{
+    for (int round = 0; round < 2; ++round) {
+        answerRightly(round == 0 ? 3 : 0);
+        heard();
+        ui::noteKeyboardUse(form->Picture1, true);
+        form->Picture1->setFocus();
+        QStringList steps;
+        for (int i = 0; i < 3; ++i) {
+            QTest::keyClick(form->Picture1, Qt::Key_Right);
+            steps << heard();
+        }
+        for (const QString& step : steps)
+            EXPECT_FALSE(step.isEmpty()) << "round " << round;
+        QTest::keyClick(form->Picture1, Qt::Key_Return);
+        heard();
+    }
+    // The top left corner of the map is water.
+    answerRightly(1);
+    heard();
+    ui::noteKeyboardUse(form->Picture1, true);
+    form->Picture1->setFocus();
+    // Each step is said on its own: the last says the corner.
+    const QPoint from = form->Picture1->keyPoint();
+    QString last;
+    for (int i = 0; i < 200 && form->Picture1->keyPoint().x() > 17; ++i) {
+        QTest::keyClick(form->Picture1, Qt::Key_Left);
+        last = heard();
+    }
+    for (int i = 0; i < 200 && form->Picture1->keyPoint().y() > 0; ++i) {
+        QTest::keyClick(form->Picture1, Qt::Key_Up);
+        last = heard();
+    }
+    ASSERT_NE(form->Picture1->keyPoint(), from);
+    EXPECT_EQ(last, QStringLiteral("Sea"));
+}
+
+TEST_F(Announce, ExploreSaysEachStepAndReadsTheFactsOnEnter)
+{
+    explore::ExploreWindow window;
+    window.show();
+    QTest::keyClick(window.map, Qt::Key_Right);
+    QApplication::processEvents();
+    ASSERT_NE(ui::announcer(&window), nullptr);
+    const QString first = ui::announcer(&window)->text();
+    EXPECT_FALSE(first.isEmpty());
+    QTest::keyClick(window.map, Qt::Key_Return);
+    QApplication::processEvents();
+    const QString facts = ui::announcer(&window)->text();
+    EXPECT_TRUE(facts.startsWith(first)) << facts.toStdString();
+    EXPECT_TRUE(facts.contains(QStringLiteral("Capital: "))) << facts.toStdString();
+    EXPECT_EQ(window.lblCapital->focusPolicy(), Qt::TabFocus);
+}
+
+// Counts the presses that reach it.
+class PressCounter : public QWidget {
+public:
+    int presses = 0;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        ++presses;
+        event->accept();
+    }
+};
+
+// One press, one action: a held key's repeats and a second press before a release never reach
+// a control; a press after a release does. Keys as the window system sends them.
+TEST_F(Announce, AHeldOrUnreleasedKeyActsOnce)
+{
+    struct Key {
+        QEvent::Type type;
+        Qt::Key key;
+        bool repeat;
+    };
+    const auto press = [](Qt::Key k, bool repeat = false) { return Key{QEvent::KeyPress, k, repeat}; };
+    const auto release = [](Qt::Key k, bool repeat = false) { return Key{QEvent::KeyRelease, k, repeat}; };
+    const struct Case {
+        const char* what;
+        std::vector<Key> keys;
+        int presses;
+    } cases[] = {
+        {"held Return", {press(Qt::Key_Return), release(Qt::Key_Return, true), press(Qt::Key_Return, true),
+                         release(Qt::Key_Return, true), press(Qt::Key_Return, true), release(Qt::Key_Return)}, 1},
+        {"1 twice unreleased", {press(Qt::Key_1), press(Qt::Key_1), release(Qt::Key_1)}, 1},
+        {"Space pressed twice", {press(Qt::Key_Space), release(Qt::Key_Space), press(Qt::Key_Space), release(Qt::Key_Space)}, 2},
+        {"two keys at once", {press(Qt::Key_2), press(Qt::Key_Return), release(Qt::Key_2), release(Qt::Key_Return)}, 2},
+        {"arrows repeat", {press(Qt::Key_Left), press(Qt::Key_Left, true), press(Qt::Key_Left, true)}, 3},
+    };
+    for (const Case& c : cases) {
+        PressCounter target;
+        target.show();
+        for (const Key& k : c.keys) {
+            QKeyEvent event(k.type, k.key, Qt::NoModifier, QString(), k.repeat);
+            // As QTest does: sendEvent would take the window system's mark off.
+            QSpontaneKeyEvent::setSpontaneous(&event);
+            qApp->notify(&target, &event);
+        }
+        EXPECT_EQ(target.presses, c.presses) << c.what;
+    }
+}
+
+TEST_F(Announce, ReadQuestionsAloudSpeaksUnlessNoEngineOrAScreenReader)
+{
+    heard();
+    // No engine: said once, then silence.
+    form->mnuReadAloud->trigger();
+    EXPECT_TRUE(form->mnuReadAloud->isChecked());
+    EXPECT_EQ(script.messages.size(), 1u);
+    form->mnuReadAloud->trigger();
+    form->mnuReadAloud->trigger();
+    EXPECT_EQ(script.messages.size(), 1u);
+    answerRightly(2);
+    heard();
+    EXPECT_TRUE(script.spoken.empty());
+
+    // An engine: each announcement in the game's language, the question with its numbers.
+    script.speechEngine = true;
+    pressAt(2);
+    heard();
+    ASSERT_FALSE(script.spoken.empty());
+    EXPECT_TRUE(script.spoken.back().text.contains(QStringLiteral("Question: "))) << script.spoken.back().text.toStdString();
+    EXPECT_TRUE(script.spoken.back().text.contains(QStringLiteral("1. "))) << script.spoken.back().text.toStdString();
+    EXPECT_EQ(script.spoken.back().language, QLocale::English);
+    // Kept for the next game.
+    EXPECT_TRUE(QSettings(QStringLiteral("Quillora"), QStringLiteral("Quillora")).value(QStringLiteral("readQuestionsAloud")).toBool());
+
+    // A screen reader reads the game: the game says nothing twice.
+    script.screenReader = true;
+    const size_t before = script.spoken.size();
+    answerRightly(3);
+    heard();
+    EXPECT_EQ(script.spoken.size(), before);
 }
 
 } // namespace

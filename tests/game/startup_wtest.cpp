@@ -63,7 +63,7 @@ TEST_F(StartUp, TheMenuBarCarriesEveryCommandWithItsAccessKeys)
         "&Files", "  &Begin New Game", "  &End Game", "-", "  New &Questions", "  New &Symbols", "  E&dit Questions", "-",
         "  E&xit",
         "&Options", "  &Game Options", "-", "  &Add New Symbols", "-", "  &Save Options", "-", "  Class &Results", "-",
-        "  Fit to &Window", "  E&xplore the Map", "  Find on the &Map", "-", "  &Language",
+        "  Fit to &Window", "  E&xplore the Map", "  Find on the &Map", "  Read &Questions Aloud", "-", "  &Language",
         "High &Scores",
         "&Help", "  &About", "-", "  &Help",
     };

@@ -4,6 +4,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "ui/accessible.h"
+
 int main(int argc, char** argv)
 {
     // Personal preferences go to a folder of the run's own, never the user's.
@@ -17,6 +19,7 @@ int main(int argc, char** argv)
     screen.close();
     qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + screen.fileName().toLocal8Bit());
     QApplication app(argc, argv);
+    ui::installAccessibleRoles();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
