@@ -503,6 +503,14 @@ Il a été gardé tel quel dans %3; les entrées lisibles restent dans la liste.
         <source>The symbol list</source>
         <translation>La liste de symboles</translation>
     </message>
+    <message>
+        <source>The zoom is at its largest, %1 %.</source>
+        <translation>Le zoom est à son maximum, %1&#xa0;%.</translation>
+    </message>
+    <message>
+        <source>No room on the screen for %1 %: the window would be larger than the screen.</source>
+        <translation>Pas de place à l’écran pour %1&#xa0;%&#xa0;: la fenêtre serait plus grande que l’écran.</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -2301,10 +2309,6 @@ Essayez «&#xa0;quillora --help&#xa0;» pour en savoir plus.
 <context>
     <name>highscores</name>
     <message>
-        <source>Your score of %1 adds your name to the high score list</source>
-        <translation>Votre score de %1 inscrit votre nom au tableau des meilleurs scores</translation>
-    </message>
-    <message>
         <source>Enter your name:</source>
         <translation>Entrez votre nom&#xa0;:</translation>
     </message>
@@ -2335,6 +2339,10 @@ Essayez «&#xa0;quillora --help&#xa0;» pour en savoir plus.
     <message>
         <source>It did not read whole (%1), and no copy of it could be kept: %2</source>
         <translation>Il n&apos;a pas pu être lu en entier (%1), et aucune copie n&apos;a pu en être gardée&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Your score of %1 adds your name to the high score list.</source>
+        <translation>Votre pointage de %1 inscrit votre nom au palmarès.</translation>
     </message>
 </context>
 <context>

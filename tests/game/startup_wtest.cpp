@@ -77,7 +77,7 @@ TEST_F(StartUp, TheControlsStandWhereTheWindowWasDesigned)
     start();
     // Designed in twips, 15 to a pixel.
     EXPECT_EQ(form->client->size(), QSize(792, 554));
-    EXPECT_EQ(form->Picture1->geometry(), QRect(-2, 26, 417, 313));
+    EXPECT_EQ(form->Picture1->geometry(), QRect(0, 26, 415, 313));
     EXPECT_EQ(form->Frame2->geometry(), QRect(6, 340, 461, 211));
     EXPECT_EQ(form->btnAnswer[4]->geometry(), QRect(16, 152, 425, 33));
     EXPECT_EQ(form->btnBegin->geometry(), QRect(0, 6, 220, 23));
