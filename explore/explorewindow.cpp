@@ -100,9 +100,10 @@ const QImage& ExploreMap::overlay(int region, bool selected)
 void ExploreMap::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
-    p.setRenderHint(QPainter::SmoothPixmapTransform, false);
     const QRect r = pictureRect();
-    p.drawImage(r, m_map.picture());
+    p.drawPixmap(r.topLeft(), shownMap(r.size()));
+    // The outlines are the small map's own pixels: smoothed too, so their edges do not step.
+    p.setRenderHint(QPainter::SmoothPixmapTransform, true);
     if (!m_backdrop.isNull())
         p.drawImage(r, m_backdrop);
     if (m_selected >= 0)
@@ -133,6 +134,22 @@ void ExploreMap::paintEvent(QPaintEvent*)
     p.drawRoundedRect(QRectF(box).adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
     p.setPen(Qt::black);
     p.drawText(box, Qt::AlignCenter, name);
+}
+
+const QPixmap& ExploreMap::shownMap(QSize size)
+{
+    // Scaled smoothly from the finer master once per size, so a repaint is a plain copy; the
+    // small map is only read for its colours.
+    const QSize target = size * devicePixelRatioF();
+    if (m_shown.size() != target) {
+        if (m_master.isNull())
+            m_master = QImage(QStringLiteral(":/map-master.png")).convertToFormat(QImage::Format_RGB32);
+        const QImage& source = m_master.isNull() ? m_map.picture() : m_master;
+        m_shown = target.isEmpty() ? QPixmap()
+                                   : QPixmap::fromImage(source.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        m_shown.setDevicePixelRatio(devicePixelRatioF());
+    }
+    return m_shown;
 }
 
 void ExploreMap::setHovered(int region)

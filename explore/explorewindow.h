@@ -4,6 +4,7 @@
 // provinces and territories and reads each one's facts and symbols. It reads only the region
 // table and the built-in pictures; a running game never notices it.
 #include <QImage>
+#include <QPixmap>
 #include <QWidget>
 #include <array>
 #include <memory>
@@ -25,8 +26,8 @@ void dressMapWindow(QWidget* window, const QString& title);
 // The built-in picture of a region in a built-in set of the picture store (Form3's offsets).
 QPixmap builtInSymbol(int set, int region);
 
-// The map, scaled to the room it has, pixel for pixel magnified so the regions keep their flat
-// colours. A region is outlined and named while the pointer or the keyboard is on it; a click,
+// The map, scaled to the room it has, drawn smoothly from the finer master so it stays sharp at
+// any size; the regions are read from the small map's flat colours. A region is outlined and named while the pointer or the keyboard is on it; a click,
 // Enter or Space selects it.
 class ExploreMap : public QWidget {
     Q_OBJECT
@@ -71,6 +72,8 @@ protected:
 
 private:
     const QImage& overlay(int region, bool selected);
+    // The map as drawn at `size` (logical pixels).
+    const QPixmap& shownMap(QSize size);
     void step(int by);
 
     const RegionMap& m_map;
@@ -83,6 +86,8 @@ private:
     QImage m_backdrop;
     int m_nearRadius = 0;
     bool m_namesShown = true;
+    QImage m_master;
+    QPixmap m_shown;
 };
 
 class ExploreWindow : public QWidget {

@@ -37,6 +37,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent)
     g_instance = this;
     ui::useGameTypeface();
     ui::requireReleaseBetweenPresses();
+    ui::setZoomsItself(this);
     setAcceptDrops(true);
     setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
     m_classroom = new classroom::Classroom(this);
@@ -53,8 +54,10 @@ Form1::~Form1()
 {
     delete m_form3;
     delete m_form6;
-    if (g_instance == this)
+    if (g_instance == this) {
         g_instance = nullptr;
+        ui::setApplicationZoom(1.0);
+    }
 }
 
 namespace {
@@ -107,7 +110,9 @@ void Form1::buildControls()
 
     // The map.
     Picture1 = new ui::MapPicture(client);
-    ui::placeDesigned(Picture1, QRect(-30, 390, 6255, 4695));
+    // Designed at (-30, 390, 6255, 4695): its left edge 30 twips under the window's edge, where
+    // the map's black border column would be lost. It starts at the edge instead, as wide.
+    ui::placeDesigned(Picture1, QRect(0, 390, 6225, 4695));
     Picture1->setPicture(QImage(QStringLiteral(":/map.bmp")));
     Picture1->setMasterFile(QStringLiteral(":/map-master.png"));
 
@@ -346,10 +351,19 @@ Form6* Form1::form6()
 void Form1::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    const int menuHeight = innerChrome().height();
-    menuBar->setGeometry(0, 0, width(), menuHeight);
-    client->setGeometry(0, menuHeight, width(), height() - menuHeight);
+    placeMenuAndClient();
     Form_Resize();
+}
+
+bool Form1::placeMenuAndClient()
+{
+    const int menuHeight = innerChrome().height();
+    const QRect bar(0, 0, width(), menuHeight), below(0, menuHeight, width(), height() - menuHeight);
+    if (menuBar->geometry() == bar && client->geometry() == below)
+        return false;
+    menuBar->setGeometry(bar);
+    client->setGeometry(below);
+    return true;
 }
 
 void Form1::closeEvent(QCloseEvent* event)

@@ -319,6 +319,11 @@ private:
     // Zoom (form1_zoom.cpp).
     void buildZoomActions(QMenu* options);
     void applyZoom(double zoom);
+    // Places the menu bar and the client area below it; false where they stand there already.
+    bool placeMenuAndClient();
+    void keepOnScreen(QSize frameSize);
+    // A short note at the foot of the window, gone by itself after a few seconds.
+    void showZoomNote(const QString& text);
     void followWindowZoom();
     void saveZoom();
     void placeQuizBox();
@@ -368,6 +373,8 @@ private:
     // A question has been on show: the question box holds the file's text, not its captions.
     bool m_questionShown = false;
     double m_zoom = 1.0;
+    QLabel* m_zoomNote = nullptr;
+    QTimer* m_zoomNoteTimer = nullptr;
     bool m_fitToWindow = false;
     bool m_shownOnce = false;
     // The map's regions as the highlight outlines them, read from the map in play.

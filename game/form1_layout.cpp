@@ -10,6 +10,20 @@
 #include <QResizeEvent>
 
 
+namespace {
+
+// The layout measures the window from the outside, and the frame is known only once the window
+// is shown: whether the right column still stands for another outer size, so that the window
+// lays out again then rather than at the next relayout (a language switch), for no change of size.
+bool columnStale(QSize outer, const QWidget* hint)
+{
+    const layout::RightColumn c =
+        layout::rightColumn(std::max(outer.width(), layout::MinWidth), std::max(outer.height(), layout::MinHeight));
+    return c.Text2 != ui::designedRect(hint);
+}
+
+} // namespace
+
 int Form1::widthTw() const { return ui::outerSizeTw(this, innerChrome()).width(); }
 int Form1::heightTw() const { return ui::outerSizeTw(this, innerChrome()).height(); }
 
@@ -41,6 +55,8 @@ void Form1::showEvent(QShowEvent* event)
         m_shownOnce = true;
         fitInsideScreen();
     }
+    if (!m_inLayout && columnStale(designedOuterTw(), Text2))
+        LayoutWindow();
     // What the files read at start-up hold is told once the window is there to be told over.
     QTimer::singleShot(0, this, &Form1::tellPendingFindings);
 }
@@ -50,6 +66,8 @@ void Form1::moveEvent(QMoveEvent* event)
     QWidget::moveEvent(event);
     // A window manager frames the window after it is shown, and moves it as it does.
     applyPendingOuterSize();
+    if (isVisible() && !m_inLayout && columnStale(designedOuterTw(), Text2))
+        LayoutWindow();
 }
 
 void Form1::applyPendingOuterSize()

@@ -6,7 +6,12 @@
 #include "ui/windowsize.h"
 #include "ui/zoom.h"
 
+#include "ui/announce.h"
+#include "ui/widgets.h"
+
 #include <QAction>
+#include <QLabel>
+#include <QTimer>
 #include <QMenu>
 #include <QScreen>
 #include <QSettings>
@@ -71,7 +76,14 @@ void Form1::buildZoomActions(QMenu* options)
     }
 }
 
-void Form1::zoomIn() { setZoomStep(ui::zoomStepUp(zoomPercent())); }
+void Form1::zoomIn()
+{
+    if (zoomPercent() >= ui::MaxZoomPercent && !m_fitToWindow) {
+        showZoomNote(tr("The zoom is at its largest, %1 %.").arg(ui::MaxZoomPercent));
+        return;
+    }
+    setZoomStep(ui::zoomStepUp(zoomPercent()));
+}
 void Form1::zoomOut() { setZoomStep(ui::zoomStepDown(zoomPercent())); }
 void Form1::zoomReset() { setZoomStep(100); }
 
@@ -79,31 +91,80 @@ bool Form1::setZoomStep(int percent)
 {
     const double zoom = percent / 100.0;
     const bool keepSize = isMaximized() || isFullScreen();
+    // The menu bar grows with the application's font: measure it at the new zoom.
+    ui::setApplicationZoom(zoom);
     QSize outer;
     if (!keepSize) {
         // The window as designed at this zoom, frame and menu bar as they are.
-        const QSize chrome = size() - clientSize();
         const QSize client(int(std::lround(designedClient().width() * zoom)),
                            int(std::lround(designedClient().height() * zoom)));
-        outer = client + chrome;
+        outer = client + innerChrome();
         const QSize decoration = QSize(ui::px(widthTw()), ui::px(heightTw())) - size();
         const QSize avail = availableOuterTw();
         if (avail.isValid()
             && (ui::twips(outer.width() + decoration.width()) > avail.width()
-                || ui::twips(outer.height() + decoration.height()) > avail.height()))
-            return false;  // the screen has no room for this step
+                || ui::twips(outer.height() + decoration.height()) > avail.height())) {
+            ui::setApplicationZoom(m_zoom);
+            showZoomNote(tr("No room on the screen for %1 %: the window would be larger than the screen.")
+                             .arg(percent));
+            return false;
+        }
     }
     if (m_fitToWindow) {
         m_fitToWindow = false;
         mnuFitToWindow->setChecked(false);
     }
     applyZoom(zoom);
-    if (!keepSize && size() != outer)
+    if (!keepSize && size() != outer) {
         resize(outer);
-    else
+        keepOnScreen(outer + QSize(ui::px(widthTw()), ui::px(heightTw())) - size());
+    } else {
+        placeMenuAndClient();
         LayoutWindow();
+    }
     saveZoom();
     return true;
+}
+
+void Form1::keepOnScreen(QSize frameSize)
+{
+    // A window grows to the right and down from where it stands: move it back inside the screen.
+    const QScreen* s = screen();
+    if (!s || !isVisible())
+        return;
+    const QRect avail = s->availableGeometry();
+    const QRect frame(frameGeometry().topLeft(), frameSize);
+    QPoint at = frame.topLeft();
+    at.setX(std::max(avail.left(), std::min(at.x(), avail.right() + 1 - frame.width())));
+    at.setY(std::max(avail.top(), std::min(at.y(), avail.bottom() + 1 - frame.height())));
+    if (at != frame.topLeft())
+        move(at);
+}
+
+void Form1::showZoomNote(const QString& text)
+{
+    // Told in the window, briefly, without a box to dismiss.
+    if (!m_zoomNote) {
+        m_zoomNote = new QLabel(client);
+        m_zoomNote->setObjectName(QStringLiteral("zoomNote"));
+        m_zoomNote->setWordWrap(true);
+        m_zoomNote->setAlignment(Qt::AlignCenter);
+        m_zoomNote->setMargin(8);
+        m_zoomNote->setStyleSheet(QStringLiteral("QLabel { background: rgba(255, 255, 225, 240); color: black; "
+                                                 "border: 1px solid #404040; border-radius: 4px; }"));
+        m_zoomNoteTimer = new QTimer(this);
+        m_zoomNoteTimer->setSingleShot(true);
+        connect(m_zoomNoteTimer, &QTimer::timeout, m_zoomNote, &QWidget::hide);
+    }
+    m_zoomNote->setFont(ui::zoomedFont(ui::gameFont(), m_zoom));
+    m_zoomNote->setText(text);
+    const int width = std::min(client->width() - 20, m_zoomNote->fontMetrics().horizontalAdvance(text) + 24);
+    m_zoomNote->resize(width, m_zoomNote->heightForWidth(width));
+    m_zoomNote->move((client->width() - m_zoomNote->width()) / 2, client->height() - m_zoomNote->height() - 12);
+    m_zoomNote->show();
+    m_zoomNote->raise();
+    ui::announce(this, text);
+    m_zoomNoteTimer->start(4000);
 }
 
 void Form1::mnuFitToWindow_Click()
@@ -122,6 +183,8 @@ void Form1::applyZoom(double zoom)
     if (zoom == m_zoom)
         return;
     m_zoom = zoom;
+    // Every other window, the menus and the boxes follow from here.
+    ui::setApplicationZoom(zoom);
     ui::zoomControls(client, zoom);
     // The half-line gap above a question is measured in the font it now wears.
     lblQuestion->setCaption(lblQuestion->caption());
@@ -135,8 +198,13 @@ void Form1::followWindowZoom()
         return;
     // The largest zoom at which the designed client area fits the window's, to a hundredth so
     // that a small move of the frame does not relayout everything.
-    const double z = std::floor(ui::fittingZoom(designedClient(), clientSize()) * 100.0) / 100.0;
-    applyZoom(z);
+    // The menu bar grows with the zoom and leaves the client less room: settle in a few turns.
+    for (int turn = 0; turn < 3; ++turn) {
+        const double z = std::floor(ui::fittingZoom(designedClient(), clientSize()) * 100.0) / 100.0;
+        applyZoom(z);
+        if (!placeMenuAndClient())
+            break;
+    }
 }
 
 void Form1::restoreZoom()

@@ -6,6 +6,7 @@
 #include "ui/keyboard.h"
 #include "ui/twips.h"
 #include "ui/widgets.h"
+#include "ui/zoom.h"
 
 using ui::rectTw;
 
@@ -93,7 +94,7 @@ void Form6::markEntry(int k)
         m_mark->hide();
         return;
     }
-    m_mark->setGeometry(rectTw(60, 120 + 240 * m_marked - 15, 6135, 285));
+    m_mark->setGeometry(ui::atZoom(rectTw(60, 120 + 240 * m_marked - 15, 6135, 285)));
     m_mark->stackUnder(lblRanks[0]);
     m_mark->show();
 }

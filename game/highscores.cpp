@@ -91,10 +91,8 @@ void insertScore(Names& names, Values& values, qint32 score, const QString& name
 
 QString namePrompt(qint32 value)
 {
-    // A score of 0 or more keeps the blank of its sign place: "Your score of  1234 adds ...".
-    const QString shown = (value >= 0 ? QStringLiteral(" ") : QString()) + QString::number(value);
-    return QCoreApplication::translate("highscores", "Your score of %1 adds your name to the high score list")
-               .arg(shown)
+    return QCoreApplication::translate("highscores", "Your score of %1 adds your name to the high score list.")
+               .arg(value)
          + QChar(13) + QCoreApplication::translate("highscores", "Enter your name:");
 }
 

@@ -5,6 +5,7 @@
 #include "game/state.h"
 #include "symbols/chooser.h"
 #include "ui/twips.h"
+#include "ui/zoom.h"
 
 #include <QPainter>
 
@@ -134,12 +135,14 @@ void Form5::layoutControls()
 {
     // At the designed size every control stands at its designed place; a larger window gives
     // the extra width to both columns and the extra height to the lists.
-    const int dx = std::max(0, ui::twips(width()) - DesignWidth);
-    const int dy = std::max(0, ui::twips(height()) - DesignHeight);
-    File1->setGeometry(rectTw(240, 120, 2295 + dx / 2, 2430 + dy));
-    Drive1->setGeometry(rectTw(2760 + dx / 2, 120, 2295 + dx / 2, 315));
-    Dir1->setGeometry(rectTw(2760 + dx / 2, 480, 2295 + dx / 2, 2340 + dy));
-    Label1->setGeometry(rectTw(240, 2880 + dy, 3135 + dx, 375));
-    Command1->setGeometry(rectTw(3720 + dx, 3000 + dy, 1095, 375));
+    // At a zoom, the designed places grow with it.
+    const double zoom = ui::applicationZoom();
+    const int dx = std::max(0, int(ui::twips(width()) / zoom) - DesignWidth);
+    const int dy = std::max(0, int(ui::twips(height()) / zoom) - DesignHeight);
+    File1->setGeometry(ui::atZoom(rectTw(240, 120, 2295 + dx / 2, 2430 + dy)));
+    Drive1->setGeometry(ui::atZoom(rectTw(2760 + dx / 2, 120, 2295 + dx / 2, 315)));
+    Dir1->setGeometry(ui::atZoom(rectTw(2760 + dx / 2, 480, 2295 + dx / 2, 2340 + dy)));
+    Label1->setGeometry(ui::atZoom(rectTw(240, 2880 + dy, 3135 + dx, 375)));
+    Command1->setGeometry(ui::atZoom(rectTw(3720 + dx, 3000 + dy, 1095, 375)));
     imgBackGround->setGeometry(rect());
 }

@@ -683,6 +683,14 @@ Avant que le prochain pointage y soit enregistré, le fichier sera gardé tel qu
         <source>A screen reader is running and reads the game: the game does not read aloud as well.</source>
         <translation>Un lecteur d&apos;écran est en marche et lit le jeu&#xa0;: le jeu ne lit pas à voix haute en plus.</translation>
     </message>
+    <message>
+        <source>The zoom is at its largest, %1 %.</source>
+        <translation>Le zoom est à son maximum, %1&#xa0;%.</translation>
+    </message>
+    <message>
+        <source>No room on the screen for %1 %: the window would be larger than the screen.</source>
+        <translation>Pas de place à l’écran pour %1&#xa0;%&#xa0;: la fenêtre serait plus grande que l’écran.</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -2994,10 +3002,6 @@ Options&#xa0;:
 <context>
     <name>highscores</name>
     <message>
-        <source>Your score of %1 adds your name to the high score list</source>
-        <translation>Votre pointage de %1 inscrit votre nom au palmarès</translation>
-    </message>
-    <message>
         <source>Enter your name:</source>
         <translation>Entrez votre nom&#xa0;:</translation>
     </message>
@@ -3032,6 +3036,10 @@ Options&#xa0;:
     <message>
         <source>It was written, but when read back it did not hold your entry: other games kept saving into it at the same moment.</source>
         <translation>Il a été écrit, mais relu, il ne contenait pas votre inscription&#xa0;: d&apos;autres parties y enregistraient sans cesse en même temps.</translation>
+    </message>
+    <message>
+        <source>Your score of %1 adds your name to the high score list.</source>
+        <translation>Votre pointage de %1 inscrit votre nom au palmarès.</translation>
     </message>
 </context>
 <context>

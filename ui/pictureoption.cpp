@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/pictureoption.h"
 
+#include "ui/widgets.h"
+
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -29,10 +31,12 @@ void PictureOption::paintEvent(QPaintEvent*)
 
     // The caption just after it, shown as it stands (a custom set's name may hold a "&"). Too
     // long a caption is cut with "...", never drawn over the frame.
+    // A long caption is first set a little narrower, as the other captions of the game are.
     const QRect textRect = captionRect();
-    const QString caption = fontMetrics().elidedText(text(), Qt::ElideRight, textRect.width());
+    const QFont font = captionFont();
+    const QString caption = QFontMetrics(font).elidedText(text(), Qt::ElideRight, textRect.width());
     p.setPen(isEnabled() ? palette().color(QPalette::WindowText) : palette().color(QPalette::Disabled, QPalette::WindowText));
-    p.setFont(font());
+    p.setFont(font);
     QRect drawn;
     p.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, caption, &drawn);
     if (hasFocus()) {
@@ -41,12 +45,19 @@ void PictureOption::paintEvent(QPaintEvent*)
     }
 }
 
+QFont PictureOption::captionFont() const
+{
+    // A pixel to spare: the ink of the last letter may reach a little past its advance.
+    return fontToFit(font(), text(), captionRect().width() - 1);
+}
+
 QRect PictureOption::captionRect() const
 {
     QStyleOptionButton option;
     initStyleOption(&option);
     const int size = style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, &option, this);
-    return rect().adjusted(size + 4, 0, 0, 0);
+    // A few pixels short of the right, so no caption touches the frame it stands in.
+    return rect().adjusted(size + 4, 0, -3, 0);
 }
 
 bool PictureOption::hitButton(const QPoint& pos) const { return rect().contains(pos); }

@@ -15,6 +15,9 @@ public:
     const QPixmap& picture() const { return m_picture; }
     // Where the caption is drawn, right of the circle.
     QRect captionRect() const;
+    // The font the caption is drawn in: its own, set a little narrower where a long caption
+    // needs it to fit its room.
+    QFont captionFont() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -20,6 +20,7 @@
 #include <QComboBox>
 #include <QCompleter>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QThread>
 #include <QTime>
@@ -81,9 +82,15 @@ QString RealPlatform::inputBoxWithDefault(QWidget* parent, const QString& prompt
     // A carriage return in the prompt breaks its line, as the player expects to see it.
     QString shown = prompt;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    bool ok = false;
-    const QString text = QInputDialog::getText(parent, title, shown, QLineEdit::Normal, defaultText, &ok);
-    returnFocusTo(parent ? parent->window() : nullptr);
+    QInputDialog dialog(parent);
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(shown);
+    dialog.setTextValue(defaultText);
+    // The prompt keeps clear of the box's right edge as of its left.
+    if (auto* label = dialog.findChild<QLabel*>())
+        label->setContentsMargins(0, 0, label->fontMetrics().averageCharWidth() * 2, 0);
+    const bool ok = dialog.exec() == QDialog::Accepted;
+    const QString text = dialog.textValue();
     return ok ? text : QString();
 }
 

@@ -44,4 +44,23 @@ QFont zoomedFont(const QFont& font, double zoom);
 // font, at `zoom`.
 void zoomControls(QWidget* root, double zoom);
 
+// The zoom the whole game is shown at, decided in one place: the application's font is the
+// game's typeface at this zoom, and every window is shown at it (see zoomWindow). 1 at start.
+double applicationZoom();
+// Sets the application's zoom: the application's font follows at once, and every window that
+// is shown now or later is shown at it. A window marked with setZoomsItself() is left alone.
+void setApplicationZoom(double zoom);
+// The application's font at `zoom`: the game's typeface, regular, 13 pixels at 100 %.
+QFont applicationFont(double zoom);
+// For a window that lays out its own controls at the zoom (the main window).
+void setZoomsItself(QWidget* window);
+// Shows `window` at `zoom`: its controls' own fonts; where a window keeps a fixed size, its
+// size and every control placed by hand; elsewhere its controls' fixed widths and heights and
+// (the first time) its size, kept inside the screen. Lengths are remembered at 100 % the
+// first time, so steps never add up rounding.
+void zoomWindow(QWidget* window, double zoom);
+// A rectangle or a length designed in pixels at 100 %, at the application's zoom.
+QRect atZoom(const QRect& designed);
+int atZoom(int designed);
+
 } // namespace ui

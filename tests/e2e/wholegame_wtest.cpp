@@ -86,7 +86,7 @@ TEST_F(WholeGame, AnswersPlacementsAndTheHighScoreEntry)
     EXPECT_EQ(finds, 10);
     const int expected = 11 * 125 + 10 * 100 + 120 * 50;
     ASSERT_EQ(script.prompts.size(), 1);
-    EXPECT_TRUE(script.prompts.front().startsWith(QStringLiteral("Your score of  %1 adds your name").arg(expected)));
+    EXPECT_TRUE(script.prompts.front().startsWith(QStringLiteral("Your score of %1 adds your name").arg(expected)));
     EXPECT_EQ(HighScoreNames[0], QStringLiteral("Ada"));
     EXPECT_EQ(HighScoreValues[0], expected);
     ASSERT_NE(form->existingForm6(), nullptr);

@@ -91,7 +91,7 @@ TEST_F(HighScoreTest, ANewScoreIsPlacedBelowEqualOnesAndAskedForAName)
     EXPECT_EQ(HighScoreValues[1], 400);
     EXPECT_EQ(HighScoreValues[3], 300);
     ASSERT_EQ(script.prompts.size(), 1);
-    EXPECT_EQ(script.prompts[0], QStringLiteral("Your score of  400 adds your name to the high score list\rEnter your name:"));
+    EXPECT_EQ(script.prompts[0], QStringLiteral("Your score of 400 adds your name to the high score list.\rEnter your name:"));
     EXPECT_EQ(script.promptTitles[0], QStringLiteral("High Score"));
     EXPECT_EQ(Bonus, 0);
     EXPECT_EQ(GameFinished, 0);

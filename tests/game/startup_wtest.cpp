@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/gamefixture.h"
+#include "ui/twips.h"
 
 #include <QAction>
 #include <QFileInfo>
@@ -77,11 +78,12 @@ TEST_F(StartUp, TheControlsStandWhereTheWindowWasDesigned)
     start();
     // Designed in twips, 15 to a pixel.
     EXPECT_EQ(form->client->size(), QSize(792, 554));
-    EXPECT_EQ(form->Picture1->geometry(), QRect(-2, 26, 417, 313));
+    EXPECT_EQ(form->Picture1->geometry(), QRect(0, 26, 415, 313));
     EXPECT_EQ(form->Frame2->geometry(), QRect(6, 340, 461, 211));
     EXPECT_EQ(form->btnAnswer[4]->geometry(), QRect(16, 152, 425, 33));
     EXPECT_EQ(form->btnBegin->geometry(), QRect(0, 6, 220, 23));
-    EXPECT_EQ(form->Command1->geometry().right() + 1, 800 - 60 + 57);
+    // Exit stands 900 twips in from the window's outer right edge, as the window is framed.
+    EXPECT_EQ(form->Command1->geometry().right() + 1, ui::px(form->widthTw() - 900) + 57);
     EXPECT_EQ(form->lblQuestion->caption(), QStringLiteral("Question"));
     for (int i = 1; i <= 4; ++i)
         EXPECT_EQ(form->btnAnswer[i]->text(), QStringLiteral("Answer %1").arg(i));

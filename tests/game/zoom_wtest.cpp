@@ -6,6 +6,8 @@
 #include "ui/twips.h"
 #include "ui/zoom.h"
 
+#include <QLabel>
+#include <QMenuBar>
 #include <QScreen>
 #include <QSettings>
 #include <QTest>
@@ -21,6 +23,15 @@ protected:
         GameFixture::SetUp();
         writeQuestions(20);
         start();
+    }
+    // What the window has above its client area at a zoom: the menu bar grows with the text.
+    QSize chromeAt(double zoom)
+    {
+        const double was = ui::applicationZoom();
+        ui::setApplicationZoom(zoom);
+        const QSize chrome(0, form->menuBar->sizeHint().height());
+        ui::setApplicationZoom(was);
+        return chrome;
     }
 };
 
@@ -77,19 +88,27 @@ TEST_F(Zoom, AStepTheScreenHasNoRoomForIsNotTaken)
     EXPECT_EQ(form->zoomPercent(), 100);
     EXPECT_TRUE(form->setZoomStep(175));
     EXPECT_EQ(form->zoomPercent(), 175);
-    // Ctrl+Plus from there finds no room either.
+    // Ctrl+Plus from there finds no room either, and the window says so.
     form->zoomIn();
     EXPECT_EQ(form->zoomPercent(), 175);
+    const auto* note = form->findChild<QLabel*>(QStringLiteral("zoomNote"));
+    ASSERT_NE(note, nullptr);
+    EXPECT_TRUE(note->isVisible());
+    EXPECT_TRUE(note->text().contains(QStringLiteral("200 %"))) << note->text().toStdString();
+    // The step not taken leaves the text at the zoom in force.
+    EXPECT_EQ(QFontInfo(QApplication::font()).pixelSize(), 23);
 }
 
 TEST_F(Zoom, FitToWindowFollowsTheWindowAndIsRemembered)
 {
     form->mnuFitToWindow_Click();
     EXPECT_TRUE(form->mnuFitToWindow->isChecked());
-    form->resize(QSize(1584, 1108) + (form->size() - form->client->size()));
+    form->resize(QSize(1584, 1108) + chromeAt(2.0));
     QApplication::processEvents();
     EXPECT_DOUBLE_EQ(form->zoom(), 2.0);
-    EXPECT_EQ(form->Picture1->geometry(), ui::rectZoomed(QRect(-30, 390, 6255, 4695), 2.0));
+    // The menus follow the zoom in force.
+    EXPECT_EQ(QFontInfo(QApplication::font()).pixelSize(), 26);
+    EXPECT_EQ(form->Picture1->geometry(), ui::rectZoomed(QRect(0, 390, 6225, 4695), 2.0));
 
     // The next start comes back with it.
     form.reset();
@@ -104,11 +123,10 @@ TEST_F(Zoom, AClickInASmallProvinceIsJudgedRightAtEveryStep)
     form->btnBegin_Click();
     form->SampleRegionColours();
     form->mnuFitToWindow_Click();
-    const QSize chrome = form->size() - form->client->size();
     const Region& pei = RegionTable[8];
     for (int percent : ui::ZoomSteps) {
         const double z = percent / 100.0;
-        form->resize(QSize(int(std::ceil(792 * z)), int(std::ceil(554 * z))) + chrome);
+        form->resize(QSize(int(std::ceil(792 * z)), int(std::ceil(554 * z))) + chromeAt(z));
         QApplication::processEvents();
         ASSERT_DOUBLE_EQ(form->zoom(), z) << percent;
         TargetName = QString::fromLatin1(pei.name);

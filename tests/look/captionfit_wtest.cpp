@@ -32,6 +32,14 @@ using namespace modValdra;
 
 namespace {
 
+// The metrics a control draws its caption in (an option strip may narrow its font to fit).
+QFontMetrics captionMetrics(const QWidget* w)
+{
+    if (auto* option = qobject_cast<const ui::PictureOption*>(w))
+        return QFontMetrics(option->captionFont());
+    return w->fontMetrics();
+}
+
 // The catalogues the game carries (none: English alone).
 std::vector<std::string> languages()
 {
@@ -89,7 +97,7 @@ QList<Caption> captionsOf(const QWidget* window)
         // The live label speaks to screen readers only; no one is meant to see it.
         if (w == ui::announcer(window))
             continue;
-        const QFontMetrics fm = w->fontMetrics();
+        const QFontMetrics fm = captionMetrics(w);
         const QPoint origin = w->mapTo(window, QPoint());
         QString text;
         QRect room;
@@ -164,7 +172,7 @@ QStringList faultsOf(const QWidget* window)
     for (const Caption& c : captions) {
         const QString who = nameOf(c.widget) + QStringLiteral(" \"") + c.text + QStringLiteral("\"");
         // A word wider than a wrapped box is cut too.
-        const QFontMetrics fm = c.widget->fontMetrics();
+        const QFontMetrics fm = captionMetrics(c.widget);
         bool wordTooWide = false;
         for (const QString& word : c.text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts))
             wordTooWide = wordTooWide || fm.horizontalAdvance(word) > c.room.width();

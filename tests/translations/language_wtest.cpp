@@ -194,9 +194,16 @@ TEST_F(LanguageGame, SwitchingMidGameRewritesTheWindowAndKeepsTheGame)
     const QString hint = form->Text2->toPlainText();
     EXPECT_EQ(hint, QStringLiteral("Hint:  Locate ") + target);
     const qint32 score = Score;
+    const auto places = [&] {
+        return QList<QRect>{form->Text2->geometry(), form->CrestImage->geometry(), form->Crest[0]->geometry(),
+                            form->Crest[11]->geometry(), form->client->geometry()};
+    };
+    const QList<QRect> english = places();
 
     form->chooseLanguage(true);
     QApplication::processEvents();
+    // Other captions, same places: the hint, the big symbol and the gallery stay put.
+    EXPECT_EQ(places(), english);
     EXPECT_EQ(language::savedChoice(), Language::French);
     EXPECT_EQ(form->mnuFiles->title(), QStringLiteral("&Fichiers"));
     EXPECT_TRUE(form->mnuFrench->isChecked());

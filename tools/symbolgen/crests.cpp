@@ -85,29 +85,62 @@ void mapleLeaves(QPainter& p, std::initializer_list<QPointF> at, qreal size, con
         fill(p, place(mapleLeaf(), pt, size), c);
 }
 
+// The Union Flag as a chief: blue field, the saltires white and red, the cross of St George
+// edged white.
+void unionChief(QPainter& p, qreal bottom)
+{
+    chief(p, bottom, QColor(20, 40, 110));
+    p.save();
+    p.setClipRect(QRectF(0, 0, kWidth, bottom), Qt::IntersectClip);
+    const QPointF tl(0, 0), br(kWidth, bottom), tr(kWidth, 0), bl(0, bottom);
+    p.setPen(QPen(kWhite, 5.2, Qt::SolidLine, Qt::FlatCap));
+    p.drawLine(tl, br);
+    p.drawLine(tr, bl);
+    p.setPen(QPen(kRed, 1.7, Qt::SolidLine, Qt::FlatCap));
+    p.drawLine(tl, br);
+    p.drawLine(tr, bl);
+    rect(p, 0, bottom / 2 - 4, kWidth, 8, kWhite);
+    rect(p, kWidth / 2 - 4.5, 0, 9, bottom, kWhite);
+    rect(p, 0, bottom / 2 - 2.4, kWidth, 4.8, kRed);
+    rect(p, kWidth / 2 - 2.7, 0, 5.4, bottom, kRed);
+    p.restore();
+    p.setPen(QPen(kOutline, 0.7));
+    p.drawLine(QPointF(0, bottom), QPointF(kWidth, bottom));
+}
+
 void britishColumbia(QPainter& p)
 {
-    rect(p, 0, 0, kWidth, 46, kSky);
-    const QPointF sun(32.5, 46);
+    // Argent, three bars wavy azure, issuant from the base a demi-sun Or; a chief of the Union
+    // Flag with an antique crown at its centre.
+    rect(p, 0, 0, kWidth, kHeight, kWhite);
+    const QPointF sun(32.5, 52);
     QPainterPath rays;
     for (int i = 0; i <= 10; ++i) {
         const qreal a = (-90 - 80 + 16.0 * i) * M_PI / 180, da = 5 * M_PI / 180;
         QPolygonF ray;
-        ray << sun + QPointF(std::cos(a - da), std::sin(a - da)) * 15
-            << sun + QPointF(std::cos(a), std::sin(a)) * 27
-            << sun + QPointF(std::cos(a + da), std::sin(a + da)) * 15;
+        ray << sun + QPointF(std::cos(a - da), std::sin(a - da)) * 12
+            << sun + QPointF(std::cos(a), std::sin(a)) * 22
+            << sun + QPointF(std::cos(a + da), std::sin(a + da)) * 12;
         rays.addPolygon(ray);
         rays.closeSubpath();
     }
-    fill(p, rays, kGold);
+    fill(p, rays, kGold, kOutline, 0.5);
     QPainterPath disc;
-    disc.addEllipse(sun, 14, 14);
+    disc.addEllipse(sun, 11, 11);
     fill(p, disc, kGold);
-    rect(p, 0, 46, kWidth, 40, kBlue);
+    rect(p, 0, 52, kWidth, 40, kWhite);
     for (int i = 0; i < 3; ++i)
-        fill(p, wavyBand(-2, 67, 49.5 + 9.5 * i, 4.2, 1.6, 3), kWhite, kOutline, 0.5);
+        fill(p, wavyBand(-2, 67, 55.5 + 7.5 * i, 3.6, 1.5, 3), kBlue, kOutline, 0.4);
     p.setPen(QPen(kOutline, 0.7));
-    p.drawLine(QPointF(0, 46), QPointF(kWidth, 46));
+    p.drawLine(QPointF(0, 52), QPointF(kWidth, 52));
+    unionChief(p, 24);
+    // The antique crown: a gold band with points, where the crosses meet.
+    QPainterPath crown;
+    crown.addPolygon(QPolygonF({QPointF(27.5, 16), QPointF(27.5, 9.5), QPointF(29.2, 12.5), QPointF(30.8, 8.5),
+                                QPointF(32.5, 12), QPointF(34.2, 8.5), QPointF(35.8, 12.5), QPointF(37.5, 9.5),
+                                QPointF(37.5, 16)}));
+    crown.closeSubpath();
+    fill(p, crown, kGold, kOutline, 0.5);
 }
 
 void alberta(QPainter& p)
@@ -188,17 +221,22 @@ void ontario(QPainter& p)
 
 void quebec(QPainter& p)
 {
-    rect(p, 0, 0, kWidth, 50, kBlue);
-    for (QPointF at : {QPointF(17.5, 17), QPointF(47.5, 17), QPointF(32.5, 36)})
-        fill(p, place(fleurDeLis(), at, 9.5), kGold);
-    rect(p, 0, 50, kWidth, 40, kGold);
+    // Tierced in fess: azure, three fleurs-de-lis Or; gules, a lion passant guardant Or; Or, a
+    // sprig of sugar maple of three leaves vert.
+    rect(p, 0, 0, kWidth, 25, kBlue);
+    for (QPointF at : {QPointF(14, 13), QPointF(32.5, 13), QPointF(51, 13)})
+        fill(p, place(fleurDeLis(), at, 8.2), kGold);
+    rect(p, 0, 25, kWidth, 22, kRed);
+    fill(p, place(lionPassant(), QPointF(33.5, 36.5), 12.5), kGold);
+    rect(p, 0, 47, kWidth, 40, kGold);
     p.setPen(QPen(kOutline, 0.7));
-    p.drawLine(QPointF(0, 50), QPointF(kWidth, 50));
+    p.drawLine(QPointF(0, 25), QPointF(kWidth, 25));
+    p.drawLine(QPointF(0, 47), QPointF(kWidth, 47));
     p.setPen(QPen(kGreen.darker(130), 1.1));
-    p.drawLine(QPointF(32.5, 74), QPointF(32.5, 60));
-    fill(p, place(mapleLeaf(), QPointF(32.5, 61), 7), kGreen);
-    fill(p, place(mapleLeaf(), QPointF(22.5, 65), 5.5, -50), kGreen);
-    fill(p, place(mapleLeaf(), QPointF(42.5, 65), 5.5, 50), kGreen);
+    p.drawLine(QPointF(32.5, 73), QPointF(32.5, 58));
+    fill(p, place(mapleLeaf(), QPointF(32.5, 57), 7.5), kGreen);
+    fill(p, place(mapleLeaf(), QPointF(22, 63), 6, -50), kGreen);
+    fill(p, place(mapleLeaf(), QPointF(43, 63), 6, 50), kGreen);
 }
 
 void ship(QPainter& p, QPointF at, qreal s, const QColor& sail)
@@ -316,39 +354,76 @@ void newfoundland(QPainter& p)
     st.setWidth(3.2);
     fill(p, st.createStroke(cross).united(cross), kGold, kOutline, 0.5);
     fill(p, cross, kWhite, kOutline, 0);
+    // Gules, a cross argent; lions passant guardant Or in the first and fourth quarters,
+    // unicorns passant argent in the second and third.
     fill(p, place(lionPassant(), QPointF(16.5, 20), 7.8), kGold, kOutline, 0.4);
-    fill(p, place(lionPassant(), QPointF(48.5, 53), 7.8), kGold, kOutline, 0.4);
-    fill(p, place(star(4, 1.0, 0.3), QPointF(48.5, 19.5), 8), kWhite, kOutline, 0.5);
-    fill(p, place(star(4, 1.0, 0.3), QPointF(17, 52.5), 8), kWhite, kOutline, 0.5);
+    fill(p, place(lionPassant(), QPointF(48.5, 54), 7.8), kGold, kOutline, 0.4);
+    fill(p, place(unicornPassant(), QPointF(48.5, 21), 7.6), kWhite, kOutline, 0.45);
+    fill(p, place(unicornPassant(), QPointF(17, 55), 7.6), kWhite, kOutline, 0.45);
 }
 
 void yukon(QPainter& p)
 {
-    rect(p, 0, 0, kWidth, kHeight, kSky);
-    chief(p, 23, kWhite);
-    fill(p, wavyBand(-2, 67, 8, 3.2, 1.6, 2.5), kBlue, kBlue, 0);
-    fill(p, wavyBand(-2, 67, 15, 3.2, 1.6, 2.5), kBlue, kBlue, 0);
-    QPolygonF range;
-    range << QPointF(-2, 76) << QPointF(18, 30) << QPointF(30, 52) << QPointF(44, 28) << QPointF(67, 76);
-    QPainterPath m;
-    m.addPolygon(range);
-    m.closeSubpath();
-    fill(p, m, kRed);
-    QPolygonF s1, s2;
-    s1 << QPointF(18, 30) << QPointF(22.6, 40.5) << QPointF(19, 38) << QPointF(16, 41) << QPointF(13.5, 40.3);
-    s2 << QPointF(44, 28) << QPointF(48.6, 38) << QPointF(45, 36) << QPointF(42, 39) << QPointF(39.6, 37.5);
-    for (const QPolygonF& s : {s1, s2}) {
-        QPainterPath sp;
-        sp.addPolygon(s);
-        sp.closeSubpath();
-        fill(p, sp, kWhite, kOutline, 0.4);
+    // Azure, a pallet wavy argent charged with a like pallet azure (the Yukon River), two piles
+    // reversed gules edged argent (the mountains), each with two bezants (gold); a chief argent
+    // with the cross of St George, a roundel of vair at its centre.
+    rect(p, 0, 0, kWidth, kHeight, kBlue);
+    auto pallet = [&](qreal half, const QColor& c) {
+        QPainterPath river;
+        const int n = 24;
+        for (int i = 0; i <= n; ++i) {
+            const qreal y = 18 + i * 64.0 / n;
+            const QPointF at(32.5 + half + 1.6 * std::sin(y / 4.0), y);
+            if (i == 0)
+                river.moveTo(at);
+            else
+                river.lineTo(at);
+        }
+        for (int i = n; i >= 0; --i) {
+            const qreal y = 18 + i * 64.0 / n;
+            river.lineTo(32.5 - half + 1.6 * std::sin(y / 4.0), y);
+        }
+        river.closeSubpath();
+        fill(p, river, c, c, 0);
+    };
+    pallet(5.5, kWhite);
+    pallet(2.2, kBlue);
+    for (const bool left : {true, false}) {
+        const qreal foot0 = left ? -3 : 36.5, foot1 = left ? 28.5 : 68, peak = left ? 13 : 52;
+        QPainterPath pile;
+        pile.addPolygon(QPolygonF({QPointF(foot0, 82), QPointF(peak, 30), QPointF(foot1, 82)}));
+        pile.closeSubpath();
+        QPainterPathStroker edge;
+        edge.setWidth(3.0);
+        fill(p, edge.createStroke(pile).united(pile), kWhite, kOutline, 0.4);
+        fill(p, pile, kRed, kOutline, 0);
+        for (const qreal y : {50.0, 62.0}) {
+            QPainterPath bezant;
+            bezant.addEllipse(QPointF(peak, y), 3.0, 3.0);
+            fill(p, bezant, kGold, kOutline, 0.5);
+        }
     }
-    for (QPointF at : {QPointF(18, 50), QPointF(14, 60), QPointF(23, 60), QPointF(44, 47), QPointF(40, 58),
-                       QPointF(49, 58)}) {
-        QPainterPath d;
-        d.addEllipse(at, 2.6, 2.6);
-        fill(p, d, kGold, kOutline, 0.5);
-    }
+    stGeorgeChief(p, 20);
+    // The roundel of vair: rows of blue bells on white.
+    const QPointF c(32.5, 11.5);
+    QPainterPath roundel;
+    roundel.addEllipse(c, 6.2, 6.2);
+    fill(p, roundel, kWhite, kOutline, 0);
+    p.save();
+    p.setClipPath(roundel);
+    for (int row = 0; row < 4; ++row)
+        for (int col = -1; col < 4; ++col) {
+            const qreal x = c.x() - 6.2 + col * 4.2 + (row % 2 ? 2.1 : 0), y = c.y() - 6.2 + row * 3.1;
+            QPainterPath bell;
+            bell.addPolygon(QPolygonF({QPointF(x, y + 3.1), QPointF(x + 0.7, y + 1.2), QPointF(x + 2.1, y),
+                                       QPointF(x + 3.5, y + 1.2), QPointF(x + 4.2, y + 3.1)}));
+            bell.closeSubpath();
+            fill(p, bell, kBlue, kBlue, 0);
+        }
+    p.restore();
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(kOutline, 0.6));
+    p.drawEllipse(c, 6.2, 6.2);
 }
 
 void northwestTerritories(QPainter& p)
@@ -411,17 +486,17 @@ struct Design {
 };
 
 const Design kDesigns[] = {
-    {"bc", britishColumbia, {kSky, kGold, kBlue}},
+    {"bc", britishColumbia, {kGold, kBlue, kRed, QColor(20, 40, 110)}},
     {"ab", alberta, {kRed, kSky, kGrey, kGreen, kGold, kBrown}},
     {"sk", saskatchewan, {kGreen, kGold, kRed, kGoldDark}},
     {"mb", manitoba, {kGreen, kRed, kGrey, kBrown}},
     {"on", ontario, {kGreen, kRed, kGold}},
-    {"qc", quebec, {kBlue, kGold, kGreen}},
+    {"qc", quebec, {kBlue, kGold, kGreen, kRed}},
     {"nb", newBrunswick, {kGold, kRed, kBlue}},
     {"ns", novaScotia, {kBlue, kGold, kRed}},
     {"pe", princeEdwardIsland, {kRed, kGold, kGreen, kBrown, QColor(176, 72, 40)}},
     {"nl", newfoundland, {kRed, kGold}},
-    {"yt", yukon, {kSky, kBlue, kRed, kGold}},
+    {"yt", yukon, {kBlue, kRed, kGold}},
     {"nt", northwestTerritories, {kRed, kGreen, kBlue, kGold}},
     {"nu", nunavut, {kBlue, kGold, QColor(188, 182, 170)}},
 };

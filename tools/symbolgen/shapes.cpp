@@ -136,6 +136,29 @@ QPainterPath lionPassant()
     return p.simplified();
 }
 
+QPainterPath unicornPassant()
+{
+    // A horse's body and legs, the neck raised, a long straight horn and a tufted tail.
+    QPainterPath body;
+    body.addRoundedRect(QRectF(-0.48, -0.28, 1.06, 0.40), 0.18, 0.18);
+    QPainterPath p = body;
+    p = p.united(polygon({{-0.50, -0.20}, {-0.30, -0.26}, {-0.58, -0.70}, {-0.74, -0.62}}));  // neck
+    p = p.united(polygon({{-0.58, -0.74}, {-0.46, -0.64}, {-0.86, -0.44}, {-0.96, -0.52}}));  // head
+    p = p.united(polygon({{-0.58, -0.72}, {-0.52, -0.78}, {-0.92, -1.02}}));                  // horn
+    p = p.united(polygon({{-0.54, -0.74}, {-0.46, -0.90}, {-0.44, -0.70}}));                  // ear
+    // Standing foreleg, raised foreleg, two hind legs, with hooves.
+    p = p.united(polygon({{-0.44, 0.0}, {-0.32, 0.0}, {-0.34, 0.50}, {-0.48, 0.50}}));
+    p = p.united(polygon({{-0.30, 0.02}, {-0.18, 0.04}, {-0.40, 0.24}, {-0.62, 0.26}, {-0.62, 0.16}, {-0.44, 0.14}}));
+    p = p.united(polygon({{0.38, 0.0}, {0.52, 0.0}, {0.50, 0.50}, {0.36, 0.50}}));
+    p = p.united(polygon({{0.14, 0.0}, {0.28, 0.0}, {0.24, 0.50}, {0.10, 0.50}}));
+    QPainterPath tail;
+    tail.moveTo(0.56, -0.18);
+    tail.cubicTo(0.84, -0.12, 0.80, 0.20, 0.92, 0.30);
+    p = p.united(stroke(tail, 0.08));
+    p = p.united(ellipse(0.92, 0.32, 0.08, 0.12));  // tuft
+    return p.simplified();
+}
+
 QPainterPath bison()
 {
     QPainterPath p = ellipse(-0.22, -0.16, 0.46, 0.44);  // hump and forequarters

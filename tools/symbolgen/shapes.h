@@ -18,6 +18,7 @@ QPainterPath mapleLeaf();
 QPainterPath fleurDeLis();
 QPainterPath lionPassant();   // faces left, about 2 wide and 1.4 high
 QPainterPath bison();         // faces left, about 2 wide and 1.3 high
+QPainterPath unicornPassant();  // faces left, about 2 wide and 1.7 high, horn included
 QPainterPath foxMask();
 QPainterPath wheatSheaf();    // stalks and band; the grains come from wheatEars()
 QPainterPath wheatEars();
