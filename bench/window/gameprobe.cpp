@@ -34,8 +34,6 @@ public:
     double timeOfDay() override { return m_real.timeOfDay(); }
     float random() override { return m_real.random(); }
     void processEvents() override { m_real.processEvents(); }
-    QDateTime currentDateTime() override { return m_real.currentDateTime(); }
-    void sleep(int milliseconds) override { m_real.sleep(milliseconds); }
 
 private:
     ui::RealPlatform m_real;
