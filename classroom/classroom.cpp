@@ -163,10 +163,12 @@ void Classroom::showReview()
     // The high scores first: the review waits for their window to close, so neither covers
     // the other (and a game begun meanwhile has a review of its own to come).
     if (Form6* scores = m_form->existingForm6(); scores && scores->isVisible()) {
+        // Queued: while `destroyed` is emitted the window is half taken down, and when the
+        // whole game window is closing, the review must not come at all.
         connect(scores, &QObject::destroyed, this, [this] {
             if (ClockRunning == 0 && m_log.naturalEnd())
                 showReview();
-        }, Qt::SingleShotConnection);
+        }, Qt::QueuedConnection);
         return;
     }
     m_review = new GameReview(m_log, m_form);

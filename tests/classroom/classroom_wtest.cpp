@@ -144,6 +144,7 @@ TEST_F(ClassroomTest, AHighScoreShowsFirstWithTheKeyboardThenTheReviewAndPractic
     // Esc closes the scores; then the review comes.
     QTest::keyClick(scores->Command1, Qt::Key_Escape);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::sendPostedEvents();
     EXPECT_EQ(form->existingForm6(), nullptr);
     ASSERT_NE(review(), nullptr);
     EXPECT_TRUE(review()->isVisible());
@@ -215,6 +216,7 @@ TEST_F(ClassroomTest, PracticeAlsoAsksAgainForEverySymbolPlacedWrongAndShowsNoSc
     if (Form6* scores = form->existingForm6()) {
         QTest::keyClick(scores->Command1, Qt::Key_Escape);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::sendPostedEvents();
     }
     ASSERT_NE(review(), nullptr);
     ASSERT_FALSE(misplacedRegion.isEmpty());
