@@ -40,5 +40,7 @@ bash "$ROOT/tests/packaging/package_check.sh" "$ROOT/build"
 # The sanitizer suite (ASan, UBSan, leak checks; clang build in build-sanitize) and the fuzz
 # smoke runs, 30 s a target.
 source "$ROOT/tools/sanitize.sh"
-( cd "$SANITIZE_BUILD" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 600 -j "$(nproc)" )
+# The end-to-end tests ran above on the ordinary build: they judge what the outside world sees,
+# and under the sanitizers the game is too slow for the programs it talks to.
+( cd "$SANITIZE_BUILD" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 600 -j "$(nproc)" -LE e2e )
 bash "$ROOT/tools/fuzz.sh" 30
