@@ -74,6 +74,23 @@ expectSince() {
   echo "heard: $(spokenSince "$m" | grep -- "$pattern" | head -1)"
 }
 key() { xdotool key --clearmodifiers "$@"; sleep 0.3; }
+# Presses keys until a line matching $2 is queued after mark $1, at most three times: under a
+# loaded machine Qt's key round trip through Orca can time out and a key may be lost ($3 what,
+# then the keys; a menu left open by a lost key is closed before the next try).
+pressUntil() {
+  local m=$1 pattern=$2 what=$3; shift 3
+  for try in 1 2 3; do
+    [ -n "${WINDOW:-}" ] && [ "$try" -gt 1 ] && { xdotool windowactivate --sync "$WINDOW" 2>/dev/null || true; sleep 0.5; }
+    key "$@"
+    if waitFor 10 heardSince "$m" "$pattern"; then
+      echo "heard: $(spokenSince "$m" | grep -- "$pattern" | head -1)"
+      return 0
+    fi
+    echo "($what not heard after try $try)"
+    [ "$try" -lt 3 ] && [ "$1" = alt+o ] && key Escape
+  done
+  fail "not spoken: $what"
+}
 
 export HOME=$WORK/home XDG_CONFIG_HOME=$WORK/config XDG_DATA_HOME=$WORK/data XDG_CACHE_HOME=$WORK/cache
 export XDG_RUNTIME_DIR=$WORK/runtime
@@ -203,15 +220,11 @@ key Escape
 sleep 1
 
 m=$(mark)
-key alt+o
-key x
-expectSince "$m" 'Explore the Map' 15 "Explore the Map's window"
+pressUntil "$m" 'Explore the Map' "Explore the Map's window" alt+o x
 m=$(mark)
-key Right
-expectSince "$m" 'notification [A-Z]' 10 "a region in Explore the Map"
+pressUntil "$m" 'notification [A-Z]' "a region in Explore the Map" Right
 m=$(mark)
-key Return
-expectSince "$m" 'Capital' 10 "the region's facts after Enter"
+pressUntil "$m" 'Capital' "the region's facts after Enter" Return
 stopGame
 kill -TERM -- "-$ORCAPID" 2>/dev/null
 waitFor 15 bash -c "! kill -0 $ORCAPID 2>/dev/null" || fail "Orca did not stop"
