@@ -81,7 +81,8 @@ pressUntil() {
   local m=$1 pattern=$2 what=$3; shift 3
   for try in 1 2 3; do
     [ -n "${WINDOW:-}" ] && [ "$try" -gt 1 ] && { xdotool windowactivate --sync "$WINDOW" 2>/dev/null || true; sleep 0.5; }
-    key "$@"
+    # One key at a time with a pause: a menu's letter must not come before the menu is open.
+    for k in "$@"; do key "$k"; sleep 1; done
     if waitFor 10 heardSince "$m" "$pattern"; then
       echo "heard: $(spokenSince "$m" | grep -- "$pattern" | head -1)"
       return 0
@@ -219,6 +220,8 @@ sleep 1
 key Escape
 sleep 1
 
+# Orca is left to finish with the review's long summary before the menus are used.
+sleep 3
 m=$(mark)
 pressUntil "$m" 'Explore the Map' "Explore the Map's window" alt+o x
 m=$(mark)
