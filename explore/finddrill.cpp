@@ -4,7 +4,6 @@
 #include "game/deck.h"
 #include "game/regions.h"
 #include "game/state.h"
-#include "ui/language.h"
 
 #include <QCoreApplication>
 #include <algorithm>

@@ -76,19 +76,28 @@ QString RealPlatform::inputBox(QWidget* parent, const QString& prompt, const QSt
     return inputBoxWithDefault(parent, prompt, title, QString());
 }
 
+namespace {
+
+// The title and the prompt of an input box. A carriage return in the prompt breaks its line, as
+// the player expects to see it; the prompt keeps clear of the box's right edge as of its left.
+void dressPrompt(QInputDialog& dialog, const QString& prompt, const QString& title)
+{
+    QString shown = prompt;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(shown);
+    if (auto* label = dialog.findChild<QLabel*>())
+        label->setContentsMargins(0, 0, label->fontMetrics().averageCharWidth() * 2, 0);
+}
+
+} // namespace
+
 QString RealPlatform::inputBoxWithDefault(QWidget* parent, const QString& prompt, const QString& title,
                                           const QString& defaultText)
 {
-    // A carriage return in the prompt breaks its line, as the player expects to see it.
-    QString shown = prompt;
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
     QInputDialog dialog(parent);
-    dialog.setWindowTitle(title);
-    dialog.setLabelText(shown);
+    dressPrompt(dialog, prompt, title);
     dialog.setTextValue(defaultText);
-    // The prompt keeps clear of the box's right edge as of its left.
-    if (auto* label = dialog.findChild<QLabel*>())
-        label->setContentsMargins(0, 0, label->fontMetrics().averageCharWidth() * 2, 0);
     const bool ok = dialog.exec() == QDialog::Accepted;
     const QString text = dialog.textValue();
     return ok ? text : QString();
@@ -97,11 +106,8 @@ QString RealPlatform::inputBoxWithDefault(QWidget* parent, const QString& prompt
 QString RealPlatform::inputBoxWithChoices(QWidget* parent, const QString& prompt, const QString& title,
                                           const QStringList& choices)
 {
-    QString shown = prompt;
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
     QInputDialog dialog(parent);
-    dialog.setWindowTitle(title);
-    dialog.setLabelText(shown);
+    dressPrompt(dialog, prompt, title);
     dialog.setComboBoxItems(choices);
     dialog.setComboBoxEditable(true);
     // Nothing chosen beforehand: Enter on an empty box must not file the game under a name.
