@@ -10,6 +10,7 @@
 #include "ui/widgets.h"
 
 #include <QBoxLayout>
+#include <QEvent>
 #include <QFormLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -34,9 +35,8 @@ ExploreMap::ExploreMap(const RegionMap& map, QWidget* parent) : QWidget(parent),
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    setAccessibleName(tr("Map of Canada"));
-    setAccessibleDescription(tr("The arrow keys walk the provinces and territories from west to east; "
-                                "Enter shows the facts of the one outlined."));
+    // The description is the window's: what Enter does differs between the two map windows.
+    nameMap();
 }
 
 QSize ExploreMap::sizeHint() const { return m_map.picture().size() * 3 / 2; }
@@ -157,8 +157,7 @@ void ExploreMap::setHovered(int region)
     if (region == m_hovered)
         return;
     m_hovered = region;
-    // The focused map says where it stands, so a screen reader reads each step.
-    setAccessibleName(region >= 0 ? tr("Map of Canada: %1").arg(regions::displayName(region)) : tr("Map of Canada"));
+    nameMap();
     update();
     emit hoveredChanged(region);
 }
@@ -207,6 +206,19 @@ void ExploreMap::leaveEvent(QEvent* event)
     if (!ui::keyboardInUse(this))
         setHovered(-1);
     QWidget::leaveEvent(event);
+}
+
+void ExploreMap::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        nameMap();
+    QWidget::changeEvent(event);
+}
+
+void ExploreMap::nameMap()
+{
+    // The focused map says where it stands, so a screen reader reads each step.
+    setAccessibleName(m_hovered >= 0 ? tr("Map of Canada: %1").arg(regions::displayName(m_hovered)) : tr("Map of Canada"));
 }
 
 void ExploreMap::focusInEvent(QFocusEvent* event)
@@ -300,10 +312,6 @@ ExploreWindow::ExploreWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     auto* right = new QVBoxLayout;
     m_intro = ui::plainLabel(new QLabel(this), ui::gameFont(10, false));
     m_intro->setWordWrap(true);
-    m_intro->setText(m_facts.error.isEmpty()
-        ? tr("Point at a province or territory to see its name, and click it to read about it. "
-             "From the keyboard, the arrow keys walk them from west to east and Enter shows the one outlined.")
-        : tr("The facts cannot be shown: %1.").arg(m_facts.error));
     right->addWidget(m_intro);
 
     m_factsPanel = new QWidget(this);
@@ -316,34 +324,35 @@ ExploreWindow::ExploreWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     panel->addWidget(lblOfficialName);
     auto* form = new QFormLayout;
     form->setLabelAlignment(Qt::AlignLeft);
-    auto addRow = [&](const QString& caption, QLabel*& value) {
+    auto addRow = [&](QLabel*& value) {
         value = ui::plainLabel(new QLabel(m_factsPanel), ui::gameFont(10, false));
         // In the Tab order, so a screen reader reads the facts one by one with their captions.
         value->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         value->setFocusPolicy(Qt::TabFocus);
-        QLabel* captionLabel = ui::plainLabel(new QLabel(caption, m_factsPanel), ui::gameFont(10));
+        QLabel* captionLabel = ui::plainLabel(new QLabel(m_factsPanel), ui::gameFont(10));
         form->addRow(captionLabel, value);
         return captionLabel;
     };
-    addRow(tr("Capital:"), lblCapital);
-    addRow(tr("Joined Confederation:"), lblJoined);
-    addRow(tr("Area:"), lblArea);
-    lblPopulationCaption = addRow(tr("Population (%1 census):").arg(m_facts.censusYear), lblPopulation);
+    m_captions[0] = addRow(lblCapital);
+    m_captions[1] = addRow(lblJoined);
+    m_captions[2] = addRow(lblArea);
+    lblPopulationCaption = addRow(lblPopulation);
     panel->addLayout(form);
 
     auto* symbols = new QGridLayout;
-    auto addSymbol = [&](int column, const QString& caption, ui::PictureImage*& image) {
+    auto addSymbol = [&](int column, ui::PictureImage*& image) {
         image = new ui::PictureImage(m_factsPanel);
         image->setStretch(false);
         image->setMinimumSize(96, 96);
-        QLabel* label = ui::plainLabel(new QLabel(caption, m_factsPanel), ui::gameFont(9));
+        QLabel* label = ui::plainLabel(new QLabel(m_factsPanel), ui::gameFont(9));
         label->setAlignment(Qt::AlignHCenter);
         symbols->addWidget(image, 0, column);
         symbols->addWidget(label, 1, column);
+        return label;
     };
-    addSymbol(0, tr("Crest"), imgCrest);
-    addSymbol(1, tr("Floral emblem"), imgFloral);
-    addSymbol(2, tr("Flag"), imgFlag);
+    m_captions[3] = addSymbol(0, imgCrest);
+    m_captions[4] = addSymbol(1, imgFloral);
+    m_captions[5] = addSymbol(2, imgFlag);
     lblFlower = ui::plainLabel(new QLabel(m_factsPanel), ui::gameFont(9, false));
     lblFlower->setAlignment(Qt::AlignHCenter);
     lblFlower->setWordWrap(true);
@@ -353,7 +362,7 @@ ExploreWindow::ExploreWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     right->addWidget(m_factsPanel);
     right->addStretch(1);
 
-    btnClose = new QPushButton(tr("&Close"), this);
+    btnClose = new QPushButton(this);
     connect(btnClose, &QPushButton::clicked, this, &QWidget::close);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -369,6 +378,7 @@ ExploreWindow::ExploreWindow(QWidget* parent) : QWidget(parent, Qt::Window)
 
     connect(map, &ExploreMap::hoveredChanged, this, &ExploreWindow::showPointing);
     connect(map, &ExploreMap::selectedChanged, this, &ExploreWindow::showRegion);
+    retranslateUi();
     showPointing(-1);
     showRegion(-1);
     map->setFocus(Qt::OtherFocusReason);
@@ -377,6 +387,36 @@ ExploreWindow::ExploreWindow(QWidget* parent) : QWidget(parent, Qt::Window)
 
 ExploreWindow::~ExploreWindow() = default;
 
+void ExploreWindow::retranslateUi()
+{
+    setWindowTitle(modValdra::ProgramTitle + tr("--Explore the Map"));
+    map->setAccessibleDescription(tr("The arrow keys walk the provinces and territories from west to east; "
+                                     "Enter shows the facts of the one outlined."));
+    m_intro->setText(m_facts.error.isEmpty()
+        ? tr("Point at a province or territory to see its name, and click it to read about it. "
+             "From the keyboard, the arrow keys walk them from west to east and Enter shows the one outlined.")
+        : tr("The facts cannot be shown: %1.").arg(m_facts.error));
+    m_captions[0]->setText(tr("Capital:"));
+    m_captions[1]->setText(tr("Joined Confederation:"));
+    m_captions[2]->setText(tr("Area:"));
+    lblPopulationCaption->setText(tr("Population (%1 census):").arg(m_facts.censusYear));
+    m_captions[3]->setText(tr("Crest"));
+    m_captions[4]->setText(tr("Floral emblem"));
+    m_captions[5]->setText(tr("Flag"));
+    btnClose->setText(tr("&Close"));
+}
+
+void ExploreWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        retranslateUi();
+        // The facts shown change language in place; nothing is said, as nothing new is shown.
+        showPointing(map->hovered());
+        showFacts(map->selected());
+    }
+    QWidget::changeEvent(event);
+}
+
 void ExploreWindow::showPointing(int region)
 {
     lblPointing->setText(region >= 0 ? tr("Pointing at: %1").arg(regions::displayName(region)) : QString());
@@ -384,12 +424,27 @@ void ExploreWindow::showPointing(int region)
 
 void ExploreWindow::showRegion(int region)
 {
+    const RegionFacts* facts = showFacts(region);
+    if (!facts)
+        return;
+    // Said at once, as a sighted pupil sees the panel change.
+    QStringList said{lblName->text()};
+    if (lblOfficialName->isVisibleTo(this))
+        said << facts->officialName;
+    said << tr("Capital: %1").arg(facts->capital) << tr("Joined Confederation: %1").arg(facts->joined)
+         << tr("Area: %1").arg(lblArea->text()) << tr("Population: %1").arg(lblPopulation->text())
+         << tr("Floral emblem: %1").arg(facts->flower);
+    ui::announce(this, said.join(QStringLiteral(". ")) + QLatin1Char('.'));
+}
+
+const RegionFacts* ExploreWindow::showFacts(int region)
+{
     const RegionFacts* facts = region >= 0
         ? m_facts.find(QLatin1String(modValdra::RegionTable[region].name)) : nullptr;
     m_factsPanel->setVisible(facts != nullptr);
     m_intro->setVisible(!facts);
     if (!facts)
-        return;
+        return nullptr;
     const QString name = regions::displayName(region);
     lblName->setText(name);
     // The French name is already the official one ("Terre-Neuve-et-Labrador"): no English
@@ -408,14 +463,7 @@ void ExploreWindow::showRegion(int region)
     imgCrest->setAccessibleName(tr("Crest of %1").arg(name));
     imgFloral->setAccessibleName(tr("Floral emblem of %1: %2").arg(name, facts->shownFlower()));
     imgFlag->setAccessibleName(tr("Flag of %1").arg(name));
-    // Said at once, as a sighted pupil sees the panel change.
-    QStringList said{name};
-    if (lblOfficialName->isVisibleTo(this))
-        said << facts->officialName;
-    said << tr("Capital: %1").arg(facts->capital) << tr("Joined Confederation: %1").arg(facts->joined)
-         << tr("Area: %1").arg(lblArea->text()) << tr("Population: %1").arg(lblPopulation->text())
-         << tr("Floral emblem: %1").arg(facts->flower);
-    ui::announce(this, said.join(QStringLiteral(". ")) + QLatin1Char('.'));
+    return facts;
 }
 
 } // namespace explore

@@ -69,12 +69,14 @@ protected:
     void leaveEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     const QImage& overlay(int region, bool selected);
     // The map as drawn at `size` (logical pixels).
     const QPixmap& shownMap(QSize size);
     void step(int by);
+    void nameMap();
 
     const RegionMap& m_map;
     int m_hovered = -1;
@@ -114,13 +116,21 @@ public:
     QLabel* lblFlower = nullptr;
     QPushButton* btnClose = nullptr;
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void retranslateUi();
     void showPointing(int region);
+    // Fills the panel with a region's facts and symbols; the facts shown, or none.
+    const RegionFacts* showFacts(int region);
 
     std::unique_ptr<RegionMap> m_regionMap;
     FactsBook m_facts;
     QWidget* m_factsPanel = nullptr;
     QLabel* m_intro = nullptr;
+    // Captions of the facts and the symbols, in the order they are shown.
+    std::array<QLabel*, 6> m_captions{};
 };
 
 } // namespace explore

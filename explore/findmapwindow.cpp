@@ -12,6 +12,7 @@
 #include <QBoxLayout>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -36,7 +37,7 @@ QString nameList(const QList<int>& list)
 
 FindMapWindow::FindMapWindow(QWidget* parent) : QWidget(parent, Qt::Window)
 {
-    dressMapWindow(this, modValdra::ProgramTitle + tr("--Find on the Map"));
+    dressMapWindow(this, QString());
 
     m_regionMap = std::make_unique<RegionMap>(QImage(QStringLiteral(":/map.bmp")));
     m_facts = builtInFacts();
@@ -46,19 +47,18 @@ FindMapWindow::FindMapWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     // The name beside the pointer would give the answer away; a screen reader still hears it
     // from the map's name, as it needs to walk the map at all.
     map->setNamesShown(false);
-    map->setAccessibleDescription(tr("The arrow keys walk the provinces and territories from west to east; "
-                                     "Enter chooses the one outlined."));
 
     auto* right = new QVBoxLayout;
     auto* modeRow = new QHBoxLayout;
     cboMode = new QComboBox(this);
-    cboMode->addItems({tr("Name"), tr("Capital"), tr("Flag"), tr("Crest"), tr("Floral emblem")});
-    QLabel* modeLabel = ui::plainLabel(new QLabel(tr("&Find by:"), this), ui::gameFont(10));
-    modeLabel->setBuddy(cboMode);
-    modeRow->addWidget(modeLabel);
+    for (int i = 0; i < 5; ++i)
+        cboMode->addItem(QString());
+    m_modeLabel = ui::plainLabel(new QLabel(this), ui::gameFont(10));
+    m_modeLabel->setBuddy(cboMode);
+    modeRow->addWidget(m_modeLabel);
     modeRow->addWidget(cboMode, 1);
     right->addLayout(modeRow);
-    chkClock = new QCheckBox(tr("Show the c&lock"), this);
+    chkClock = new QCheckBox(this);
     chkClock->setFont(ui::gameFont(10, false));
     right->addWidget(chkClock);
     right->addSpacing(8);
@@ -82,9 +82,9 @@ FindMapWindow::FindMapWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     right->addWidget(lblClock);
     right->addStretch(1);
 
-    btnAgain = new QPushButton(tr("Try the &Missed Ones Again"), this);
-    btnNewRound = new QPushButton(tr("&New Round"), this);
-    btnClose = new QPushButton(tr("&Close"), this);
+    btnAgain = new QPushButton(this);
+    btnNewRound = new QPushButton(this);
+    btnClose = new QPushButton(this);
     right->addWidget(btnAgain);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -115,6 +115,7 @@ FindMapWindow::FindMapWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     connect(btnClose, &QPushButton::clicked, this, &QWidget::close);
     connect(map, &ExploreMap::chosen, this, &FindMapWindow::choose);
 
+    retranslateUi();
     newRound();
     map->setFocus(Qt::OtherFocusReason);
     resize(sizeHint().expandedTo(QSize(980, 560)));
@@ -122,12 +123,43 @@ FindMapWindow::FindMapWindow(QWidget* parent) : QWidget(parent, Qt::Window)
 
 FindMapWindow::~FindMapWindow() = default;
 
+void FindMapWindow::retranslateUi()
+{
+    setWindowTitle(modValdra::ProgramTitle + tr("--Find on the Map"));
+    map->setAccessibleDescription(tr("The arrow keys walk the provinces and territories from west to east; "
+                                     "Enter chooses the one outlined."));
+    const QStringList modes{tr("Name"), tr("Capital"), tr("Flag"), tr("Crest"), tr("Floral emblem")};
+    for (int i = 0; i < int(modes.size()); ++i)
+        cboMode->setItemText(i, modes[i]);
+    m_modeLabel->setText(tr("&Find by:"));
+    chkClock->setText(tr("Show the c&lock"));
+    btnAgain->setText(tr("Try the &Missed Ones Again"));
+    btnNewRound->setText(tr("&New Round"));
+    btnClose->setText(tr("&Close"));
+}
+
+void FindMapWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        retranslateUi();
+        // The round goes on; what it shows is said again in the new language.
+        lblFeedback->setText(feedback());
+        if (m_drill.finished())
+            roundOver();
+        else
+            askCurrent();
+        tickClock();
+    }
+    QWidget::changeEvent(event);
+}
+
 FindMode FindMapWindow::mode() const { return FindMode(std::clamp(cboMode->currentIndex(), 0, 4)); }
 
 void FindMapWindow::newRound(const QList<int>& regions)
 {
     m_drill.start(regions.isEmpty() ? FindDrill::allRegions() : regions, draw, now());
     m_revealed = -1;
+    m_last = {};
     lblFeedback->clear();
     btnAgain->hide();
     if (chkClock->isChecked())
@@ -165,17 +197,10 @@ void FindMapWindow::choose(int region)
     const int asked = m_drill.current();
     const FindDrill::Outcome outcome = m_drill.answer(region, now());
     map->setSelected(-1);
-    QString said;
-    if (outcome == FindDrill::Outcome::Right) {
-        m_revealed = -1;
-        said = tr("Right: %1.").arg(regions::displayName(asked));
-    } else {
-        m_revealed = asked;
-        said = (region >= 0 ? tr("No, that is %1.").arg(regions::shownObject(QLatin1String(modValdra::RegionTable[region].name)))
-                            : tr("No, that is no province or territory."))
-            + QLatin1Char(' ') + tr("The hatching on the map shows %1; it comes back later.")
-                                      .arg(regions::shownObject(QLatin1String(modValdra::RegionTable[asked].name)));
-    }
+    const bool right = outcome == FindDrill::Outcome::Right;
+    m_revealed = right ? -1 : asked;
+    m_last = {asked, region, right};
+    const QString said = feedback();
     lblFeedback->setText(said);
     showMarks();
     if (m_drill.finished()) {
@@ -185,6 +210,17 @@ void FindMapWindow::choose(int region)
     }
     askCurrent();
     ui::announce(this, said + QLatin1Char(' ') + lblQuestion->text());
+}
+
+QString FindMapWindow::feedback() const
+{
+    if (m_last.asked < 0)
+        return QString();
+    if (m_last.right)
+        return tr("Right: %1.").arg(regions::displayName(m_last.asked));
+    const auto object = [](int region) { return regions::shownObject(QLatin1String(modValdra::RegionTable[region].name)); };
+    return (m_last.chosen >= 0 ? tr("No, that is %1.").arg(object(m_last.chosen)) : tr("No, that is no province or territory."))
+        + QLatin1Char(' ') + tr("The hatching on the map shows %1; it comes back later.").arg(object(m_last.asked));
 }
 
 void FindMapWindow::roundOver()

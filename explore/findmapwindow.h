@@ -48,7 +48,13 @@ public:
     QPushButton* btnNewRound = nullptr;
     QPushButton* btnClose = nullptr;
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void retranslateUi();
+    // What the last choice of the round was told, in the language in use.
+    QString feedback() const;
     void askCurrent();
     void showMarks();
     void showProgress();
@@ -58,6 +64,12 @@ private:
     FactsBook m_facts;
     FindDrill m_drill;
     int m_revealed = -1;  // the region a miss shows, until the next choice
+    struct LastChoice {
+        int asked = -1;   // none yet in this round
+        int chosen = -1;  // -1: off every region
+        bool right = false;
+    } m_last;
+    QLabel* m_modeLabel = nullptr;
     QTimer* m_clock = nullptr;
 };
 

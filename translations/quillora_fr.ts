@@ -2606,10 +2606,6 @@ Options&#xa0;:
         <translation>Carte du Canada</translation>
     </message>
     <message>
-        <source>The arrow keys walk the provinces and territories from west to east; Enter shows the facts of the one outlined.</source>
-        <translation>Les flèches parcourent les provinces et territoires d&apos;ouest en est; Entrée montre les faits de celui qui est entouré.</translation>
-    </message>
-    <message>
         <source>Map of Canada: %1</source>
         <translation>Carte du Canada&#xa0;: %1</translation>
     </message>
@@ -2699,6 +2695,10 @@ Options&#xa0;:
     <message>
         <source>Floral emblem: %1</source>
         <translation>Emblème floral&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>The arrow keys walk the provinces and territories from west to east; Enter shows the facts of the one outlined.</source>
+        <translation>Les flèches parcourent les provinces et territoires d&apos;ouest en est; Entrée montre les faits de celui qui est entouré.</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Choosing the language, switching it in a running game, and the French names of the regions.
 #include "checker/symbolcheck.h"
+#include "explore/explorewindow.h"
+#include "explore/findmapwindow.h"
 #include "game/commandline.h"
 #include "game/playfolder.h"
 #include "game/regions.h"
@@ -10,7 +12,9 @@
 #include "symbols/symbollist.h"
 #include "ui/language.h"
 
+#include <QComboBox>
 #include <QFile>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTemporaryDir>
@@ -228,6 +232,40 @@ TEST_F(LanguageGame, SwitchingMidGameRewritesTheWindowAndKeepsTheGame)
     EXPECT_EQ(form->mnuFiles->title(), QStringLiteral("&Files"));
     EXPECT_EQ(form->Text2->toPlainText(), hint);
     EXPECT_EQ(language::savedChoice(), Language::English);
+}
+
+TEST_F(LanguageGame, TheMapWindowsSwitchWithTheGameAndKeepWhatTheyShow)
+{
+    start();
+    form->mnuExplore_Click();
+    explore::ExploreWindow* explore = form->existingExplore();
+    form->mnuFindMap_Click();
+    explore::FindMapWindow* find = form->existingFindMap();
+    ASSERT_TRUE(explore && find);
+    explore->map->setSelected(5);  // Quebec
+    explore->map->setHovered(9);
+    const int asked = find->drill().current();
+    find->choose(asked == 0 ? 1 : 0);  // a miss: told, and asked again later
+    const int found = find->drill().foundCount();
+    const QString englishFeedback = find->lblFeedback->text();
+    ASSERT_TRUE(englishFeedback.startsWith(QStringLiteral("No, that is")));
+
+    {
+        InFrench french;
+        EXPECT_EQ(explore->windowTitle(), ProgramTitle + QStringLiteral("--Explorer la carte"));
+        EXPECT_EQ(explore->lblName->text(), QString::fromUtf8("Québec"));
+        EXPECT_EQ(explore->lblPointing->text(), QString::fromUtf8("Sous le pointeur\u00a0: Terre-Neuve-et-Labrador"));
+        EXPECT_EQ(explore->map->accessibleName(), QString::fromUtf8("Carte du Canada\u00a0: Terre-Neuve-et-Labrador"));
+        EXPECT_EQ(find->windowTitle(), ProgramTitle + QStringLiteral("--Trouver sur la carte"));
+        EXPECT_EQ(find->cboMode->itemText(0), QStringLiteral("Nom"));
+        EXPECT_TRUE(find->lblFeedback->text().startsWith(QStringLiteral("Non, c'est"))) << find->lblFeedback->text().toStdString();
+        EXPECT_EQ(find->drill().foundCount(), found) << "the round goes on";
+        EXPECT_EQ(find->cboMode->currentIndex(), 0);
+    }
+    EXPECT_EQ(find->lblFeedback->text(), englishFeedback);
+    EXPECT_EQ(explore->lblName->text(), QStringLiteral("Quebec"));
+    explore->close();
+    find->close();
 }
 
 TEST_F(LanguageGame, ThePictureLocatorOffersAndWritesTheNamesOfTheLanguageInUse)
