@@ -17,6 +17,9 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
+#include <QHeaderView>
+#include <QLocale>
+#include <QTreeView>
 #include <QComboBox>
 #include <QCompleter>
 #include <QInputDialog>
@@ -187,6 +190,17 @@ void configureFileDialog(QFileDialog& dialog, const FileDialogRequest& request, 
         dialog.setDefaultSuffix(request.defaultExt.toLower());
     if (!request.fileName.contains(QLatin1Char('*')))
         dialog.selectFile(request.fileName);
+    // Qt sizes the detail columns for short samples ("mp3Folder"), which cuts a file's type and
+    // date in the middle: room for the longest the dialog shows here, at the font in force.
+    if (auto* tree = dialog.findChild<QTreeView*>(QStringLiteral("treeView"))) {
+        const QFontMetrics fm(tree->font());
+        const int pad = fm.horizontalAdvance(QLatin1Char('M')) * 2;
+        const QString date = QLocale().toString(QDateTime(QDate(2026, 12, 29), QTime(23, 59, 59)), QLocale::ShortFormat);
+        QHeaderView* header = tree->header();
+        header->resizeSection(1, fm.horizontalAdvance(QStringLiteral("1,023.99 KiB")) + pad);
+        header->resizeSection(2, fm.horizontalAdvance(QStringLiteral("plain text document")) + pad);
+        header->resizeSection(3, fm.horizontalAdvance(date) + pad);
+    }
 }
 
 static QString runFileDialog(QWidget* parent, const FileDialogRequest& request, bool save)
