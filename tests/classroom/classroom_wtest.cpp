@@ -4,6 +4,7 @@
 // editor and the checker knowing the record's line.
 #include "checker/findings.h"
 #include "support/gamefixture.h"
+#include "support/languagecheck.h"
 #include "game/form6.h"
 
 #include "checker/settingscheck.h"
@@ -11,6 +12,8 @@
 #include "classroom/classroom.h"
 #include "config/form7.h"
 
+#include <QChart>
+#include <QChartView>
 #include <QDir>
 #include <QProcess>
 #include <QStandardPaths>
@@ -77,6 +80,17 @@ protected:
 
     GameReview* review() const { return form->classroom()->review(); }
 
+    // Two games missed question 4, one question 2; row 4 is damaged.
+    void writeRecord()
+    {
+        const QString header = classroom::csvLine(classroom::headerFields());
+        folder.writeLines(QStringLiteral("classresults.csv"),
+                          {header, "2026-03-02T10:00:00,Ana,Valdra.qtn,3,6,regular,900,0,6,5,5,5,4,1 2 3 4 5 6",
+                           "2026-03-02T10:05:00,Bo,valdra.qtn,3,6,regular,800,0,6,4,4,4,2 4,1 2 3 4 5 6",
+                           "2026-03-02T10:09:00,Cy,Valdra.qtn,3,6"});
+        ResultsFile = QStringLiteral("classresults.csv");
+    }
+
     QStringList column(QTableWidget* table, int c) const
     {
         QStringList texts;
@@ -125,6 +139,37 @@ TEST_F(ClassroomTest, AGameToItsEndOpensTheReviewWithEveryQuestionAndSymbol)
     form->btnBegin_Click();
     form->mnuEndGame_Click();
     EXPECT_EQ(review(), nullptr);
+}
+
+TEST_F(ClassroomTest, AnOpenReviewSwitchesLanguageWithTheGameAndKeepsItsRows)
+{
+    startSix();
+    form->btnBegin_Click();
+    play("rwroww");
+    GameReview* shown = review();
+    ASSERT_NE(shown, nullptr);
+    const QString summary = shown->lblSummary->text();
+    const QStringList questions = column(shown->tblQuestions, 1);
+    shown->tblQuestions->setCurrentCell(3, 1);
+    // The symbol placed outside the map has its region hatched on a small map.
+    auto* map = qobject_cast<QLabel*>(shown->tblSymbols->cellWidget(2, 4));
+    ASSERT_NE(map, nullptr);
+    {
+        InFrench french;
+        EXPECT_EQ(shown->windowTitle(), ProgramTitle + QStringLiteral("--Bilan de la partie"));
+        EXPECT_TRUE(shown->lblSummary->text().startsWith(QString::fromUtf8("Tous les tours sont joués.")))
+            << shown->lblSummary->text().toStdString();
+        EXPECT_EQ(shown->tblQuestions->horizontalHeaderItem(4)->text(), QStringLiteral("Note"));
+        EXPECT_EQ(column(shown->tblQuestions, 4).filter(QString::fromUtf8("\u2714 juste")).size(), 3);
+        EXPECT_EQ(shown->cmdClose->text(), QStringLiteral("&Fermer"));
+        EXPECT_TRUE(map->accessibleName().startsWith(QString::fromUtf8("Carte\u00a0: "))) << map->accessibleName().toStdString();
+        EXPECT_EQ(column(shown->tblQuestions, 1), questions);
+        EXPECT_EQ(shown->tblQuestions->currentRow(), 3);
+        EXPECT_EQ(shown->tblSymbols->cellWidget(2, 4), map);
+    }
+    EXPECT_EQ(shown->lblSummary->text(), summary);
+    EXPECT_EQ(column(shown->tblQuestions, 4).filter(QStringLiteral("right")).size(), 3);
+    EXPECT_EQ(shown->tblQuestions->horizontalHeaderItem(4)->text(), QStringLiteral("Mark"));
 }
 
 TEST_F(ClassroomTest, AHighScoreShowsFirstWithTheKeyboardThenTheReviewAndPracticeNeverStartsUnderIt)
@@ -371,13 +416,7 @@ TEST_F(ClassroomTest, ClassResultsExplainsTheLineOrShowsTheMostMissedFirst)
     EXPECT_TRUE(results->lblStatus->text().contains(QStringLiteral("Results: classresults.csv")));
     results->close();
 
-    // Two games missed question 4, one question 2; one row is damaged.
-    const QString header = classroom::csvLine(classroom::headerFields());
-    folder.writeLines(QStringLiteral("classresults.csv"),
-                      {header, "2026-03-02T10:00:00,Ana,Valdra.qtn,3,6,regular,900,0,6,5,5,5,4,1 2 3 4 5 6",
-                       "2026-03-02T10:05:00,Bo,valdra.qtn,3,6,regular,800,0,6,4,4,4,2 4,1 2 3 4 5 6",
-                       "2026-03-02T10:09:00,Cy,Valdra.qtn,3,6"});
-    ResultsFile = QStringLiteral("classresults.csv");
+    writeRecord();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     form->mnuClassResults_Click();
     results = form->classroom()->classResults();
