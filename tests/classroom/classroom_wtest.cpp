@@ -443,6 +443,45 @@ TEST_F(ClassroomTest, ClassResultsExplainsTheLineOrShowsTheMostMissedFirst)
     EXPECT_EQ(results->tblGames->model()->rowCount(), 0);
 }
 
+TEST_F(ClassroomTest, ClassResultsSwitchesLanguageAndKeepsItsFiltersTabAndPupil)
+{
+    startSix();
+    writeRecord();
+    form->mnuClassResults_Click();
+    ClassResults* results = form->classroom()->classResults();
+    ASSERT_NE(results, nullptr);
+    results->dtFrom->setDate(QDate(2026, 3, 2));
+    results->tabs->setCurrentIndex(4);
+    results->cboPupil->setCurrentIndex(results->cboPupil->findText(QStringLiteral("Bo")));
+    ASSERT_EQ(results->cboPupil->currentText(), QStringLiteral("Bo"));
+    const QString status = results->lblStatus->text();
+    const QString missed = results->tblMissed->item(0, 2)->text();
+    const int difficulty = 5;
+    {
+        InFrench french;
+        EXPECT_EQ(results->windowTitle(), ProgramTitle + QString::fromUtf8("--Résultats de la classe"));
+        EXPECT_EQ(results->tabs->tabText(1), QString::fromUtf8("É&lèves"));
+        EXPECT_TRUE(results->lblStatus->text().startsWith(QStringLiteral("Le registre de classe classresults.csv contient 2 parties.")))
+            << results->lblStatus->text().toStdString();
+        EXPECT_TRUE(results->lblStatus->text().contains(QStringLiteral("La ligne 4 n'a pas pu")));
+        EXPECT_EQ(results->tblGames->model()->headerData(difficulty, Qt::Horizontal).toString(), QString::fromUtf8("Difficulté"));
+        EXPECT_EQ(results->tblGames->model()->index(0, difficulty).data().toString(), QStringLiteral("normal"));
+        EXPECT_EQ(results->tblMissed->item(0, 2)->text(), QString::fromUtf8("posée 2 fois, manquée 2 fois"));
+        EXPECT_EQ(results->cboQuestionFile->itemText(0), QStringLiteral("tous les fichiers de questions"));
+        EXPECT_TRUE(results->chartShare->chart()->title().startsWith(QString::fromUtf8("Taux de réussite")));
+        EXPECT_TRUE(results->chartProgress->chart()->title().startsWith(QStringLiteral("Pointage et taux")));
+        // What the teacher chose stays chosen, and the rows read stay read.
+        EXPECT_EQ(results->dtFrom->date(), QDate(2026, 3, 2));
+        EXPECT_EQ(results->tabs->currentIndex(), 4);
+        EXPECT_EQ(results->cboPupil->currentText(), QStringLiteral("Bo"));
+        EXPECT_EQ(results->tblGames->model()->rowCount(), 2);
+    }
+    EXPECT_EQ(results->lblStatus->text(), status);
+    EXPECT_EQ(results->tblMissed->item(0, 2)->text(), missed);
+    EXPECT_EQ(results->tblGames->model()->index(0, difficulty).data().toString(), QStringLiteral("regular"));
+    results->close();
+}
+
 // The report, read back as a reader of the PDF sees it.
 TEST_F(ClassroomTest, TheReportIsAPdfWithTheSummaryThePupilsAndTheMostMissed)
 {
