@@ -150,7 +150,15 @@ constexpr int ChartedQuestions = 25;
 // The first day the date filters offer; at it, a filter sets no bound.
 const QDate NoBound(2000, 1, 1);
 
-QString anyDay() { return QCoreApplication::translate("ClassResults", "any day"); }
+// "Any day" in the language in use, and room for it beside the popup's arrow.
+void sayAnyDay(QDateEdit* edit)
+{
+    edit->setSpecialValueText(QCoreApplication::translate("ClassResults", "any day"));
+    const QFontMetrics metrics(edit->font());
+    edit->setMinimumWidth(std::max(metrics.horizontalAdvance(edit->specialValueText()),
+                                   metrics.horizontalAdvance(QStringLiteral("0000-00-00")))
+                          + 2 * metrics.height() + 12);
+}
 
 QDateEdit* dateEdit(QWidget* parent)
 {
@@ -158,13 +166,7 @@ QDateEdit* dateEdit(QWidget* parent)
     edit->setCalendarPopup(true);
     edit->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
     edit->setMinimumDate(NoBound);
-    edit->setSpecialValueText(anyDay());
     edit->setDate(NoBound);
-    // Wide enough for "any day" in either language, beside the popup's arrow.
-    const QFontMetrics metrics(edit->font());
-    edit->setMinimumWidth(std::max(metrics.horizontalAdvance(edit->specialValueText()),
-                                   metrics.horizontalAdvance(QStringLiteral("0000-00-00")))
-                          + 2 * metrics.height() + 12);
     return edit;
 }
 
@@ -340,7 +342,7 @@ void ClassResults::retranslateUi()
     m_toLabel->setText(tr("&To:"));
     m_pupilLabel->setText(tr("P&upil:"));
     for (QDateEdit* edit : {dtFrom, dtTo})
-        edit->setSpecialValueText(anyDay());
+        sayAnyDay(edit);
     tblPupils->setHorizontalHeaderLabels({tr("Name"), tr("Games"), tr("Best score"), tr("Mean score")});
     tblMissed->setHorizontalHeaderLabels({tr("No."), tr("Question"), tr("How often"), tr("Missed"), tr("Right first time")});
     tblGames->setAccessibleName(tr("Games"));

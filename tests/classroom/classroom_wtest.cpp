@@ -457,6 +457,7 @@ TEST_F(ClassroomTest, ClassResultsSwitchesLanguageAndKeepsItsFiltersTabAndPupil)
     const QString status = results->lblStatus->text();
     const QString missed = results->tblMissed->item(0, 2)->text();
     const int difficulty = 5;
+    const int englishDateWidth = results->dtFrom->minimumWidth();
     {
         InFrench french;
         EXPECT_EQ(results->windowTitle(), ProgramTitle + QString::fromUtf8("--Résultats de la classe"));
@@ -470,6 +471,8 @@ TEST_F(ClassroomTest, ClassResultsSwitchesLanguageAndKeepsItsFiltersTabAndPupil)
         EXPECT_EQ(results->cboQuestionFile->itemText(0), QStringLiteral("tous les fichiers de questions"));
         EXPECT_TRUE(results->chartShare->chart()->title().startsWith(QString::fromUtf8("Taux de réussite")));
         EXPECT_TRUE(results->chartProgress->chart()->title().startsWith(QStringLiteral("Pointage et taux")));
+        // "n'importe quel jour" is longer than "any day": the date boxes make room for it.
+        EXPECT_GT(results->dtFrom->minimumWidth(), englishDateWidth);
         // What the teacher chose stays chosen, and the rows read stay read.
         EXPECT_EQ(results->dtFrom->date(), QDate(2026, 3, 2));
         EXPECT_EQ(results->tabs->currentIndex(), 4);
