@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QChartView>
 #include <QElapsedTimer>
+#include <QEvent>
 #include <QFileInfo>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -58,10 +59,9 @@ QTableWidgetItem* textItem(const QString& text)
     return cell;
 }
 
-QTableWidget* makeTable(const QStringList& headings, QWidget* parent)
+QTableWidget* makeTable(int columns, QWidget* parent)
 {
-    auto* table = new QTableWidget(0, int(headings.size()), parent);
-    table->setHorizontalHeaderLabels(headings);
+    auto* table = new QTableWidget(0, columns, parent);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->verticalHeader()->hide();
@@ -113,6 +113,13 @@ QVariant RecordModel::data(const QModelIndex& index, int role) const
     }
 }
 
+void RecordModel::retranslate()
+{
+    emit headerDataChanged(Qt::Horizontal, 0, Columns - 1);
+    if (!m_rows.isEmpty())
+        emit dataChanged(index(0, Difficulty), index(int(m_rows.size()) - 1, Difficulty));
+}
+
 QVariant RecordModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
@@ -143,19 +150,23 @@ constexpr int ChartedQuestions = 25;
 // The first day the date filters offer; at it, a filter sets no bound.
 const QDate NoBound(2000, 1, 1);
 
+// "Any day" in the language in use, and room for it beside the popup's arrow.
+void sayAnyDay(QDateEdit* edit)
+{
+    edit->setSpecialValueText(QCoreApplication::translate("ClassResults", "any day"));
+    const QFontMetrics metrics(edit->font());
+    edit->setMinimumWidth(std::max(metrics.horizontalAdvance(edit->specialValueText()),
+                                   metrics.horizontalAdvance(QStringLiteral("0000-00-00")))
+                          + 2 * metrics.height() + 12);
+}
+
 QDateEdit* dateEdit(QWidget* parent)
 {
     auto* edit = new QDateEdit(parent);
     edit->setCalendarPopup(true);
     edit->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
     edit->setMinimumDate(NoBound);
-    edit->setSpecialValueText(QCoreApplication::translate("ClassResults", "any day"));
     edit->setDate(NoBound);
-    // Wide enough for "any day" in either language, beside the popup's arrow.
-    const QFontMetrics metrics(edit->font());
-    edit->setMinimumWidth(std::max(metrics.horizontalAdvance(edit->specialValueText()),
-                                   metrics.horizontalAdvance(QStringLiteral("0000-00-00")))
-                          + 2 * metrics.height() + 12);
     return edit;
 }
 
@@ -184,7 +195,6 @@ ClassResults::ClassResults(Classroom* classroom, QWidget* parent) : QWidget(pare
         setWindowFlag(Qt::Window);
     setWindowFlag(Qt::Dialog);
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(modValdra::ProgramTitle + tr("--Class Results"));
     resize(960, 640);
 
     imgBackGround = new ui::PictureImage(this);
@@ -197,25 +207,28 @@ ClassResults::ClassResults(Classroom* classroom, QWidget* parent) : QWidget(pare
 
     txtName = new QLineEdit(this);
     txtName->setClearButtonEnabled(true);
-    txtName->setPlaceholderText(tr("every pupil"));
     cboQuestionFile = new QComboBox(this);
     dtFrom = dateEdit(this);
     dtTo = dateEdit(this);
     auto* filters = new QHBoxLayout;
-    const auto labelFor = [this](const QString& text, QWidget* buddy) {
-        QLabel* label = ui::plainLabel(new QLabel(text, this), ui::gameFont());
+    const auto labelFor = [](QWidget* buddy, QWidget* parent) {
+        QLabel* label = ui::plainLabel(new QLabel(parent), ui::gameFont());
         label->setBuddy(buddy);
         return label;
     };
-    filters->addWidget(labelFor(tr("&Name:"), txtName));
+    m_nameLabel = labelFor(txtName, this);
+    m_fileLabel = labelFor(cboQuestionFile, this);
+    m_fromLabel = labelFor(dtFrom, this);
+    m_toLabel = labelFor(dtTo, this);
+    filters->addWidget(m_nameLabel);
     filters->addWidget(txtName, 1);
     filters->addSpacing(12);
-    filters->addWidget(labelFor(tr("Question &file:"), cboQuestionFile));
+    filters->addWidget(m_fileLabel);
     filters->addWidget(cboQuestionFile, 1);
     filters->addSpacing(12);
-    filters->addWidget(labelFor(tr("Fr&om:"), dtFrom));
+    filters->addWidget(m_fromLabel);
     filters->addWidget(dtFrom);
-    filters->addWidget(labelFor(tr("&To:"), dtTo));
+    filters->addWidget(m_toLabel);
     filters->addWidget(dtTo);
 
     m_model = new RecordModel(this);
@@ -237,14 +250,14 @@ ClassResults::ClassResults(Classroom* classroom, QWidget* parent) : QWidget(pare
     for (int c = Minutes; c <= Tries; ++c)
         tblGames->setColumnWidth(c, c == Difficulty ? 80 : 70);
 
-    tblPupils = makeTable({tr("Name"), tr("Games"), tr("Best score"), tr("Mean score")}, this);
+    tblPupils = makeTable(4, this);
     tblPupils->setSortingEnabled(true);
     tblPupils->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
 
     auto* missedPage = new QWidget(this);
     lblMissed = ui::plainLabel(new QLabel(missedPage), ui::gameFont());
     lblMissed->setWordWrap(true);
-    tblMissed = makeTable({tr("No."), tr("Question"), tr("How often"), tr("Missed"), tr("Right first time")}, missedPage);
+    tblMissed = makeTable(5, missedPage);
     tblMissed->horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     tblMissed->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     tblMissed->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
@@ -260,9 +273,8 @@ ClassResults::ClassResults(Classroom* classroom, QWidget* parent) : QWidget(pare
     cboPupil->setMinimumContentsLength(20);
     chartProgress = chartView(progressPage);
     auto* pupilRow = new QHBoxLayout;
-    QLabel* pupilLabel = ui::plainLabel(new QLabel(tr("P&upil:"), progressPage), ui::gameFont());
-    pupilLabel->setBuddy(cboPupil);
-    pupilRow->addWidget(pupilLabel);
+    m_pupilLabel = labelFor(cboPupil, progressPage);
+    pupilRow->addWidget(m_pupilLabel);
     pupilRow->addWidget(cboPupil);
     pupilRow->addStretch();
     auto* progressLayout = new QVBoxLayout(progressPage);
@@ -279,21 +291,15 @@ ClassResults::ClassResults(Classroom* classroom, QWidget* parent) : QWidget(pare
     auto* gridLayout = new QVBoxLayout(gridPage);
     gridLayout->addWidget(lblGrid);
     gridLayout->addWidget(tblGrid, 1);
-    tblGames->setAccessibleName(tr("Games"));
-    tblPupils->setAccessibleName(tr("Pupils"));
-    tblMissed->setAccessibleName(tr("Most missed questions"));
 
     tabs = new QTabWidget(this);
-    tabs->addTab(tblGames, tr("&Games"));
-    tabs->addTab(tblPupils, tr("P&upils"));
-    tabs->addTab(missedPage, tr("&Most Missed Questions"));
-    tabs->addTab(chartShare, tr("&Share Right"));
-    tabs->addTab(progressPage, tr("Progr&ess"));
-    tabs->addTab(gridPage, tr("Gr&id"));
+    for (QWidget* page : {static_cast<QWidget*>(tblGames), static_cast<QWidget*>(tblPupils), missedPage,
+                          static_cast<QWidget*>(chartShare), progressPage, gridPage})
+        tabs->addTab(page, QString());
 
-    cmdPdf = new ui::PictureButton(tr("Save as &PDF..."), this);
-    cmdPrint = new ui::PictureButton(tr("P&rint..."), this);
-    cmdClose = new ui::PictureButton(tr("&Close"), this);
+    cmdPdf = new ui::PictureButton(QString(), this);
+    cmdPrint = new ui::PictureButton(QString(), this);
+    cmdClose = new ui::PictureButton(QString(), this);
     for (ui::PictureButton* b : {cmdPdf, cmdPrint, cmdClose}) {
         b->setPicture(picture);
         b->setMinimumSize(110, 30);
@@ -320,9 +326,54 @@ ClassResults::ClassResults(Classroom* classroom, QWidget* parent) : QWidget(pare
     connect(cboPupil, &QComboBox::currentIndexChanged, this, &ClassResults::showProgress);
     m_slices.setInterval(0);
     connect(&m_slices, &QTimer::timeout, this, &ClassResults::readSlice);
+    retranslateUi();
     ui::closeOnEscape(this);
     ui::centreOver(this, parentWidget());
     reload();
+}
+
+void ClassResults::retranslateUi()
+{
+    setWindowTitle(modValdra::ProgramTitle + tr("--Class Results"));
+    txtName->setPlaceholderText(tr("every pupil"));
+    m_nameLabel->setText(tr("&Name:"));
+    m_fileLabel->setText(tr("Question &file:"));
+    m_fromLabel->setText(tr("Fr&om:"));
+    m_toLabel->setText(tr("&To:"));
+    m_pupilLabel->setText(tr("P&upil:"));
+    for (QDateEdit* edit : {dtFrom, dtTo})
+        sayAnyDay(edit);
+    tblPupils->setHorizontalHeaderLabels({tr("Name"), tr("Games"), tr("Best score"), tr("Mean score")});
+    tblMissed->setHorizontalHeaderLabels({tr("No."), tr("Question"), tr("How often"), tr("Missed"), tr("Right first time")});
+    tblGames->setAccessibleName(tr("Games"));
+    tblPupils->setAccessibleName(tr("Pupils"));
+    tblMissed->setAccessibleName(tr("Most missed questions"));
+    const QString tabTitles[] = {tr("&Games"), tr("P&upils"), tr("&Most Missed Questions"),
+                                 tr("&Share Right"), tr("Progr&ess"), tr("Gr&id")};
+    for (int i = 0; i < tabs->count(); ++i)
+        tabs->setTabText(i, tabTitles[i]);
+    cmdPdf->setText(tr("Save as &PDF..."));
+    cmdPrint->setText(tr("P&rint..."));
+    cmdClose->setText(tr("&Close"));
+}
+
+void ClassResults::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange && m_model) {
+        retranslateUi();
+        m_model->retranslate();
+        if (cboQuestionFile->count() > 0)
+            cboQuestionFile->setItemText(0, everyQuestionFile());
+        showStatus();
+        // The texts again from what was counted, the cursor where it was in each table.
+        const QModelIndex missedAt = tblMissed->currentIndex();
+        const QModelIndex gridAt = tblGrid->currentIndex();
+        showCounted();
+        tblMissed->setCurrentIndex(tblMissed->model()->index(missedAt.row(), missedAt.column()));
+        tblGrid->setCurrentIndex(tblGrid->model()->index(gridAt.row(), gridAt.column()));
+        showProgress();
+    }
+    QWidget::changeEvent(event);
 }
 
 RowFilter ClassResults::filter() const
@@ -344,19 +395,14 @@ QString ClassResults::questionFileCounted() const
 void ClassResults::reload()
 {
     const QString file = modValdra::ResultsFile;
-    const bool recordSet = !file.isEmpty();
+    m_recordKept = !file.isEmpty();
     for (QWidget* w : std::initializer_list<QWidget*>{txtName, cboQuestionFile, dtFrom, dtTo, tabs, cmdPdf, cmdPrint})
-        w->setEnabled(recordSet);
+        w->setEnabled(m_recordKept);
     m_slices.stop();
     m_reader.reset();
     m_record = {};
-    if (!recordSet) {
-        lblStatus->setText(tr("No class record is kept. To keep one, add this line to the settings file valdra.ini "
-                              "in the play folder, then start the game again:\n\n"
-                              "    Results: classresults.csv\n\n"
-                              "Every game that comes to its end then adds a row to that file, with the pupil's name, "
-                              "the score and the questions missed. Games on other computers can share the file "
-                              "when the play folder is a shared folder."));
+    if (!m_recordKept) {
+        showStatus();
         applyFilters();
         return;
     }
@@ -413,6 +459,15 @@ void ClassResults::finishReading()
 
 void ClassResults::showStatus()
 {
+    if (!m_recordKept) {
+        lblStatus->setText(tr("No class record is kept. To keep one, add this line to the settings file valdra.ini "
+                              "in the play folder, then start the game again:\n\n"
+                              "    Results: classresults.csv\n\n"
+                              "Every game that comes to its end then adds a row to that file, with the pupil's name, "
+                              "the score and the questions missed. Games on other computers can share the file "
+                              "when the play folder is a shared folder."));
+        return;
+    }
     const QString file = modValdra::ResultsFile;
     QString status;
     if (!m_record.opened)
@@ -449,6 +504,8 @@ void ClassResults::showStatus()
     lblStatus->setText(status);
 }
 
+QString ClassResults::everyQuestionFile() { return tr("every question file"); }
+
 void ClassResults::fillQuestionFiles()
 {
     // The question files the record knows, the current one first.
@@ -465,7 +522,7 @@ void ClassResults::fillQuestionFiles()
     }
     const QSignalBlocker block(cboQuestionFile);
     cboQuestionFile->clear();
-    cboQuestionFile->addItem(tr("every question file"), QString());
+    cboQuestionFile->addItem(everyQuestionFile(), QString());
     for (const QString& f : files)
         cboQuestionFile->addItem(f, f);
     const int again = chosen.isEmpty() ? 0 : cboQuestionFile->findData(chosen);
@@ -493,17 +550,36 @@ void ClassResults::applyFilters()
     RowFilter anyFile = f;
     anyFile.questionFile.clear();
     const QList<RecordRow> counted = filterRows(m_record.rows, anyFile);
-    const QString current = questionFileCounted();
+    m_countedFile = questionFileCounted();
     const QStringList& texts = m_classroom->questionTexts();
-    const QList<QuestionTally> tallies = mostMissed(counted, current, texts);
+    m_tallies = mostMissed(counted, m_countedFile, texts);
+    m_numbered = gamesByNumber(counted, m_countedFile);
+    m_grid = questionGrid(counted, m_countedFile, texts);
+    showCounted();
+
+    // The pupils of the games shown, for the progress chart; the one picked stays picked.
+    const QString picked = cboPupil->currentText();
+    {
+        const QSignalBlocker block(cboPupil);
+        cboPupil->clear();
+        for (const PupilSummary& p : pupils)
+            cboPupil->addItem(p.name);
+        cboPupil->setCurrentIndex(std::max(0, cboPupil->findText(picked)));
+    }
+    showProgress();
+}
+
+void ClassResults::showCounted()
+{
+    const QString& current = m_countedFile;
+    const QList<QuestionTally>& tallies = m_tallies;
     QString heading = tallies.isEmpty() ? tr("No game with the question file %1 is in the record yet.").arg(current)
                                         : tr("The questions of %1, the most missed first:").arg(current);
-    const int numbered = gamesByNumber(counted, current);
-    if (numbered > 0)
+    if (m_numbered > 0)
         heading += QLatin1Char('\n') + tr("%1 games were recorded by question number: their numbers are matched against "
                                           "the question file as it is now, and may no longer match if it was edited "
                                           "since (marked *).")
-                                           .arg(numbered);
+                                           .arg(m_numbered);
     lblMissed->setText(heading);
     tblMissed->setSortingEnabled(false);
     tblMissed->setRowCount(int(tallies.size()));
@@ -523,7 +599,7 @@ void ClassResults::applyFilters()
     replaceChart(chartShare, shareRightChart(hardestFirst(tallies), ChartedQuestions, font()));
 
     // Each pupil against each question, marked by sign as well as colour.
-    const QuestionGrid grid = questionGrid(counted, current, texts);
+    const QuestionGrid& grid = m_grid;
     lblGrid->setText(grid.questions.isEmpty()
                          ? tr("No game with the question file %1 is in the record yet.").arg(current)
                          : tr("Each pupil's last answer to each question of %1: \u2714 right the first time, \u2718 wrong, "
@@ -554,17 +630,6 @@ void ClassResults::applyFilters()
             tblGrid->setItem(r, c, cell);
         }
     }
-
-    // The pupils of the games shown, for the progress chart; the one picked stays picked.
-    const QString picked = cboPupil->currentText();
-    {
-        const QSignalBlocker block(cboPupil);
-        cboPupil->clear();
-        for (const PupilSummary& p : pupils)
-            cboPupil->addItem(p.name);
-        cboPupil->setCurrentIndex(std::max(0, cboPupil->findText(picked)));
-    }
-    showProgress();
 }
 
 void ClassResults::showProgress()

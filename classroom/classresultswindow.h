@@ -33,6 +33,8 @@ class RecordModel : public QAbstractTableModel {
 public:
     using QAbstractTableModel::QAbstractTableModel;
     void setRows(const QList<RecordRow>& rows);
+    // Tells the views that the headings and the words in the cells are in another language.
+    void retranslate();
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
@@ -86,8 +88,13 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    void retranslateUi();
+    static QString everyQuestionFile();
+    // The most missed questions, their chart and the grid, from what applyFilters() counted.
+    void showCounted();
     void readSlice();
     void showStatus();
     void fillQuestionFiles();
@@ -103,7 +110,18 @@ private:
     std::unique_ptr<classroom::RecordReader> m_reader;
     QTimer m_slices;
     bool m_datesSet = false;
+    bool m_recordKept = false;
     QList<classroom::RecordRow> m_shown;
+    // What the filters in force counted for the question file in use.
+    QString m_countedFile;
+    QList<classroom::QuestionTally> m_tallies;
+    classroom::QuestionGrid m_grid;
+    int m_numbered = 0;
     classroom::RecordModel* m_model = nullptr;
+    QLabel* m_nameLabel = nullptr;
+    QLabel* m_fileLabel = nullptr;
+    QLabel* m_fromLabel = nullptr;
+    QLabel* m_toLabel = nullptr;
+    QLabel* m_pupilLabel = nullptr;
     QSortFilterProxyModel* m_sorted = nullptr;
 };

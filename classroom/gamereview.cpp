@@ -7,6 +7,7 @@
 #include "game/state.h"
 #include "ui/keyboard.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -17,10 +18,9 @@ using classroom::GameLog;
 
 namespace {
 
-QTableWidget* makeTable(QWidget* parent, const QStringList& headings)
+QTableWidget* makeTable(QWidget* parent, int columns)
 {
-    auto* table = new QTableWidget(0, int(headings.size()), parent);
-    table->setHorizontalHeaderLabels(headings);
+    auto* table = new QTableWidget(0, columns, parent);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setWordWrap(true);
@@ -29,16 +29,22 @@ QTableWidget* makeTable(QWidget* parent, const QStringList& headings)
     return table;
 }
 
-QTableWidgetItem* item(const QString& text)
+// The cell's text, in a new item or the one there (which keeps its colour and selection).
+QTableWidgetItem* setCell(QTableWidget* table, int row, int column, const QString& text)
 {
-    auto* cell = new QTableWidgetItem(text);
+    QTableWidgetItem* cell = table->item(row, column);
+    if (!cell) {
+        cell = new QTableWidgetItem;
+        table->setItem(row, column, cell);
+    }
+    cell->setText(text);
     cell->setToolTip(text);
     return cell;
 }
 
-QLabel* heading(const QString& caption, QWidget* buddy, QWidget* parent)
+QLabel* heading(QWidget* buddy, QWidget* parent)
 {
-    QLabel* label = ui::plainLabel(new QLabel(caption, parent), ui::gameFont());
+    QLabel* label = ui::plainLabel(new QLabel(parent), ui::gameFont());
     label->setTextFormat(Qt::PlainText);
     label->setBuddy(buddy);
     return label;
@@ -55,24 +61,21 @@ GameReview::GameReview(const GameLog& log, QWidget* parent) : QWidget(parent), m
         setWindowFlag(Qt::Window);
     setWindowFlag(Qt::Dialog);
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(modValdra::ProgramTitle + tr("--Game Review"));
     resize(760, 580);
 
     imgBackGround = new ui::PictureImage(this);
     const QPixmap picture = Form1::instance() ? Form1::instance()->imgQuiz->picture() : QPixmap();
     imgBackGround->setPicture(picture);
 
-    lblSummary = ui::plainLabel(new QLabel(summaryText(log), this), ui::gameFont());
+    lblSummary = ui::plainLabel(new QLabel(this), ui::gameFont());
     lblSummary->setWordWrap(true);
 
-    tblQuestions = makeTable(this, {tr("No."), tr("Question"), tr("First answer"), tr("Right answer"), tr("Mark")});
-    tblSymbols = makeTable(this, {tr("Symbol"), tr("Region"), tr("Placed first"), tr("Tries"), tr("Where it belongs")});
+    tblQuestions = makeTable(this, 5);
+    tblSymbols = makeTable(this, 5);
     tblSymbols->setIconSize(QSize(32, 32));
-    tblQuestions->setAccessibleName(tr("Questions"));
-    tblSymbols->setAccessibleName(tr("Symbols"));
 
-    cmdPractise = new ui::PictureButton(tr("&Practise Missed Questions"), this);
-    cmdClose = new ui::PictureButton(tr("&Close"), this);
+    cmdPractise = new ui::PictureButton(QString(), this);
+    cmdClose = new ui::PictureButton(QString(), this);
     for (ui::PictureButton* button : {cmdPractise, cmdClose}) {
         button->setPicture(picture);
         button->setDisabledPicture(picture);
@@ -84,9 +87,11 @@ GameReview::GameReview(const GameLog& log, QWidget* parent) : QWidget(parent), m
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(lblSummary);
-    layout->addWidget(heading(tr("&Questions"), tblQuestions, this));
+    m_questionsHeading = heading(tblQuestions, this);
+    m_symbolsHeading = heading(tblSymbols, this);
+    layout->addWidget(m_questionsHeading);
     layout->addWidget(tblQuestions, 3);
-    layout->addWidget(heading(tr("S&ymbols"), tblSymbols, this));
+    layout->addWidget(m_symbolsHeading);
     layout->addWidget(tblSymbols, 2);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -94,13 +99,35 @@ GameReview::GameReview(const GameLog& log, QWidget* parent) : QWidget(parent), m
     buttons->addWidget(cmdClose);
     layout->addLayout(buttons);
 
-    fillQuestions();
-    fillSymbols();
+    retranslateUi();
     ui::closeOnEscape(this);
     ui::centreOver(this, parentWidget());
     cmdClose->setFocus();
     // Said once the window shows, as a sighted pupil reads it first.
     QTimer::singleShot(0, this, [this] { ui::announce(this, lblSummary->text()); });
+}
+
+void GameReview::retranslateUi()
+{
+    setWindowTitle(modValdra::ProgramTitle + tr("--Game Review"));
+    lblSummary->setText(summaryText(m_log));
+    tblQuestions->setHorizontalHeaderLabels({tr("No."), tr("Question"), tr("First answer"), tr("Right answer"), tr("Mark")});
+    tblSymbols->setHorizontalHeaderLabels({tr("Symbol"), tr("Region"), tr("Placed first"), tr("Tries"), tr("Where it belongs")});
+    tblQuestions->setAccessibleName(tr("Questions"));
+    tblSymbols->setAccessibleName(tr("Symbols"));
+    m_questionsHeading->setText(tr("&Questions"));
+    m_symbolsHeading->setText(tr("S&ymbols"));
+    cmdPractise->setText(tr("&Practise Missed Questions"));
+    cmdClose->setText(tr("&Close"));
+    fillQuestions();
+    fillSymbols();
+}
+
+void GameReview::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    QWidget::changeEvent(event);
 }
 
 QString GameReview::summaryText(const GameLog& log)
@@ -153,15 +180,14 @@ void GameReview::fillQuestions()
     tblQuestions->setRowCount(int(questions.size()));
     for (int r = 0; r < questions.size(); ++r) {
         const classroom::AskedQuestion& q = questions[r];
-        tblQuestions->setItem(r, 0, item(QString::number(r + 1)));
-        tblQuestions->setItem(r, 1, item(q.question));
-        tblQuestions->setItem(r, 2, item(q.answered ? q.firstAnswer : tr("(not answered)")));
-        tblQuestions->setItem(r, 3, item(q.rightAnswer));
+        setCell(tblQuestions, r, 0, QString::number(r + 1));
+        setCell(tblQuestions, r, 1, q.question);
+        setCell(tblQuestions, r, 2, q.answered ? q.firstAnswer : tr("(not answered)"));
+        setCell(tblQuestions, r, 3, q.rightAnswer);
         // A word and a sign, so the mark never rests on colour alone.
-        QTableWidgetItem* mark = item(!q.answered ? tr("-- not answered") : q.right ? tr("\u2714 right") : tr("\u2718 wrong"));
+        QTableWidgetItem* mark = setCell(tblQuestions, r, 4, !q.answered ? tr("-- not answered") : q.right ? tr("\u2714 right") : tr("\u2718 wrong"));
         if (q.answered)
             mark->setForeground(q.right ? QColor(0, 110, 0) : QColor(170, 0, 0));
-        tblQuestions->setItem(r, 4, mark);
     }
     QHeaderView* header = tblQuestions->horizontalHeader();
     header->setSectionResizeMode(0, QHeaderView::ResizeToContents);
@@ -181,30 +207,35 @@ void GameReview::fillSymbols()
     tblSymbols->setRowCount(int(symbols.size()));
     for (int r = 0; r < symbols.size(); ++r) {
         const classroom::DrawnSymbol& s = symbols[r];
-        auto* picture = new QTableWidgetItem;
-        picture->setIcon(QPixmap::fromImage(s.picture.scaled(32, 32, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
-        tblSymbols->setItem(r, 0, picture);
-        tblSymbols->setItem(r, 1, item(regions::displayName(s.region)));
+        if (!tblSymbols->item(r, 0)) {
+            auto* picture = new QTableWidgetItem;
+            picture->setIcon(QPixmap::fromImage(s.picture.scaled(32, 32, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+            tblSymbols->setItem(r, 0, picture);
+        }
+        setCell(tblSymbols, r, 1, regions::displayName(s.region));
         QString place = s.tries == 0 ? tr("not placed")
             : s.firstPlace.isEmpty() ? tr("outside the map") : regions::displayName(s.firstPlace);
         if (s.tries > 0)
             place = (s.found && s.firstPlace == s.region ? tr("\u2714 ") : tr("\u2718 ")) + place;
-        tblSymbols->setItem(r, 2, item(place));
-        tblSymbols->setItem(r, 3, item(QString::number(s.tries)));
-        tblSymbols->setRowHeight(r, 38);
+        setCell(tblSymbols, r, 2, place);
+        setCell(tblSymbols, r, 3, QString::number(s.tries));
         const int region = regions::indexOfName(s.region);
         if (s.tries > 0 && !(s.found && s.firstPlace == s.region) && region >= 0) {
-            // A small map with the region hatched, as the game's map showed it after the miss.
-            if (!m_regionMap)
-                m_regionMap = std::make_unique<explore::RegionMap>(QImage(QStringLiteral(":/map.bmp")));
-            auto* map = new QLabel(tblSymbols);
-            map->setPixmap(QPixmap::fromImage(m_regionMap->missMap(region, QSize(166, 124))));
-            map->setAlignment(Qt::AlignCenter);
+            auto* map = qobject_cast<QLabel*>(tblSymbols->cellWidget(r, 4));
+            if (!map) {
+                // A small map with the region hatched, as the game's map showed it after the miss.
+                if (!m_regionMap)
+                    m_regionMap = std::make_unique<explore::RegionMap>(QImage(QStringLiteral(":/map.bmp")));
+                map = new QLabel(tblSymbols);
+                map->setPixmap(QPixmap::fromImage(m_regionMap->missMap(region, QSize(166, 124))));
+                map->setAlignment(Qt::AlignCenter);
+                tblSymbols->setCellWidget(r, 4, map);
+            }
             map->setAccessibleName(tr("Map: %1 hatched").arg(regions::displayName(region)));
-            tblSymbols->setItem(r, 4, item(regions::displayName(region)));
-            tblSymbols->item(r, 4)->setForeground(Qt::transparent);
-            tblSymbols->setCellWidget(r, 4, map);
+            setCell(tblSymbols, r, 4, regions::displayName(region))->setForeground(Qt::transparent);
             tblSymbols->setRowHeight(r, 130);
+        } else {
+            tblSymbols->setRowHeight(r, 38);
         }
     }
     QHeaderView* header = tblSymbols->horizontalHeader();

@@ -37,11 +37,15 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    void retranslateUi();
     void fillQuestions();
     void fillSymbols();
 
     classroom::GameLog m_log;
+    QLabel* m_questionsHeading = nullptr;
+    QLabel* m_symbolsHeading = nullptr;
     std::unique_ptr<explore::RegionMap> m_regionMap;
 };

@@ -7,6 +7,7 @@
 #include "ui/widgets.h"
 
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QFrame>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -30,11 +31,9 @@ QRect rectTw(int left, int top, int width, int height)
 
 QuestionPreview::QuestionPreview(QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(modValdra::ProgramTitle + tr("--Preview"));
     box = new QFrame(this);
     box->setFrameShape(QFrame::Box);
     box->setFixedSize(ui::px(BoxWidthTw), ui::px(BoxHeightTw));
-    box->setAccessibleName(tr("The question as pupils see it"));
     picture = new ui::PictureImage(box);
     picture->setGeometry(0, 0, box->width(), box->height());
     // The picture the game's own question box wears, which the Picture Locator may have changed.
@@ -53,12 +52,27 @@ QuestionPreview::QuestionPreview(QWidget* parent) : QDialog(parent)
     }
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    buttons->button(QDialogButtonBox::Close)->setText(tr("&Close"));
+    m_close = buttons->button(QDialogButtonBox::Close);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(box, 0, Qt::AlignCenter);
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    retranslateUi();
+}
+
+void QuestionPreview::retranslateUi()
+{
+    setWindowTitle(modValdra::ProgramTitle + tr("--Preview"));
+    box->setAccessibleName(tr("The question as pupils see it"));
+    m_close->setText(tr("&Close"));
+}
+
+void QuestionPreview::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi();
+    QDialog::changeEvent(event);
 }
 
 void QuestionPreview::showQuestion(const Question& q)

@@ -9,6 +9,7 @@
 #include <array>
 
 class QFrame;
+class QPushButton;
 namespace ui {
 class CaptionLabel;
 class PictureButton;
@@ -27,6 +28,14 @@ public:
     ui::PictureImage* picture = nullptr;
     ui::CaptionLabel* question = nullptr;
     std::array<ui::PictureButton*, 4> answers{};
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    void retranslateUi();
+
+    QPushButton* m_close = nullptr;
 };
 
 } // namespace editor

@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QDeadlineTimer>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -38,12 +39,22 @@ namespace editor {
 
 // ---- Undo commands ----
 
-class FieldCommand : public QUndoCommand {
+// A step named in the language in use; named again when the language changes.
+class EditorCommand : public QUndoCommand {
+public:
+    explicit EditorCommand(const char* name) : m_name(name) { retranslate(); }
+    void retranslate() { setText(QuestionEditor::tr(m_name)); }
+
+private:
+    const char* m_name;
+};
+
+class FieldCommand : public EditorCommand {
 public:
     FieldCommand(QuestionEditor* editor, int row, int field, QString before, QString after, int run)
-        : m_editor(editor), m_row(row), m_field(field), m_before(std::move(before)), m_after(std::move(after)), m_run(run)
+        : EditorCommand(QT_TRANSLATE_NOOP("editor::QuestionEditor", "typing")), m_editor(editor), m_row(row),
+          m_field(field), m_before(std::move(before)), m_after(std::move(after)), m_run(run)
     {
-        setText(QuestionEditor::tr("typing"));
     }
     int id() const override { return 1; }
     bool mergeWith(const QUndoCommand* other) override
@@ -64,14 +75,13 @@ private:
     int m_run;
 };
 
-class ListCommand : public QUndoCommand {
+class ListCommand : public EditorCommand {
 public:
     ListCommand(QuestionEditor* editor, Questions before, int rowBefore, QString fileBefore, Questions after, int rowAfter,
-        QString fileAfter, const QString& text)
-        : m_editor(editor), m_before(std::move(before)), m_after(std::move(after)), m_rowBefore(rowBefore),
-          m_rowAfter(rowAfter), m_fileBefore(std::move(fileBefore)), m_fileAfter(std::move(fileAfter))
+        QString fileAfter, const char* name)
+        : EditorCommand(name), m_editor(editor), m_before(std::move(before)), m_after(std::move(after)),
+          m_rowBefore(rowBefore), m_rowAfter(rowAfter), m_fileBefore(std::move(fileBefore)), m_fileAfter(std::move(fileAfter))
     {
-        setText(text);
     }
     void undo() override { m_editor->applyList(m_before, m_rowBefore, m_fileBefore); }
     void redo() override { m_editor->applyList(m_after, m_rowAfter, m_fileAfter); }
@@ -215,12 +225,12 @@ QString fieldName(int f)
 QuestionEditor::QuestionEditor(QWidget* parent) : QMainWindow(parent, Qt::Window)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(title());
     setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
     undoStack = new QUndoStack(this);
     m_model = new QuestionListModel(m_questions, m_checked, this);
     buildWindow();
     buildMenus();
+    retranslateUi();
     connect(undoStack, &QUndoStack::cleanChanged, this, [this] { showFileName(); });
     recheck();
     showCurrent();
@@ -230,28 +240,38 @@ QuestionEditor::QuestionEditor(QWidget* parent) : QMainWindow(parent, Qt::Window
 
 void QuestionEditor::buildMenus()
 {
-    QMenu* file = menuBar()->addMenu(tr("&File"));
+    m_fileMenu = menuBar()->addMenu(QString());
+    QMenu* file = m_fileMenu;
     // No shortcut: Ctrl+N adds a question, as it always has here.
-    actNew = file->addAction(tr("&New"), this, &QuestionEditor::newFile);
-    actOpen = file->addAction(tr("&Open..."), this, &QuestionEditor::openWithDialog);
+    actNew = file->addAction(QString(), this, &QuestionEditor::newFile);
+    actOpen = file->addAction(QString(), this, &QuestionEditor::openWithDialog);
     actOpen->setShortcut(QKeySequence::Open);
-    actSave = file->addAction(tr("&Save"), this, &QuestionEditor::save);
+    actSave = file->addAction(QString(), this, &QuestionEditor::save);
     actSave->setShortcut(QKeySequence::Save);
-    actSaveAs = file->addAction(tr("Save &As..."), this, &QuestionEditor::saveAs);
+    actSaveAs = file->addAction(QString(), this, &QuestionEditor::saveAs);
     actSaveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     file->addSeparator();
-    actImport = file->addAction(tr("&Import CSV..."), this, [this] { importWithDialog(ImportPlace::Replace); });
-    actImportAdd = file->addAction(tr("A&dd from CSV..."), this, [this] { importWithDialog(ImportPlace::AfterSelection); });
-    actImportAdd->setToolTip(tr("Adds a spreadsheet's questions after the selected ones"));
-    actExport = file->addAction(tr("&Export CSV..."), this, &QuestionEditor::exportWithDialog);
+    actImport = file->addAction(QString(), this, [this] { importWithDialog(ImportPlace::Replace); });
+    actImportAdd = file->addAction(QString(), this, [this] { importWithDialog(ImportPlace::AfterSelection); });
+    actExport = file->addAction(QString(), this, &QuestionEditor::exportWithDialog);
     file->addSeparator();
-    actClose = file->addAction(tr("&Close"), this, &QWidget::close);
+    actClose = file->addAction(QString(), this, &QWidget::close);
     actClose->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
 
-    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
-    actUndo = undoStack->createUndoAction(this, tr("&Undo"));
+    m_editMenu = menuBar()->addMenu(QString());
+    QMenu* edit = m_editMenu;
+    // The stack's own undo actions keep the words of the language they were made in.
+    actUndo = new QAction(this);
+    actRedo = new QAction(this);
+    actUndo->setEnabled(undoStack->canUndo());
+    actRedo->setEnabled(undoStack->canRedo());
+    connect(actUndo, &QAction::triggered, undoStack, &QUndoStack::undo);
+    connect(actRedo, &QAction::triggered, undoStack, &QUndoStack::redo);
+    connect(undoStack, &QUndoStack::canUndoChanged, actUndo, &QAction::setEnabled);
+    connect(undoStack, &QUndoStack::canRedoChanged, actRedo, &QAction::setEnabled);
+    connect(undoStack, &QUndoStack::undoTextChanged, this, &QuestionEditor::nameUndoSteps);
+    connect(undoStack, &QUndoStack::redoTextChanged, this, &QuestionEditor::nameUndoSteps);
     actUndo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    actRedo = undoStack->createRedoAction(this, tr("&Redo"));
     actRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     // The window's undo wins over a field's own, so that Ctrl+Z walks back every change in order.
     for (QAction* a : {actUndo, actRedo})
@@ -259,31 +279,29 @@ void QuestionEditor::buildMenus()
     edit->addAction(actUndo);
     edit->addAction(actRedo);
     edit->addSeparator();
-    actAdd = edit->addAction(tr("&Add Question"), this, &QuestionEditor::addQuestion);
+    actAdd = edit->addAction(QString(), this, &QuestionEditor::addQuestion);
     actAdd->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    actDuplicate = edit->addAction(tr("Dup&licate Question"), this, &QuestionEditor::duplicateQuestion);
+    actDuplicate = edit->addAction(QString(), this, &QuestionEditor::duplicateQuestion);
     actDuplicate->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
-    actDelete = edit->addAction(tr("&Delete Question"), this, &QuestionEditor::deleteQuestion);
+    actDelete = edit->addAction(QString(), this, &QuestionEditor::deleteQuestion);
     actDelete->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Delete));
-    actUp = edit->addAction(tr("Move U&p"), this, &QuestionEditor::moveUp);
+    actUp = edit->addAction(QString(), this, &QuestionEditor::moveUp);
     actUp->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Up));
-    actDown = edit->addAction(tr("Move Do&wn"), this, &QuestionEditor::moveDown);
+    actDown = edit->addAction(QString(), this, &QuestionEditor::moveDown);
     actDown->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Down));
     edit->addSeparator();
-    actFind = edit->addAction(tr("&Find..."), this, [this] {
+    actFind = edit->addAction(QString(), this, [this] {
         findBar->show();
         findBox->setFocus();
         findBox->selectAll();
     });
     actFind->setShortcut(QKeySequence::Find);
-    actFindNext = edit->addAction(tr("Find &Next"), this, [this] {
+    actFindNext = edit->addAction(QString(), this, [this] {
         if (!findBox->text().isEmpty())
             findNext(findBox->text());
     });
     actFindNext->setShortcut(QKeySequence::FindNext);
-    actPaste = edit->addAction(tr("Pa&ste Cells"), this,
-        [this] { pasteCells(QApplication::clipboard()->text()); });
-    actPaste->setToolTip(tr("Adds cells copied from a spreadsheet as questions"));
+    actPaste = edit->addAction(QString(), this, [this] { pasteCells(QApplication::clipboard()->text()); });
     // In the list, Delete deletes the question and Ctrl+V pastes cells; in a field they edit text.
     auto* listDelete = new QAction(this);
     listDelete->setShortcut(QKeySequence::Delete);
@@ -316,19 +334,18 @@ void QuestionEditor::buildWindow()
     findBar = new QWidget(central);
     auto* findLayout = new QHBoxLayout(findBar);
     findLayout->setContentsMargins(0, 0, 0, 0);
-    auto* findLabel = new QLabel(tr("Fi&nd:"), findBar);
+    m_findLabel = new QLabel(findBar);
     findBox = new QLineEdit(findBar);
-    findBox->setAccessibleName(tr("Find"));
-    findLabel->setBuddy(findBox);
-    auto* findButton = new QPushButton(tr("Next"), findBar);
-    auto* findClose = new QPushButton(tr("Close"), findBar);
-    findLayout->addWidget(findLabel);
+    m_findLabel->setBuddy(findBox);
+    m_findButton = new QPushButton(findBar);
+    m_findClose = new QPushButton(findBar);
+    findLayout->addWidget(m_findLabel);
     findLayout->addWidget(findBox, 1);
-    findLayout->addWidget(findButton);
-    findLayout->addWidget(findClose);
+    findLayout->addWidget(m_findButton);
+    findLayout->addWidget(m_findClose);
     connect(findBox, &QLineEdit::returnPressed, this, [this] { findNext(findBox->text()); });
-    connect(findButton, &QPushButton::clicked, this, [this] { findNext(findBox->text()); });
-    connect(findClose, &QPushButton::clicked, findBar, &QWidget::hide);
+    connect(m_findButton, &QPushButton::clicked, this, [this] { findNext(findBox->text()); });
+    connect(m_findClose, &QPushButton::clicked, findBar, &QWidget::hide);
     auto* findEscape = new QAction(findBar);
     findEscape->setShortcut(QKeySequence(Qt::Key_Escape));
     findEscape->setShortcutContext(Qt::WidgetWithChildrenShortcut);
@@ -351,7 +368,6 @@ void QuestionEditor::buildWindow()
     list->setModel(m_model);
     list->setUniformItemSizes(true);
     list->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    list->setAccessibleName(tr("Questions"));
     list->setIconSize(QSize(16, 16));
     leftLayout->addWidget(list, 1);
     connect(list->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this](const QModelIndex& current) {
@@ -362,18 +378,10 @@ void QuestionEditor::buildWindow()
         }
     });
     auto* rowButtons = new QHBoxLayout;
-    btnAdd = new QPushButton(tr("&Add"), left);
-    btnDuplicate = new QPushButton(tr("Dup&licate"), left);
-    btnDelete = new QPushButton(tr("&Delete"), left);
-    btnUp = new QPushButton(tr("Move &Up"), left);
-    btnDown = new QPushButton(tr("Move Do&wn"), left);
-    btnAdd->setAccessibleName(tr("Add a question"));
-    btnDuplicate->setAccessibleName(tr("Duplicate the question"));
-    btnDelete->setAccessibleName(tr("Delete the question"));
-    btnUp->setAccessibleName(tr("Move the question up"));
-    btnDown->setAccessibleName(tr("Move the question down"));
-    for (QPushButton* b : {btnAdd, btnDuplicate, btnDelete, btnUp, btnDown})
-        rowButtons->addWidget(b);
+    for (QPushButton** b : {&btnAdd, &btnDuplicate, &btnDelete, &btnUp, &btnDown}) {
+        *b = new QPushButton(left);
+        rowButtons->addWidget(*b);
+    }
     leftLayout->addLayout(rowButtons);
     connect(btnAdd, &QPushButton::clicked, this, &QuestionEditor::addQuestion);
     connect(btnDuplicate, &QPushButton::clicked, this, &QuestionEditor::duplicateQuestion);
@@ -391,27 +399,25 @@ void QuestionEditor::buildWindow()
     auto* form = new QFormLayout;
     for (int f = 0; f < FieldCount; ++f) {
         auto* box = new QLineEdit(right);
-        box->setAccessibleName(fieldName(f));
-        auto* label = new QLabel(fieldCaption(f), right);
+        auto* label = new QLabel(right);
         label->setBuddy(box);
         form->addRow(label, box);
         fields[size_t(f)] = box;
+        m_fieldLabels[size_t(f)] = label;
         connect(box, &QLineEdit::textEdited, this, [this, f](const QString& text) { fieldEdited(f, text); });
         connect(box, &QLineEdit::editingFinished, this, [this] { ++m_typingRun; });
         box->installEventFilter(this);
     }
     rightLayout->addLayout(form);
-    auto* findingsTitle = new QLabel(tr("What the game will make of this question:"), right);
-    rightLayout->addWidget(findingsTitle);
+    m_findingsTitle = new QLabel(right);
+    rightLayout->addWidget(m_findingsTitle);
     findingsList = new QListWidget(right);
     findingsList->setWordWrap(true);
-    findingsList->setAccessibleName(tr("Findings for this question"));
     findingsList->setFocusPolicy(Qt::TabFocus);
     rightLayout->addWidget(findingsList, 1);
     auto* bottom = new QHBoxLayout;
-    btnPreview = new QPushButton(tr("Pre&view"), right);
-    btnPreview->setAccessibleName(tr("Preview the question as pupils see it"));
-    btnPlay = new QPushButton(tr("&Play These Questions"), right);
+    btnPreview = new QPushButton(right);
+    btnPlay = new QPushButton(right);
     bottom->addWidget(btnPreview);
     bottom->addStretch(1);
     bottom->addWidget(btnPlay);
@@ -427,6 +433,92 @@ void QuestionEditor::buildWindow()
 
     fileLabel = new QLabel(this);
     statusBar()->addPermanentWidget(fileLabel);
+}
+
+void QuestionEditor::retranslateUi()
+{
+    setWindowTitle(title());
+    m_fileMenu->setTitle(tr("&File"));
+    actNew->setText(tr("&New"));
+    actOpen->setText(tr("&Open..."));
+    actSave->setText(tr("&Save"));
+    actSaveAs->setText(tr("Save &As..."));
+    actImport->setText(tr("&Import CSV..."));
+    actImportAdd->setText(tr("A&dd from CSV..."));
+    actImportAdd->setToolTip(tr("Adds a spreadsheet's questions after the selected ones"));
+    actExport->setText(tr("&Export CSV..."));
+    actClose->setText(tr("&Close"));
+    m_editMenu->setTitle(tr("&Edit"));
+    actAdd->setText(tr("&Add Question"));
+    actDuplicate->setText(tr("Dup&licate Question"));
+    actDelete->setText(tr("&Delete Question"));
+    actUp->setText(tr("Move U&p"));
+    actDown->setText(tr("Move Do&wn"));
+    actFind->setText(tr("&Find..."));
+    actFindNext->setText(tr("Find &Next"));
+    actPaste->setText(tr("Pa&ste Cells"));
+    actPaste->setToolTip(tr("Adds cells copied from a spreadsheet as questions"));
+    nameUndoSteps();
+
+    m_findLabel->setText(tr("Fi&nd:"));
+    findBox->setAccessibleName(tr("Find"));
+    m_findButton->setText(tr("Next"));
+    m_findClose->setText(tr("Close"));
+    list->setAccessibleName(tr("Questions"));
+    btnAdd->setText(tr("&Add"));
+    btnDuplicate->setText(tr("Dup&licate"));
+    btnDelete->setText(tr("&Delete"));
+    btnUp->setText(tr("Move &Up"));
+    btnDown->setText(tr("Move Do&wn"));
+    btnAdd->setAccessibleName(tr("Add a question"));
+    btnDuplicate->setAccessibleName(tr("Duplicate the question"));
+    btnDelete->setAccessibleName(tr("Delete the question"));
+    btnUp->setAccessibleName(tr("Move the question up"));
+    btnDown->setAccessibleName(tr("Move the question down"));
+    for (int f = 0; f < FieldCount; ++f) {
+        fields[size_t(f)]->setAccessibleName(fieldName(f));
+        m_fieldLabels[size_t(f)]->setText(fieldCaption(f));
+    }
+    m_findingsTitle->setText(tr("What the game will make of this question:"));
+    findingsList->setAccessibleName(tr("Findings for this question"));
+    btnPreview->setText(tr("Pre&view"));
+    btnPreview->setAccessibleName(tr("Preview the question as pupils see it"));
+    btnPlay->setText(tr("&Play These Questions"));
+}
+
+void QuestionEditor::nameUndoSteps()
+{
+    const auto named = [](const QString& action, const QString& step) {
+        return step.isEmpty() ? action : action + QLatin1Char(' ') + step;
+    };
+    actUndo->setText(named(tr("&Undo"), undoStack->undoText()));
+    actRedo->setText(named(tr("&Redo"), undoStack->redoText()));
+}
+
+void QuestionEditor::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange && actPaste) {
+        // The steps are the editor's own commands; only their names change.
+        for (int i = 0; i < undoStack->count(); ++i)
+            static_cast<EditorCommand*>(const_cast<QUndoCommand*>(undoStack->command(i)))->retranslate();
+        retranslateUi();
+        m_model->changedAll();
+        const int finding = findingsList->currentRow();
+        showFindings();
+        findingsList->setCurrentRow(finding);
+        showCount();
+        showFileName();
+        if (m_told && !statusBar()->currentMessage().isEmpty() && !m_toldUntil.hasExpired())
+            statusBar()->showMessage(m_told(), int(m_toldUntil.remainingTime()));
+    }
+    QMainWindow::changeEvent(event);
+}
+
+void QuestionEditor::tell(std::function<QString()> text, int ms)
+{
+    m_told = std::move(text);
+    m_toldUntil = QDeadlineTimer(ms);
+    statusBar()->showMessage(m_told(), ms);
 }
 
 bool QuestionEditor::eventFilter(QObject* watched, QEvent* event)
@@ -582,9 +674,9 @@ void QuestionEditor::applyList(const Questions& questions, int row, const QStrin
     showFileName();
 }
 
-void QuestionEditor::changeList(const Questions& after, int rowAfter, const QString& text, const QString& fileAfter)
+void QuestionEditor::changeList(const Questions& after, int rowAfter, const char* name, const QString& fileAfter)
 {
-    undoStack->push(new ListCommand(this, m_questions, m_row, m_fileName, after, rowAfter, fileAfter, text));
+    undoStack->push(new ListCommand(this, m_questions, m_row, m_fileName, after, rowAfter, fileAfter, name));
 }
 
 void QuestionEditor::addQuestion()
@@ -592,7 +684,7 @@ void QuestionEditor::addQuestion()
     Questions after = m_questions;
     const int at = m_row < 0 ? int(after.size()) : m_row + 1;
     after.insert(at, Question());
-    changeList(after, at, tr("add"));
+    changeList(after, at, QT_TR_NOOP("add"));
     fields[0]->setFocus();
 }
 
@@ -631,7 +723,7 @@ void QuestionEditor::duplicateQuestion()
         after.insert(at + i, m_questions[rows[i]]);
         copies << at + i;
     }
-    changeList(after, at, tr("duplicate"));
+    changeList(after, at, QT_TR_NOOP("duplicate"));
     selectRows(copies);
 }
 
@@ -643,7 +735,7 @@ void QuestionEditor::deleteQuestion()
     Questions after = m_questions;
     for (auto it = rows.crbegin(); it != rows.crend(); ++it)
         after.removeAt(*it);
-    changeList(after, std::min<int>(rows.front(), int(after.size()) - 1), tr("delete"));
+    changeList(after, std::min<int>(rows.front(), int(after.size()) - 1), QT_TR_NOOP("delete"));
 }
 
 void QuestionEditor::moveRows(int step)
@@ -665,7 +757,7 @@ void QuestionEditor::moveRows(int step)
             moved.prepend(*it + 1);
         }
     }
-    changeList(after, moved.front(), step < 0 ? tr("move up") : tr("move down"));
+    changeList(after, moved.front(), step < 0 ? QT_TR_NOOP("move up") : QT_TR_NOOP("move down"));
     selectRows(moved);
 }
 
@@ -681,24 +773,24 @@ void QuestionEditor::newFile()
     applyList(Questions(), 0, QString());
     undoStack->setClean();
     showFileName();
-    statusBar()->showMessage(tr("A new question file: add questions, then save it."), 5000);
+    tell([] { return tr("A new question file: add questions, then save it."); }, 5000);
 }
 
 void QuestionEditor::pasteCells(const QString& text)
 {
     const CsvImport cells = importCells(text);
     if (cells.questions.isEmpty()) {
-        statusBar()->showMessage(tr("The clipboard holds no cells to add as questions."), 5000);
+        tell([] { return tr("The clipboard holds no cells to add as questions."); }, 5000);
         return;
     }
     Questions after = m_questions;
     const int at = m_row < 0 ? int(after.size()) : m_row + 1;
     for (int i = 0; i < cells.questions.size(); ++i)
         after.insert(at + i, cells.questions[i]);
-    changeList(after, at, tr("paste"));
+    changeList(after, at, QT_TR_NOOP("paste"));
     const int added = int(cells.questions.size());
-    statusBar()->showMessage(added == 1 ? tr("1 question added from the pasted cells.")
-                                        : tr("%1 questions added from the pasted cells.").arg(added),
+    tell([added] { return added == 1 ? tr("1 question added from the pasted cells.")
+                                     : tr("%1 questions added from the pasted cells.").arg(added); },
         5000);
 }
 
@@ -716,7 +808,7 @@ bool QuestionEditor::findNext(const QString& text)
                 return true;
             }
     }
-    statusBar()->showMessage(tr("No question holds \"%1\".").arg(text), 5000);
+    tell([text] { return tr("No question holds \"%1\".").arg(text); }, 5000);
     return false;
 }
 
@@ -798,7 +890,7 @@ bool QuestionEditor::saveTo(const QString& fileName)
     m_fileName = fileName;
     undoStack->setClean();
     showFileName();
-    statusBar()->showMessage(tr("Saved %1.").arg(QDir::toNativeSeparators(fileName)), 5000);
+    tell([name = QDir::toNativeSeparators(fileName)] { return tr("Saved %1.").arg(name); }, 5000);
     return true;
 }
 
@@ -831,31 +923,33 @@ bool QuestionEditor::importCsvFile(const QString& fileName, ImportPlace place)
         added = rows.isEmpty() ? int(m_questions.size()) : rows.back() + 1;
         for (int i = 0; i < imported.questions.size(); ++i)
             after.insert(added + i, imported.questions[i]);
-        changeList(after, added, tr("import"));
+        changeList(after, added, QT_TR_NOOP("import"));
     } else {
         // The questions of a spreadsheet are a new file of their own, named on saving.
-        changeList(imported.questions, 0, tr("import"), QString());
+        changeList(imported.questions, 0, QT_TR_NOOP("import"), QString());
     }
 
-    const QString separator = imported.separator == QLatin1Char('\t') ? tr("tabs")
-        : imported.separator == QLatin1Char(';')                      ? tr("semicolons")
-                                                                      : tr("commas");
-    const int count = int(imported.questions.size());
-    const QString summary = (count == 1 ? tr("1 question imported from %1 (%2, cells separated by %3%4).")
-                                        : tr("%5 questions imported from %1 (%2, cells separated by %3%4)."))
-                                .arg(info.fileName(), imported.encoding, separator,
-                                    imported.header ? tr(", first row taken as column titles") : QString(),
-                                    QString::number(count))
-        + (imported.leftOut.isEmpty() ? QString() : QLatin1Char(' ') + tr("Left out: %1.").arg(imported.leftOut.join(QStringLiteral(", "))));
+    // Kept as a recipe, so the status bar can say it again in another language.
+    const auto summary = [name = info.fileName(), encoding = imported.encoding, by = imported.separator,
+                             header = imported.header, count = int(imported.questions.size()), leftOut = imported.leftOut] {
+        const QString separator = by == QLatin1Char('\t') ? tr("tabs")
+            : by == QLatin1Char(';')                      ? tr("semicolons")
+                                                          : tr("commas");
+        return (count == 1 ? tr("1 question imported from %1 (%2, cells separated by %3%4).")
+                           : tr("%5 questions imported from %1 (%2, cells separated by %3%4)."))
+                   .arg(name, encoding, separator, header ? tr(", first row taken as column titles") : QString(),
+                       QString::number(count))
+            + (leftOut.isEmpty() ? QString() : QLatin1Char(' ') + tr("Left out: %1.").arg(leftOut.join(QStringLiteral(", "))));
+    };
     if (imported.problems.isEmpty()) {
-        statusBar()->showMessage(summary, 8000);
+        tell(summary, 8000);
         return true;
     }
     // Every row that did not go in as it stood, in one list.
     QDialog report(this);
     report.setWindowTitle(modValdra::ProgramTitle + tr("--Import CSV"));
     auto* layout = new QVBoxLayout(&report);
-    auto* label = new QLabel(summary + QLatin1Char(' ') + tr("These rows need a look:"), &report);
+    auto* label = new QLabel(summary() + QLatin1Char(' ') + tr("These rows need a look:"), &report);
     label->setWordWrap(true);
     layout->addWidget(label);
     auto* rows = new QListWidget(&report);
@@ -884,8 +978,9 @@ bool QuestionEditor::exportCsvFile(const QString& fileName)
         reportFailure(ui::saveFailedMessage(tr("The spreadsheet"), QDir::toNativeSeparators(fileName), error));
         return false;
     }
-    statusBar()->showMessage(rows.size() > 1 ? tr("Exported the %1 chosen questions to %2.").arg(rows.size()).arg(QDir::toNativeSeparators(fileName))
-                                             : tr("Exported %1.").arg(QDir::toNativeSeparators(fileName)),
+    tell([chosen = int(rows.size() > 1 ? rows.size() : 0), name = QDir::toNativeSeparators(fileName)] {
+        return chosen > 0 ? tr("Exported the %1 chosen questions to %2.").arg(chosen).arg(name) : tr("Exported %1.").arg(name);
+    },
         5000);
     return true;
 }

@@ -8,6 +8,7 @@
 #include "editor/questionfile.h"
 
 #include <QAbstractListModel>
+#include <QDeadlineTimer>
 #include <QMainWindow>
 #include <QPointer>
 #include <array>
@@ -18,6 +19,7 @@ class QLabel;
 class QLineEdit;
 class QListView;
 class QListWidget;
+class QMenu;
 class QPushButton;
 class QUndoStack;
 
@@ -140,13 +142,19 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildMenus();
     void buildWindow();
-    void changeList(const Questions& after, int rowAfter, const QString& text, const QString& fileAfter);
-    void changeList(const Questions& after, int rowAfter, const QString& text) { changeList(after, rowAfter, text, m_fileName); }
+    void retranslateUi();
+    void nameUndoSteps();
+    // A passing word in the status bar, said again if the language changes while it shows.
+    void tell(std::function<QString()> text, int ms);
+    // `name` is the step's untranslated name, looked up again when the language changes.
+    void changeList(const Questions& after, int rowAfter, const char* name, const QString& fileAfter);
+    void changeList(const Questions& after, int rowAfter, const char* name) { changeList(after, rowAfter, name, m_fileName); }
     void fieldEdited(int field, const QString& text);
     void recheck();
     void showCurrent();
@@ -167,6 +175,15 @@ private:
     bool m_showing = false;  // the fields are being filled from the questions, not typed
     int m_typingRun = 0;     // typing in one field without leaving it is one undo step
     QPointer<QuestionPreview> m_preview;
+    std::function<QString()> m_told;
+    QDeadlineTimer m_toldUntil;
+    QMenu* m_fileMenu = nullptr;
+    QMenu* m_editMenu = nullptr;
+    QLabel* m_findLabel = nullptr;
+    QPushButton* m_findButton = nullptr;
+    QPushButton* m_findClose = nullptr;
+    std::array<QLabel*, FieldCount> m_fieldLabels{};
+    QLabel* m_findingsTitle = nullptr;
 
     friend class FieldCommand;
 };

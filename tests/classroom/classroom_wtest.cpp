@@ -4,6 +4,7 @@
 // editor and the checker knowing the record's line.
 #include "checker/findings.h"
 #include "support/gamefixture.h"
+#include "support/languagecheck.h"
 #include "game/form6.h"
 
 #include "checker/settingscheck.h"
@@ -11,6 +12,8 @@
 #include "classroom/classroom.h"
 #include "config/form7.h"
 
+#include <QChart>
+#include <QChartView>
 #include <QDir>
 #include <QProcess>
 #include <QStandardPaths>
@@ -77,6 +80,17 @@ protected:
 
     GameReview* review() const { return form->classroom()->review(); }
 
+    // Two games missed question 4, one question 2; row 4 is damaged.
+    void writeRecord()
+    {
+        const QString header = classroom::csvLine(classroom::headerFields());
+        folder.writeLines(QStringLiteral("classresults.csv"),
+                          {header, "2026-03-02T10:00:00,Ana,Valdra.qtn,3,6,regular,900,0,6,5,5,5,4,1 2 3 4 5 6",
+                           "2026-03-02T10:05:00,Bo,valdra.qtn,3,6,regular,800,0,6,4,4,4,2 4,1 2 3 4 5 6",
+                           "2026-03-02T10:09:00,Cy,Valdra.qtn,3,6"});
+        ResultsFile = QStringLiteral("classresults.csv");
+    }
+
     QStringList column(QTableWidget* table, int c) const
     {
         QStringList texts;
@@ -125,6 +139,37 @@ TEST_F(ClassroomTest, AGameToItsEndOpensTheReviewWithEveryQuestionAndSymbol)
     form->btnBegin_Click();
     form->mnuEndGame_Click();
     EXPECT_EQ(review(), nullptr);
+}
+
+TEST_F(ClassroomTest, AnOpenReviewSwitchesLanguageWithTheGameAndKeepsItsRows)
+{
+    startSix();
+    form->btnBegin_Click();
+    play("rwroww");
+    GameReview* shown = review();
+    ASSERT_NE(shown, nullptr);
+    const QString summary = shown->lblSummary->text();
+    const QStringList questions = column(shown->tblQuestions, 1);
+    shown->tblQuestions->setCurrentCell(3, 1);
+    // The symbol placed outside the map has its region hatched on a small map.
+    auto* map = qobject_cast<QLabel*>(shown->tblSymbols->cellWidget(2, 4));
+    ASSERT_NE(map, nullptr);
+    {
+        InFrench french;
+        EXPECT_EQ(shown->windowTitle(), ProgramTitle + QStringLiteral("--Bilan de la partie"));
+        EXPECT_TRUE(shown->lblSummary->text().startsWith(QString::fromUtf8("Tous les tours sont joués.")))
+            << shown->lblSummary->text().toStdString();
+        EXPECT_EQ(shown->tblQuestions->horizontalHeaderItem(4)->text(), QStringLiteral("Note"));
+        EXPECT_EQ(column(shown->tblQuestions, 4).filter(QString::fromUtf8("\u2714 juste")).size(), 3);
+        EXPECT_EQ(shown->cmdClose->text(), QStringLiteral("&Fermer"));
+        EXPECT_TRUE(map->accessibleName().startsWith(QString::fromUtf8("Carte\u00a0: "))) << map->accessibleName().toStdString();
+        EXPECT_EQ(column(shown->tblQuestions, 1), questions);
+        EXPECT_EQ(shown->tblQuestions->currentRow(), 3);
+        EXPECT_EQ(shown->tblSymbols->cellWidget(2, 4), map);
+    }
+    EXPECT_EQ(shown->lblSummary->text(), summary);
+    EXPECT_EQ(column(shown->tblQuestions, 4).filter(QStringLiteral("right")).size(), 3);
+    EXPECT_EQ(shown->tblQuestions->horizontalHeaderItem(4)->text(), QStringLiteral("Mark"));
 }
 
 TEST_F(ClassroomTest, AHighScoreShowsFirstWithTheKeyboardThenTheReviewAndPracticeNeverStartsUnderIt)
@@ -371,13 +416,7 @@ TEST_F(ClassroomTest, ClassResultsExplainsTheLineOrShowsTheMostMissedFirst)
     EXPECT_TRUE(results->lblStatus->text().contains(QStringLiteral("Results: classresults.csv")));
     results->close();
 
-    // Two games missed question 4, one question 2; one row is damaged.
-    const QString header = classroom::csvLine(classroom::headerFields());
-    folder.writeLines(QStringLiteral("classresults.csv"),
-                      {header, "2026-03-02T10:00:00,Ana,Valdra.qtn,3,6,regular,900,0,6,5,5,5,4,1 2 3 4 5 6",
-                       "2026-03-02T10:05:00,Bo,valdra.qtn,3,6,regular,800,0,6,4,4,4,2 4,1 2 3 4 5 6",
-                       "2026-03-02T10:09:00,Cy,Valdra.qtn,3,6"});
-    ResultsFile = QStringLiteral("classresults.csv");
+    writeRecord();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     form->mnuClassResults_Click();
     results = form->classroom()->classResults();
@@ -402,6 +441,48 @@ TEST_F(ClassroomTest, ClassResultsExplainsTheLineOrShowsTheMostMissedFirst)
     results->txtName->clear();
     results->dtFrom->setDate(QDate(2026, 3, 3));
     EXPECT_EQ(results->tblGames->model()->rowCount(), 0);
+}
+
+TEST_F(ClassroomTest, ClassResultsSwitchesLanguageAndKeepsItsFiltersTabAndPupil)
+{
+    startSix();
+    writeRecord();
+    form->mnuClassResults_Click();
+    ClassResults* results = form->classroom()->classResults();
+    ASSERT_NE(results, nullptr);
+    results->dtFrom->setDate(QDate(2026, 3, 2));
+    results->tabs->setCurrentIndex(4);
+    results->cboPupil->setCurrentIndex(results->cboPupil->findText(QStringLiteral("Bo")));
+    ASSERT_EQ(results->cboPupil->currentText(), QStringLiteral("Bo"));
+    const QString status = results->lblStatus->text();
+    const QString missed = results->tblMissed->item(0, 2)->text();
+    const int difficulty = 5;
+    const int englishDateWidth = results->dtFrom->minimumWidth();
+    {
+        InFrench french;
+        EXPECT_EQ(results->windowTitle(), ProgramTitle + QString::fromUtf8("--Résultats de la classe"));
+        EXPECT_EQ(results->tabs->tabText(1), QString::fromUtf8("É&lèves"));
+        EXPECT_TRUE(results->lblStatus->text().startsWith(QStringLiteral("Le registre de classe classresults.csv contient 2 parties.")))
+            << results->lblStatus->text().toStdString();
+        EXPECT_TRUE(results->lblStatus->text().contains(QStringLiteral("La ligne 4 n'a pas pu")));
+        EXPECT_EQ(results->tblGames->model()->headerData(difficulty, Qt::Horizontal).toString(), QString::fromUtf8("Difficulté"));
+        EXPECT_EQ(results->tblGames->model()->index(0, difficulty).data().toString(), QStringLiteral("normal"));
+        EXPECT_EQ(results->tblMissed->item(0, 2)->text(), QString::fromUtf8("posée 2 fois, manquée 2 fois"));
+        EXPECT_EQ(results->cboQuestionFile->itemText(0), QStringLiteral("tous les fichiers de questions"));
+        EXPECT_TRUE(results->chartShare->chart()->title().startsWith(QString::fromUtf8("Taux de réussite")));
+        EXPECT_TRUE(results->chartProgress->chart()->title().startsWith(QStringLiteral("Pointage et taux")));
+        // "n'importe quel jour" is longer than "any day": the date boxes make room for it.
+        EXPECT_GT(results->dtFrom->minimumWidth(), englishDateWidth);
+        // What the teacher chose stays chosen, and the rows read stay read.
+        EXPECT_EQ(results->dtFrom->date(), QDate(2026, 3, 2));
+        EXPECT_EQ(results->tabs->currentIndex(), 4);
+        EXPECT_EQ(results->cboPupil->currentText(), QStringLiteral("Bo"));
+        EXPECT_EQ(results->tblGames->model()->rowCount(), 2);
+    }
+    EXPECT_EQ(results->lblStatus->text(), status);
+    EXPECT_EQ(results->tblMissed->item(0, 2)->text(), missed);
+    EXPECT_EQ(results->tblGames->model()->index(0, difficulty).data().toString(), QStringLiteral("regular"));
+    results->close();
 }
 
 // The report, read back as a reader of the PDF sees it.

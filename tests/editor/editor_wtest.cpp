@@ -3,6 +3,7 @@
 // undo over every change, files and spreadsheets, playing the questions, and never losing
 // unsaved changes.
 #include "support/gamefixture.h"
+#include "support/languagecheck.h"
 
 #include "editor/csv.h"
 #include "editor/questioneditor.h"
@@ -15,6 +16,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStatusBar>
 #include <QUndoStack>
 #include <QtTest/QTest>
 
@@ -407,6 +409,42 @@ TEST_F(QuestionEditorTest, PreviewShowsTheQuestionAsTheGamesBoxDoes)
 namespace {
 
 // The checker's findings land on the question and the field they are about.
+TEST_F(QuestionEditorTest, SwitchingLanguageKeepsTheQuestionsTheEditsAndTheirUndo)
+{
+    QuestionEditor* e = open(3);
+    const QString file = e->fileName();
+    e->setCurrentRow(1);
+    type(e, 0, QStringLiteral("Capital of Yukon?"));
+    e->fields[1]->setFocus();
+    e->pasteCells(QStringLiteral("Pasted one?\tYes\tNo\r\nPasted two?\tNo\tYes\r\n"));
+    const editor::Questions edited = e->questions();
+    e->showPreview();
+    {
+        InFrench french;
+        EXPECT_EQ(e->menuBar()->actions().value(0)->text(), QStringLiteral("&Fichier"));
+        EXPECT_EQ(e->actUndo->text(), QStringLiteral("&Annuler collage"));
+        EXPECT_TRUE(e->fileLabel->text().endsWith(QString::fromUtf8("(modifié)"))) << e->fileLabel->text().toStdString();
+        EXPECT_EQ(e->countLabel->text(), QString::fromUtf8("5 questions (le jeu lit les 100 premières)"));
+        EXPECT_EQ(e->statusBar()->currentMessage(), QString::fromUtf8("2 questions ajoutées à partir des cellules collées."));
+        EXPECT_EQ(e->preview()->windowTitle(), ProgramTitle + QString::fromUtf8("--Aperçu"));
+        for (QAction* bar : e->menuBar()->actions())
+            EXPECT_TRUE(clashes(menuCaptions(bar->menu()->actions())).isEmpty())
+                << clashes(menuCaptions(bar->menu()->actions())).join(QLatin1Char(',')).toStdString();
+        EXPECT_EQ(e->questions(), edited);
+        EXPECT_EQ(e->fileName(), file);
+        EXPECT_EQ(e->currentRow(), 2);
+        // The undo stack is the same one: the paste goes, then the typing, named in French.
+        e->actUndo->trigger();
+        EXPECT_EQ(e->questions().size(), 3);
+        EXPECT_EQ(e->questions()[1].text, QStringLiteral("Capital of Yukon?"));
+        EXPECT_EQ(e->actUndo->text(), QStringLiteral("&Annuler saisie"));
+    }
+    EXPECT_EQ(e->actUndo->text(), QStringLiteral("&Undo typing"));
+    EXPECT_EQ(e->actRedo->text(), QStringLiteral("&Redo paste"));
+    e->actUndo->trigger();
+    EXPECT_FALSE(e->isModified());
+}
+
 TEST(QuestionFindings, EachFindingLandsOnItsQuestionAndField)
 {
     editor::Questions questions(3);

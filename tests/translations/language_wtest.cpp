@@ -7,6 +7,7 @@
 #include "game/playfolder.h"
 #include "game/regions.h"
 #include "support/gamefixture.h"
+#include "support/languagecheck.h"
 #include "symbols/form2.h"
 #include "symbols/helpwindow.h"
 #include "symbols/symbollist.h"
@@ -23,62 +24,6 @@
 
 using language::Language;
 using namespace modValdra;
-
-namespace {
-
-// French for the length of a test; English again after it, whatever happens.
-struct InFrench {
-    InFrench()
-    {
-        language::apply(Language::French);
-        QApplication::processEvents();
-    }
-    ~InFrench()
-    {
-        language::apply(Language::English);
-        QApplication::processEvents();
-    }
-};
-
-// The access key of a caption, lower case; none for a caption without one.
-QChar accessKey(const QString& text)
-{
-    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
-        if (text[i] != QLatin1Char('&'))
-            continue;
-        if (text[i + 1] != QLatin1Char('&'))
-            return text[i + 1].toLower();
-        ++i;
-    }
-    return QChar();
-}
-
-// The captions of a list whose access keys clash.
-QStringList clashes(const QStringList& captions)
-{
-    QMap<QChar, QString> seen;
-    QStringList out;
-    for (const QString& caption : captions) {
-        const QChar key = accessKey(caption);
-        if (key.isNull())
-            continue;
-        if (seen.contains(key))
-            out << seen[key] + QStringLiteral(" / ") + caption;
-        seen.insert(key, caption);
-    }
-    return out;
-}
-
-QStringList menuCaptions(const QList<QAction*>& actions)
-{
-    QStringList captions;
-    for (QAction* a : actions)
-        if (!a->isSeparator())
-            captions << a->text();
-    return captions;
-}
-
-} // namespace
 
 TEST(Language, TheDesktopsFirstLanguageDecidesAndOnlyFrenchIsFrench)
 {
