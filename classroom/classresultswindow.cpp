@@ -20,6 +20,8 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QScreen>
+#include <QStyle>
 #include <QKeyEvent>
 #include <QVBoxLayout>
 #include <QCoreApplication>
@@ -246,9 +248,6 @@ ClassResults::ClassResults(Classroom* classroom, QWidget* parent) : QWidget(pare
     tblGames->setTabKeyNavigation(false);
     tblGames->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     tblGames->horizontalHeader()->setStretchLastSection(true);
-    tblGames->setColumnWidth(When, 140);
-    for (int c = Minutes; c <= Tries; ++c)
-        tblGames->setColumnWidth(c, c == Difficulty ? 80 : 70);
 
     tblPupils = makeTable(4, this);
     tblPupils->setSortingEnabled(true);
@@ -362,6 +361,7 @@ void ClassResults::changeEvent(QEvent* event)
     if (event->type() == QEvent::LanguageChange && m_model) {
         retranslateUi();
         m_model->retranslate();
+        fitGameColumns();
         if (cboQuestionFile->count() > 0)
             cboQuestionFile->setItemText(0, everyQuestionFile());
         showStatus();
@@ -374,6 +374,26 @@ void ClassResults::changeEvent(QEvent* event)
         showProgress();
     }
     QWidget::changeEvent(event);
+}
+
+int ClassResults::fitGameColumns()
+{
+    // Each column as wide as its heading with the sort mark, or as its widest cell in view,
+    // whatever the language and the zoom.
+    QHeaderView* header = tblGames->horizontalHeader();
+    const QFontMetrics fm(header->font());
+    const int mark = header->style()->pixelMetric(QStyle::PM_HeaderMarkSize, nullptr, header)
+        + fm.horizontalAdvance(QLatin1Char(' ')) * 4;
+    const int last = m_sorted->columnCount() - 1;
+    int needed = 0;
+    for (int c = 0; c <= last; ++c) {
+        const int heading = fm.horizontalAdvance(m_sorted->headerData(c, Qt::Horizontal).toString()) + mark;
+        // The last column (the missed questions, a long list) takes the room that is left.
+        const int cells = c == last ? 0 : static_cast<const QAbstractItemView*>(tblGames)->sizeHintForColumn(c);
+        header->resizeSection(c, std::max(heading, cells));
+        needed += std::max(heading, cells);
+    }
+    return needed;
 }
 
 RowFilter ClassResults::filter() const
@@ -534,6 +554,19 @@ void ClassResults::applyFilters()
     const RowFilter f = filter();
     m_shown = filterRows(m_record.rows, f);
     m_model->setRows(m_shown);
+    // Once there are games to measure; after that the widths are the teacher's to change.
+    if (!m_columnsFitted && !m_shown.isEmpty()) {
+        m_columnsFitted = true;
+        const int needed = fitGameColumns();
+        // Just opened: once laid out, wide enough for every column where the screen has room.
+        QTimer::singleShot(0, this, [this, needed] {
+            const int missing = needed - tblGames->viewport()->width();
+            if (missing > 0 && screen()) {
+                resize(std::min(width() + missing + 4, screen()->availableGeometry().width()), height());
+                ui::centreOver(this, parentWidget());
+            }
+        });
+    }
 
     const QList<PupilSummary> pupils = pupilSummaries(m_shown);
     tblPupils->setSortingEnabled(false);

@@ -99,6 +99,8 @@ private:
     void showStatus();
     void fillQuestionFiles();
     void applyFilters();
+    // Sizes the games' columns to their headings and cells; the width they need in all.
+    int fitGameColumns();
     void showProgress();
     void saveAsPdf();
     void print();
@@ -111,6 +113,7 @@ private:
     QTimer m_slices;
     bool m_datesSet = false;
     bool m_recordKept = false;
+    bool m_columnsFitted = false;
     QList<classroom::RecordRow> m_shown;
     // What the filters in force counted for the question file in use.
     QString m_countedFile;

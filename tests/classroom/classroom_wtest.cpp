@@ -15,6 +15,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QDir>
+#include <QHeaderView>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTest>
@@ -458,8 +459,22 @@ TEST_F(ClassroomTest, ClassResultsSwitchesLanguageAndKeepsItsFiltersTabAndPupil)
     const QString missed = results->tblMissed->item(0, 2)->text();
     const int difficulty = 5;
     const int englishDateWidth = results->dtFrom->minimumWidth();
+    // Every heading of the games table is shown whole, in either language.
+    const auto cutHeadings = [results] {
+        QStringList cut;
+        const QHeaderView* header = results->tblGames->horizontalHeader();
+        const QFontMetrics fm(header->font());
+        for (int c = 0; c < header->count(); ++c) {
+            const QString heading = results->tblGames->model()->headerData(c, Qt::Horizontal).toString();
+            if (header->sectionSize(c) < fm.horizontalAdvance(heading))
+                cut << heading;
+        }
+        return cut.join(QStringLiteral(", ")).toStdString();
+    };
+    EXPECT_EQ(cutHeadings(), "");
     {
         InFrench french;
+        EXPECT_EQ(cutHeadings(), "");
         EXPECT_EQ(results->windowTitle(), ProgramTitle + QString::fromUtf8("--Résultats de la classe"));
         EXPECT_EQ(results->tabs->tabText(1), QString::fromUtf8("É&lèves"));
         EXPECT_TRUE(results->lblStatus->text().startsWith(QStringLiteral("Le registre de classe classresults.csv contient 2 parties.")))
