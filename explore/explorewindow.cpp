@@ -26,7 +26,7 @@ QPixmap builtInSymbol(int set, int region)
     const QString name = QLatin1String(modValdra::RegionTable[region].name);
     for (int p = set; p < set + 13; ++p)
         if (builtInTag(p) == name)
-            return QPixmap(builtInPicture(p));
+            return ui::builtInPixmap(builtInPicture(p));
     return QPixmap();
 }
 

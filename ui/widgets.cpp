@@ -199,8 +199,10 @@ void PictureImage::paintEvent(QPaintEvent*)
         target = QRect(QPoint(), size);
         target.moveCenter(rect().center());
     }
-    p.setRenderHint(QPainter::SmoothPixmapTransform, !wholeScale(p, target, m_picture));
-    p.drawPixmap(target, m_picture);
+    // A built-in symbol is drawn from its fine copy at the size shown, device pixels included.
+    const QPixmap fine = fineRendering(m_picture, (QSizeF(target.size()) * devicePixelRatioF()).toSize());
+    p.setRenderHint(QPainter::SmoothPixmapTransform, !fine.isNull() || !wholeScale(p, target, m_picture));
+    p.drawPixmap(target, fine.isNull() ? m_picture : fine);
 }
 
 void PictureImage::mousePressEvent(QMouseEvent* event)

@@ -3,6 +3,8 @@
 // Picture controls the windows need and Qt lacks: a button whose face is a picture, an image
 // that stretches its picture and carries a tag, and a label whose caption may hold a carriage
 // return.
+#include "ui/finepicture.h"
+
 #include <QCursor>
 #include <QImage>
 #include <QLabel>
@@ -47,13 +49,13 @@ class PictureImage : public QWidget {
 public:
     explicit PictureImage(QWidget* parent = nullptr);
     void setPicture(const QPixmap& picture) { m_pictureFile.clear(); m_picture = picture; update(); }
-    // The picture in a file (a resource), read the first time it is needed: a store of many
+    // A built-in picture (a resource), read the first time it is needed: a store of many
     // pictures costs nothing at start-up.
     void setPictureFile(const QString& fileName) { m_pictureFile = fileName; m_picture = QPixmap(); update(); }
     const QPixmap& picture() const
     {
         if (!m_pictureFile.isEmpty()) {
-            m_picture = QPixmap(m_pictureFile);
+            m_picture = builtInPixmap(m_pictureFile);
             m_pictureFile.clear();
         }
         return m_picture;

@@ -113,6 +113,11 @@ int main(int argc, char** argv)
         }
         const QString file = assets.filePath(QStringLiteral("flags/%1.gif").arg(code));
         ok = writeOrComplain(writeGif(flag, file), file, flag) && ok;
+        const QImage fine = drawFlag(sources.filePath(QStringLiteral("flag-icon/svg/ca")), code, &error,
+                                     fineFlagScale(code));
+        const QString fineFile = assets.filePath(QStringLiteral("fine/flags/%1.png").arg(code));
+        ok = writeOrComplain(assets.mkpath(QStringLiteral("fine/flags")) && fine.save(fineFile, "PNG", 0),
+                             fineFile, fine) && ok;
     }
     return ok ? 0 : 1;
 }

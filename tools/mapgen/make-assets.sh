@@ -30,7 +30,7 @@ if ! diff -r "$scratch/first" "$scratch/second" >/dev/null; then
 fi
 
 "$gen" "$sources" "$root/assets" "$root/packaging/icons" 2>/dev/null
-for f in map.bmp map-master.png pointer.ico icon.png $(cd "$scratch/first" && ls flags/*.gif); do
+for f in map.bmp map-master.png pointer.ico icon.png $(cd "$scratch/first" && ls flags/*.gif fine/flags/*.png); do
     if ! cmp -s "$scratch/first/$f" "$root/assets/$f"; then
         echo "make-assets: assets/$f differs from a fresh run" >&2
         exit 1
@@ -41,4 +41,4 @@ if ! diff -r "$scratch/first/icons" "$root/packaging/icons" >/dev/null; then
     exit 1
 fi
 "$build/tools/mapgen/quillora_mapgen_tests" --gtest_brief=1
-echo "make-assets: map, pointer, icon and 13 flags written to assets/, desktop icons to packaging/icons/ (deterministic)"
+echo "make-assets: map, pointer, icon and 13 flags (with their fine copies) written to assets/, desktop icons to packaging/icons/ (deterministic)"

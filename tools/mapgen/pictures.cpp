@@ -161,7 +161,7 @@ const char* flagFileOf(const QString& code)
 
 } // namespace
 
-QImage drawFlag(const QString& flagFolder, const QString& code, QString* error)
+QImage drawFlag(const QString& flagFolder, const QString& code, QString* error, int scale)
 {
     const char* name = flagFileOf(code);
     const QString file = name ? flagFolder + u'/' + QString::fromUtf8(name) : QString();
@@ -170,27 +170,28 @@ QImage drawFlag(const QString& flagFolder, const QString& code, QString* error)
         *error = QStringLiteral("cannot read the flag of %1 (%2)").arg(code, file);
         return {};
     }
-    const QSize size = code == u"nu" ? QSize(380, 216) : QSize(75, 80);
+    const QSize size = (code == u"nu" ? QSize(380, 216) : QSize(75, 80)) * scale;
+    const int edge = scale;
     // Letterbox the whole flag, undistorted, on a neutral grey with a thin darker edge so that
     // a flag with white at its border still shows where it ends.
     QSizeF flagSize = svg.viewBoxF().size();
-    flagSize.scale(QSizeF(size.width() - 2, size.height() - 2), Qt::KeepAspectRatio);
+    flagSize.scale(QSizeF(size.width() - 2 * edge, size.height() - 2 * edge), Qt::KeepAspectRatio);
     const QRectF target((size.width() - flagSize.width()) / 2.0, (size.height() - flagSize.height()) / 2.0,
                         flagSize.width(), flagSize.height());
-    const QRect snapped = target.toAlignedRect() & QRect(QPoint(1, 1), size - QSize(2, 2));
+    const QRect snapped = target.toAlignedRect() & QRect(QPoint(edge, edge), size - QSize(2 * edge, 2 * edge));
 
     QImage rgb(size, QImage::Format_RGB32);
     rgb.fill(QColor(216, 216, 216));
     QPainter painter(&rgb);
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
-    painter.fillRect(snapped.adjusted(-1, -1, 1, 1), QColor(96, 96, 96));
+    painter.fillRect(snapped.adjusted(-edge, -edge, edge, edge), QColor(96, 96, 96));
     painter.fillRect(snapped, Qt::white);
     svg.setAspectRatioMode(Qt::IgnoreAspectRatio);
     painter.setClipRect(snapped); // some flags draw past their own edges
     svg.render(&painter, QRectF(snapped));
     painter.end();
-    return toIndexed(rgb);
+    return scale == 1 ? toIndexed(rgb) : rgb;
 }
 
 QImage drawPointer()

@@ -503,17 +503,18 @@ const Design kDesigns[] = {
 
 } // namespace
 
-CrestPicture drawCrest(const QString& code)
+CrestPicture drawCrest(const QString& code, int scale)
 {
     for (const Design& d : kDesigns) {
         if (code != QLatin1String(d.code))
             continue;
-        QImage big(kWidth * kSupersample, kHeight * kSupersample, QImage::Format_ARGB32_Premultiplied);
+        const int factor = scale * kSupersample;
+        QImage big(kWidth * factor, kHeight * factor, QImage::Format_ARGB32_Premultiplied);
         big.fill(kWhite);
         {
             QPainter p(&big);
             p.setRenderHint(QPainter::Antialiasing);
-            p.scale(kSupersample, kSupersample);
+            p.scale(factor, factor);
             const QPainterPath s = shield();
             p.save();
             p.setClipPath(s);

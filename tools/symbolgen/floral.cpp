@@ -858,18 +858,18 @@ const Emblem kEmblems[] = {
 
 } // namespace
 
-QImage drawFloral(const QString& code)
+QImage drawFloral(const QString& code, int scale)
 {
     for (const Emblem& e : kEmblems) {
         if (code != QLatin1String(e.code))
             continue;
-        QImage big(e.size * kSupersample, QImage::Format_ARGB32_Premultiplied);
+        const int factor = scale * kSupersample;
+        QImage big(e.size * factor, QImage::Format_ARGB32_Premultiplied);
         big.fill(Qt::white);
         {
             QPainter p(&big);
             p.setRenderHint(QPainter::Antialiasing);
-            p.scale(kSupersample * e.size.width() / e.design.width(),
-                    kSupersample * e.size.height() / e.design.height());
+            p.scale(factor * e.size.width() / e.design.width(), factor * e.size.height() / e.design.height());
             background(p, e.design);
             e.paint(p);
         }

@@ -393,16 +393,25 @@ bool writeGif(const QImage& indexed, const QString& path)
     return saveBytes(b, path);
 }
 
-bool writeJpeg(const QImage& img, const QString& path, int quality)
+namespace {
+
+bool writeEncoded(const QImage& img, const QString& path, const char* format, int quality)
 {
     QByteArray bytes;
     QBuffer buf(&bytes);
     buf.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buf, "jpeg");
+    QImageWriter writer(&buf, format);
     writer.setQuality(quality);
     if (!writer.write(img.convertToFormat(QImage::Format_RGB32)))
         return false;
     return saveBytes(bytes, path);
 }
+
+} // namespace
+
+bool writeJpeg(const QImage& img, const QString& path, int quality) { return writeEncoded(img, path, "jpeg", quality); }
+
+// For PNG, quality 0 is the strongest compression.
+bool writePng(const QImage& img, const QString& path) { return writeEncoded(img, path, "png", 0); }
 
 } // namespace symbolgen

@@ -30,6 +30,8 @@ bool writeBmp24(const QImage& img, const QString& path);
 bool writeBmp4(const QImage& indexed, const QString& path);
 // `indexed` must be Indexed8 with at most 256 colours.
 bool writeGif(const QImage& indexed, const QString& path);
+// Opaque, at the strongest compression; the same pixels give the same bytes.
+bool writePng(const QImage& img, const QString& path);
 bool writeJpeg(const QImage& img, const QString& path, int quality);
 
 } // namespace symbolgen

@@ -31,9 +31,17 @@ bool fail(const QString& what)
     return false;
 }
 
+// The fine copy of a symbol, as the built-in picture drawn `scale` times as large.
+bool writeFine(const QImage& image, const QDir& out, const QString& name)
+{
+    if (image.isNull() || !writePng(image, out.filePath("fine/" + name)))
+        return fail("fine/" + name);
+    return true;
+}
+
 bool writeAll(const QDir& out)
 {
-    if (!out.mkpath("crests") || !out.mkpath("floral"))
+    if (!out.mkpath("crests") || !out.mkpath("floral") || !out.mkpath("fine/crests") || !out.mkpath("fine/floral"))
         return fail(out.path());
 
     if (!writeBmp24(drawQuiz(), out.filePath("quiz.bmp")))
@@ -52,6 +60,9 @@ bool writeAll(const QDir& out)
                 return fail("crests/" + code + ".bmp");
         }
 
+        if (!writeFine(drawCrest(code, fineScale(crest.image.height())).image, out, "crests/" + code + ".png"))
+            return false;
+
         const QImage flower = drawFloral(code);
         if (flower.size() != floralSize(code))
             return fail("floral " + code + " (wrong size)");
@@ -62,6 +73,8 @@ bool writeAll(const QDir& out)
         } else if (!writeBmp24(flower, out.filePath("floral/" + code + ".bmp"))) {
             return fail("floral/" + code + ".bmp");
         }
+        if (!writeFine(drawFloral(code, fineScale(flower.height())), out, "floral/" + code + ".png"))
+            return false;
     }
     return true;
 }

@@ -1,6 +1,7 @@
 #!/bin/sh
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Rebuilds the quiz picture, the crests and the floral emblems into assets/ and checks that
+# Rebuilds the quiz picture, the crests and the floral emblems (with the fine copies under
+# assets/fine/ the game draws from when it shows them larger) into assets/ and checks that
 # the generator gives the same bytes twice. Run from anywhere: tools/symbolgen/make-assets.sh
 set -eu
 
@@ -25,8 +26,10 @@ fi
 "$gen" "$root/assets"
 if ! diff -r "$scratch/first/crests" "$root/assets/crests" >/dev/null ||
    ! diff -r "$scratch/first/floral" "$root/assets/floral" >/dev/null ||
+   ! diff -r "$scratch/first/fine/crests" "$root/assets/fine/crests" >/dev/null ||
+   ! diff -r "$scratch/first/fine/floral" "$root/assets/fine/floral" >/dev/null ||
    ! cmp -s "$scratch/first/quiz.bmp" "$root/assets/quiz.bmp"; then
     echo "make-assets: assets/ differs from a fresh run" >&2
     exit 1
 fi
-echo "make-assets: quiz picture, 13 crests and 13 floral emblems written to assets/ (deterministic)"
+echo "make-assets: quiz picture, 13 crests and 13 floral emblems, with their fine copies, written to assets/ (deterministic)"
