@@ -6,6 +6,7 @@
 #include "game/regions.h"
 #include "game/state.h"
 #include "ui/keyboard.h"
+#include "ui/zoom.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -13,6 +14,7 @@
 #include <QKeyEvent>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <cmath>
 
 using classroom::GameLog;
 
@@ -72,7 +74,9 @@ GameReview::GameReview(const GameLog& log, QWidget* parent) : QWidget(parent), m
 
     tblQuestions = makeTable(this, 5);
     tblSymbols = makeTable(this, 5);
-    tblSymbols->setIconSize(QSize(32, 32));
+    // Icons grow with the text they stand beside.
+    const int icon = int(std::lround(IconSize * ui::applicationZoom()));
+    tblSymbols->setIconSize(QSize(icon, icon));
 
     cmdPractise = new ui::PictureButton(QString(), this);
     cmdClose = new ui::PictureButton(QString(), this);
@@ -209,7 +213,11 @@ void GameReview::fillSymbols()
         const classroom::DrawnSymbol& s = symbols[r];
         if (!tblSymbols->item(r, 0)) {
             auto* picture = new QTableWidgetItem;
-            picture->setIcon(QPixmap::fromImage(s.picture.scaled(32, 32, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+            const qreal ratio = devicePixelRatioF();
+            QPixmap shown = QPixmap::fromImage(
+                s.picture.scaled(tblSymbols->iconSize() * ratio, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+            shown.setDevicePixelRatio(ratio);
+            picture->setIcon(shown);
             tblSymbols->setItem(r, 0, picture);
         }
         setCell(tblSymbols, r, 1, regions::displayName(s.region));

@@ -18,6 +18,9 @@ class GameReview : public QWidget {
 public:
     explicit GameReview(const classroom::GameLog& log, QWidget* parent = nullptr);
 
+    // The side of a symbol's icon at 100 %, in logical pixels.
+    static constexpr int IconSize = 32;
+
     const classroom::GameLog& log() const { return m_log; }
 
     // The summary's lines, as the window shows them (widget-free text from the log).

@@ -6,6 +6,7 @@
 
 #include "game/state.h"
 #include "ui/announce.h"
+#include "ui/finepicture.h"
 #include "ui/platform.h"
 
 #include <cmath>
@@ -40,7 +41,9 @@ void Form1::DrawTargetSymbol()
     CrestImage->setTag(m_form3->Image1[i]->tag());
     CrestImage->show();
     TargetName = CrestImage->tag();
-    m_classroom->symbolDrawn(m_targetPicture.toImage(), TargetName);
+    // The review shows it up to three times an icon's size: from the fine copy where there is one.
+    const QPixmap fine = ui::fineRendering(m_targetPicture, m_targetPicture.size() * 2);
+    m_classroom->symbolDrawn((fine.isNull() ? m_targetPicture : fine).toImage(), TargetName);
     Text2->show();
     if (DifficultyLevel == 0) {
         const QString target = TargetName;

@@ -11,6 +11,7 @@
 #include "classroom/classrecord.h"
 #include "classroom/classroom.h"
 #include "config/form7.h"
+#include "ui/zoom.h"
 
 #include <QChart>
 #include <QChartView>
@@ -140,6 +141,22 @@ TEST_F(ClassroomTest, AGameToItsEndOpensTheReviewWithEveryQuestionAndSymbol)
     form->btnBegin_Click();
     form->mnuEndGame_Click();
     EXPECT_EQ(review(), nullptr);
+}
+
+TEST_F(ClassroomTest, TheReviewsSymbolIconsGrowWithTheZoomFromFinePictures)
+{
+    startSix();
+    ui::setApplicationZoom(2.0);
+    form->btnBegin_Click();
+    play("rwroww");
+    ui::setApplicationZoom(1.0);
+    ASSERT_NE(review(), nullptr);
+    EXPECT_EQ(review()->tblSymbols->iconSize(), QSize(64, 64));
+    const QList<QSize> sizes = review()->tblSymbols->item(0, 0)->icon().availableSizes();
+    ASSERT_FALSE(sizes.isEmpty());
+    EXPECT_EQ(std::max(sizes[0].width(), sizes[0].height()), 64);
+    // Drawn down from a picture larger than the icon, never blown up from the small one.
+    EXPECT_GE(form->classroom()->log().symbols()[0].picture.height(), 128);
 }
 
 TEST_F(ClassroomTest, AnOpenReviewSwitchesLanguageWithTheGameAndKeepsItsRows)
