@@ -6,6 +6,8 @@
 #include "checker/symbolcheck.h"
 #include "files/textfile.h"
 
+#include "support/application.h"
+
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
@@ -17,13 +19,7 @@ namespace {
 // Fonts and pictures need a GUI application; the benchmarks' own main makes none.
 void needGui()
 {
-    static int argc = 1;
-    static char name[] = "checker_bench";
-    static char* argv[] = {name, nullptr};
-    if (!QGuiApplication::instance()) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        static QGuiApplication app(argc, argv);
-    }
+    benchApplication();
 }
 
 QString writeBytes(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes)

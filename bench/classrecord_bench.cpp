@@ -7,6 +7,8 @@
 #include "classroom/classreport.h"
 #include "classroom/classresults.h"
 
+#include "support/application.h"
+
 #include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
@@ -106,11 +108,7 @@ BENCHMARK(CheckBigRecord)->Unit(benchmark::kMillisecond);
 
 void ThirtyPupilReport(benchmark::State& state)
 {
-    static int argc = 1;
-    static char name[] = "quillora_bench";
-    static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(argc, argv);
+    benchApplication();
     const QStringList texts = questionTexts();
     classroom::ReportInput in;
     in.recordFile = QStringLiteral("classresults.csv");

@@ -4,6 +4,8 @@
 #include "editor/csv.h"
 #include "editor/findings.h"
 
+#include "support/application.h"
+
 #include <QGuiApplication>
 #include <benchmark/benchmark.h>
 
@@ -12,14 +14,7 @@ namespace {
 // The checker measures texts with the game's font, which needs a GUI application.
 void ensureApplication()
 {
-    static int argc = 1;
-    static char name[] = "editor_bench";
-    static char* argv[] = {name, nullptr};
-    if (!QGuiApplication::instance()) {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        new QGuiApplication(argc, argv);
-    }
+    benchApplication();
 }
 
 QByteArray spreadsheet(int rows)

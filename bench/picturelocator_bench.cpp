@@ -5,6 +5,8 @@
 #include "symbols/symbollist.h"
 #include "files/textfile.h"
 
+#include "support/application.h"
+
 #include <QApplication>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -15,13 +17,7 @@ namespace {
 
 QApplication& application()
 {
-    static int argc = 1;
-    static char name[] = "quillora_bench";
-    static char* argv[] = {name, nullptr};
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(argc, argv);
-    return app;
+    return benchApplication();
 }
 
 QString listFile(const QTemporaryDir& dir, int lines)

@@ -5,6 +5,8 @@
 #include "game/form1.h"
 #include "game/state.h"
 
+#include "support/application.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <benchmark/benchmark.h>
@@ -14,12 +16,7 @@ namespace {
 // The widgets need an application; the benchmarks run without a display.
 void ensureApplication()
 {
-    static int argc = 1;
-    static char name[] = "quillora_bench";
-    static char* argv[] = {name, nullptr};
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(argc, argv);
+    benchApplication();
 }
 
 void WaitSecondsOne(benchmark::State& state)

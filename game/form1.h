@@ -151,8 +151,12 @@ public:
     // Telling what a teacher's file holds (game/form1_tell.cpp): one box after the load when the
     // findings include problems, never twice for the same unchanged file (identity) in a run,
     // and not before the window is shown. kind: "The question file" and the like.
-    void tellFileFindings(const QString& kind, const checker::FileReport& report, const QString& identity);
+    // at: where among the boxes waiting for the window it goes (the end when -1).
+    void tellFileFindings(const QString& kind, const checker::FileReport& report, const QString& identity,
+                          qsizetype at = -1);
     void tellPendingFindings();
+    // Once the window is shown: the findings start-up left for then, and every box waiting.
+    void tellStartupFindings();
 
     // Options dialog and settings editor (config/form1_options.cpp).
     void ShowCurrentOptions();
@@ -361,6 +365,8 @@ private:
     // Files already told of, and boxes waiting for the window to show.
     QSet<QString> m_toldFiles;
     QList<std::pair<QString, QString>> m_pendingTells;  // text, details
+    // The start-up question file's findings, worked out once the window is shown.
+    std::function<void()> m_startupFindings;
     QPoint m_quizBoxTw{90, 5100};
     // An outer size asked for before the window had a frame to measure, and the size it gave.
     QSize m_pendingOuterTw;

@@ -58,7 +58,7 @@ void Form1::showEvent(QShowEvent* event)
     if (!m_inLayout && columnStale(designedOuterTw(), Text2))
         LayoutWindow();
     // What the files read at start-up hold is told once the window is there to be told over.
-    QTimer::singleShot(0, this, &Form1::tellPendingFindings);
+    QTimer::singleShot(0, this, &Form1::tellStartupFindings);
 }
 
 void Form1::moveEvent(QMoveEvent* event)

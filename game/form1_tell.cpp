@@ -7,7 +7,11 @@
 #include "game/state.h"
 #include "ui/platform.h"
 
-void Form1::tellFileFindings(const QString& kind, const checker::FileReport& report, const QString& identity)
+#include <algorithm>
+#include <utility>
+
+void Form1::tellFileFindings(const QString& kind, const checker::FileReport& report, const QString& identity,
+                             qsizetype at)
 {
     // The same file as it was: told once is enough. A file mended and loaded again is told anew.
     if (m_toldFiles.contains(identity))
@@ -17,7 +21,15 @@ void Form1::tellFileFindings(const QString& kind, const checker::FileReport& rep
     if (!message)
         return;
     m_toldFiles.insert(identity);
-    m_pendingTells.append({message->text, message->details});
+    m_pendingTells.insert(at < 0 ? m_pendingTells.size() : std::min(at, m_pendingTells.size()),
+                          {message->text, message->details});
+    tellPendingFindings();
+}
+
+void Form1::tellStartupFindings()
+{
+    if (m_startupFindings)
+        std::exchange(m_startupFindings, nullptr)();
     tellPendingFindings();
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The game's main window, started as the program starts it, in a fresh play folder holding the
-// default question file. Dialogs answer at once so that nothing waits for a person.
+// The game's main window, built as the program builds it, in a fresh play folder holding the
+// default question file, for the figures after start-up (the driver starts the game itself for
+// those). Dialogs answer at once so that nothing waits for a person.
 #include "probe.h"
 
 #include "game/form1.h"
@@ -12,8 +13,8 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QDir>
-#include <QMenuBar>
 #include <QFile>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -77,10 +78,23 @@ int main(int argc, char* argv[])
             form.mnuFitToWindow_Click();
         form.resize(1920, form.height() == 1080 ? 1079 : 1080);
     };
-    // The zoomed window is larger than a small screen: the zoom is put on as Fit to Window
-    // would at that size.
-    steps.zoom300 = [&] {
-        form.resize(QSize(2376, 1662 + form.menuBar->height()));
+    // 300 % where the screen has room for it, else the largest zoom it has room for: Fit to
+    // Window with the window filling the screen.
+    QSize big;
+    steps.zoomBig = [&] {
+        if (form.setZoomStep(300))
+            return 300;
+        if (!form.fitToWindow())
+            form.mnuFitToWindow_Click();
+        big = form.screen()->availableGeometry().size() - (form.frameGeometry().size() - form.size());
+        form.move(form.screen()->availableGeometry().topLeft());
+        form.resize(big);
+        return form.zoomPercent();
+    };
+    steps.relayoutBig = [&] {
+        if (big.isEmpty())
+            big = form.size();
+        form.resize(big.width(), form.height() == big.height() ? big.height() - 1 : big.height());
     };
     steps.click = [&] {
         QTest::mouseClick(form.Picture1, Qt::LeftButton, {}, form.Picture1->rect().center());

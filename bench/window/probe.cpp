@@ -4,8 +4,8 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QEventLoop>
-#include <QFile>
 #include <QTimer>
+#include <QWidget>
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
@@ -60,18 +60,37 @@ public:
     }
 };
 
-long residentKb()
+// The median time of `action` and the painting it causes (all of the window where `whole`),
+// `prepare` untimed before each.
+double medianUs(int passes, QWidget* window, bool whole, const std::function<void()>& prepare,
+                const std::function<void()>& action)
 {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').front().toLong();
-    return -1;
+    std::vector<qint64> times;
+    for (int i = 0; i < passes; ++i) {
+        prepare();
+        QCoreApplication::processEvents();
+        const qint64 t0 = monotonicNs();
+        action();
+        if (whole)
+            window->repaint();
+        QCoreApplication::processEvents();  // what the action posted is laid out and painted
+        times.push_back(monotonicNs() - t0);
+    }
+    std::nth_element(times.begin(), times.begin() + times.size() / 2, times.end());
+    return double(times[times.size() / 2]) / 1000.0;
 }
 
 } // namespace
+
+QSize sizeArgument(const QString& name, QSize fallback)
+{
+    const QStringList args = QCoreApplication::arguments();
+    const qsizetype at = args.indexOf(name);
+    if (at < 0 || at + 1 >= args.size())
+        return fallback;
+    const QStringList wh = args[at + 1].split(QLatin1Char('x'));
+    return QSize(wh.value(0).toInt(), wh.value(1).toInt());
+}
 
 int runProbe(const ProbeSteps& steps)
 {
@@ -79,60 +98,22 @@ int runProbe(const ProbeSteps& steps)
     steps.window->installEventFilter(&paint);
     while (!paint.painted)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    QCoreApplication::processEvents();  // the paint finishes and reaches the screen
-    std::printf("shown_ns %lld\n", static_cast<long long>(monotonicNs()));
+    steps.window->removeEventFilter(&paint);
     std::printf("size %dx%d\n", steps.window->width(), steps.window->height());
     std::fflush(stdout);
-    steps.window->removeEventFilter(&paint);
 
     runEventLoopFor(500);
-    std::printf("rss_kb %ld\n", residentKb());
     std::printf("cpu_idle_pct %.3f\n", cpuPercentOver(envSeconds("BENCH_IDLE_SECONDS", 3)));
     steps.startGame();
     std::printf("cpu_game_pct %.3f\n", cpuPercentOver(envSeconds("BENCH_GAME_SECONDS", 3)));
-
-    std::vector<qint64> clicks;
-    for (int i = 0; i < 60; ++i) {
-        steps.prepareClick();
-        QCoreApplication::processEvents();
-        const qint64 t0 = monotonicNs();
-        steps.click();
-        QCoreApplication::processEvents();  // the new question is laid out and painted
-        clicks.push_back(monotonicNs() - t0);
-    }
-    std::nth_element(clicks.begin(), clicks.begin() + clicks.size() / 2, clicks.end());
-    std::printf("click_us %.1f\n", double(clicks[clicks.size() / 2]) / 1000.0);
-    std::fflush(stdout);
-
-    auto median = [](std::vector<qint64> v) {
-        std::nth_element(v.begin(), v.begin() + v.size() / 2, v.end());
-        return double(v[v.size() / 2]) / 1000.0;
-    };
-    if (steps.relayout) {
-        std::vector<qint64> times;
-        for (int i = 0; i < 30; ++i) {
-            const qint64 t0 = monotonicNs();
-            steps.relayout();
-            steps.window->repaint();
-            QCoreApplication::processEvents();
-            times.push_back(monotonicNs() - t0);
-        }
-        std::printf("relayout_us %.1f\n", median(times));
-    }
-    if (steps.zoom300) {
-        steps.zoom300();
-        QCoreApplication::processEvents();
-        std::vector<qint64> times;
-        for (int i = 0; i < 60; ++i) {
-            steps.prepareClick();
-            QCoreApplication::processEvents();
-            const qint64 t0 = monotonicNs();
-            steps.click();
-            QCoreApplication::processEvents();
-            times.push_back(monotonicNs() - t0);
-        }
-        std::printf("click300_us %.1f\n", median(times));
-    }
+    std::printf("click_us %.1f\n", medianUs(60, steps.window, false, steps.prepareClick, steps.click));
+    std::printf("relayout_us %.1f\n", medianUs(30, steps.window, true, [] {}, steps.relayout));
+    std::printf("zoom_pct %d\n", steps.zoomBig());
+    QCoreApplication::processEvents();
+    runEventLoopFor(200);  // the window manager has placed the grown window
+    std::printf("big_size %dx%d\n", steps.window->width(), steps.window->height());
+    std::printf("relayout_big_us %.1f\n", medianUs(30, steps.window, true, [] {}, steps.relayoutBig));
+    std::printf("click_big_us %.1f\n", medianUs(60, steps.window, false, steps.prepareClick, steps.click));
     std::fflush(stdout);
     return 0;
 }

@@ -83,6 +83,28 @@ TEST_F(Tell, AtStartUpTheBoxWaitsForTheWindowAndWarningsAloneSayNothing)
     EXPECT_EQ(QuizFile, QStringLiteral("blank.qtn"));
 }
 
+TEST_F(Tell, AtStartUpTheQuestionFileIsToldOnceShownInTheOrderTheFilesWereRead)
+{
+    // The question file's findings are worked out after the window is shown; its box still
+    // comes between the settings file's and the high score list's, and only once.
+    folder.writeLines(QStringLiteral("valdra.ini"), {QStringLiteral("Timeoption: 2")});
+    folder.writeLines(QStringLiteral("Valdra.qtn"), questionLines(4, 10));
+    folder.writeLines(QStringLiteral("Valdra.scr"), {QStringLiteral("Ann"), QStringLiteral("lots")});
+    form->Form_Load();
+    EXPECT_TRUE(script.messages.isEmpty());
+    EXPECT_EQ(QuestionCount, 4);
+    form->show();
+    QApplication::processEvents();
+    ASSERT_EQ(script.messages.size(), 3);
+    EXPECT_TRUE(script.messages[0].text.contains(QStringLiteral("valdra.ini"))) << script.messages[0].text.toStdString();
+    EXPECT_TRUE(script.messages[1].text.contains(QStringLiteral("question 2 (line 10)"))) << script.messages[1].text.toStdString();
+    EXPECT_TRUE(script.messages[2].text.contains(QStringLiteral("Valdra.scr"))) << script.messages[2].text.toStdString();
+    form->hide();
+    form->show();
+    QApplication::processEvents();
+    EXPECT_EQ(script.messages.size(), 3);
+}
+
 TEST_F(Tell, TheBoxShowsAFewProblemsAndTheDetailsAreCapped)
 {
     checker::FileReport report(QStringLiteral("/home/ann/many.qtn"));
