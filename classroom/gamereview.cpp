@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "classroom/gamereview.h"
+#include "ui/picture.h"
 #include "ui/announce.h"
 
 #include "game/form1.h"
@@ -233,7 +234,7 @@ void GameReview::fillSymbols()
             if (!map) {
                 // A small map with the region hatched, as the game's map showed it after the miss.
                 if (!m_regionMap)
-                    m_regionMap = std::make_unique<explore::RegionMap>(QImage(QStringLiteral(":/map.bmp")));
+                    m_regionMap = std::make_unique<explore::RegionMap>(ui::builtInImage(QStringLiteral(":/map.bmp")));
                 map = new QLabel(tblSymbols);
                 map->setPixmap(QPixmap::fromImage(m_regionMap->missMap(region, QSize(166, 124))));
                 map->setAlignment(Qt::AlignCenter);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/preview.h"
+#include "ui/picture.h"
 
 #include "game/form1.h"
 #include "game/state.h"
@@ -37,7 +38,7 @@ QuestionPreview::QuestionPreview(QWidget* parent) : QDialog(parent)
     picture = new ui::PictureImage(box);
     picture->setGeometry(0, 0, box->width(), box->height());
     // The picture the game's own question box wears, which the Picture Locator may have changed.
-    const QPixmap quiz = Form1::instance() ? Form1::instance()->imgQuiz->picture() : QPixmap(QStringLiteral(":/quiz.bmp"));
+    const QPixmap quiz = Form1::instance() ? Form1::instance()->imgQuiz->picture() : QPixmap::fromImage(ui::builtInImage(QStringLiteral(":/quiz.bmp")));
     picture->setPicture(quiz);
     question = new ui::CaptionLabel(QString(), box);
     question->setFont(ui::gameFont());

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/questioneditor.h"
+#include "ui/picture.h"
 
 #include "checker/textscan.h"
 #include "editor/csv.h"
@@ -225,7 +226,7 @@ QString fieldName(int f)
 QuestionEditor::QuestionEditor(QWidget* parent) : QMainWindow(parent, Qt::Window)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
+    setWindowIcon(ui::gameIcon());
     undoStack = new QUndoStack(this);
     m_model = new QuestionListModel(m_questions, m_checked, this);
     buildWindow();

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "explore/explorewindow.h"
+#include "ui/picture.h"
 
 #include "game/regions.h"
 #include "game/state.h"
@@ -143,7 +144,7 @@ const QPixmap& ExploreMap::shownMap(QSize size)
     const QSize target = size * devicePixelRatioF();
     if (m_shown.size() != target) {
         if (m_master.isNull())
-            m_master = QImage(QStringLiteral(":/map-master.png")).convertToFormat(QImage::Format_RGB32);
+            m_master = ui::builtInImage(QStringLiteral(":/map-master.png")).convertToFormat(QImage::Format_RGB32);
         const QImage& source = m_master.isNull() ? m_map.picture() : m_master;
         m_shown = target.isEmpty() ? QPixmap()
                                    : QPixmap::fromImage(source.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
@@ -285,7 +286,7 @@ void dressMapWindow(QWidget* window, const QString& title)
 {
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWindowTitle(title);
-    window->setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
+    window->setWindowIcon(ui::gameIcon());
     window->setAutoFillBackground(true);
     QPalette pal = window->palette();
     pal.setColor(QPalette::Window, QColor(236, 233, 216));
@@ -297,7 +298,7 @@ ExploreWindow::ExploreWindow(QWidget* parent) : QWidget(parent, Qt::Window)
 {
     dressMapWindow(this, modValdra::ProgramTitle + tr("--Explore the Map"));
 
-    m_regionMap = std::make_unique<RegionMap>(QImage(QStringLiteral(":/map.bmp")));
+    m_regionMap = std::make_unique<RegionMap>(ui::builtInImage(QStringLiteral(":/map.bmp")));
     m_facts = builtInFacts();
 
     map = new ExploreMap(*m_regionMap, this);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "explore/findmapwindow.h"
+#include "ui/picture.h"
 
 #include "game/regions.h"
 #include "game/state.h"
@@ -39,7 +40,7 @@ FindMapWindow::FindMapWindow(QWidget* parent) : QWidget(parent, Qt::Window)
 {
     dressMapWindow(this, QString());
 
-    m_regionMap = std::make_unique<RegionMap>(QImage(QStringLiteral(":/map.bmp")));
+    m_regionMap = std::make_unique<RegionMap>(ui::builtInImage(QStringLiteral(":/map.bmp")));
     m_facts = builtInFacts();
 
     map = new ExploreMap(*m_regionMap, this);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "game/form1.h"
+#include "ui/picture.h"
 
 #include "classroom/classroom.h"
 
@@ -39,7 +40,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent)
     ui::requireReleaseBetweenPresses();
     ui::setZoomsItself(this);
     setAcceptDrops(true);
-    setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
+    setWindowIcon(ui::gameIcon());
     m_classroom = new classroom::Classroom(this);
     buildMenus();
     buildControls();
@@ -113,7 +114,7 @@ void Form1::buildControls()
     // Designed at (-30, 390, 6255, 4695): its left edge 30 twips under the window's edge, where
     // the map's black border column would be lost. It starts at the edge instead, as wide.
     ui::placeDesigned(Picture1, QRect(0, 390, 6225, 4695));
-    Picture1->setPicture(QImage(QStringLiteral(":/map.bmp")));
+    Picture1->setPicture(ui::builtInImage(QStringLiteral(":/map.bmp")));
     Picture1->setMasterFile(QStringLiteral(":/map-master.png"));
 
     // The question box.
@@ -122,7 +123,7 @@ void Form1::buildControls()
     Frame2->setFrameShape(QFrame::Box);
     Frame2->installEventFilter(this);
     imgQuiz = new ui::PictureImage(Frame2);
-    imgQuiz->setPicture(QPixmap(QStringLiteral(":/quiz.bmp")));
+    imgQuiz->setPicture(QPixmap::fromImage(ui::builtInImage(QStringLiteral(":/quiz.bmp"))));
     lblQuestion = new ui::CaptionLabel(QString(), Frame2);
     lblQuestion->setFont(ui::gameFont());
     lblQuestion->setWordWrap(true);
@@ -170,7 +171,7 @@ void Form1::buildControls()
     CrestImage->hide();
     Image1 = new ui::PictureImage(client);
     ui::placeDesigned(Image1, QRect(7200, 5400, 480, 480));
-    Image1->setPicture(QPixmap(QStringLiteral(":/pointer.ico")));
+    Image1->setPicture(QPixmap::fromImage(ui::builtInImage(QStringLiteral(":/pointer.ico"))));
     // Only its picture is used, as the map's pointer.
     Image1->hide();
     connect(Image1, &ui::PictureImage::clicked, this, &Form1::Image1_Click);

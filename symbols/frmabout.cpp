@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "symbols/frmabout.h"
+#include "ui/picture.h"
 
 #include "game/form1.h"
 #include "game/state.h"
@@ -48,7 +49,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent ? parent : Form1::instance(
     Image1 = new ui::PictureImage(this);
     Image2 = new ui::PictureImage(this);
     Image2->setGeometry(rectTw(1740, 15, 2145, 1500));
-    Image2->setPicture(QPixmap(QStringLiteral(":/map.bmp")));
+    Image2->setPicture(QPixmap::fromImage(ui::builtInImage(QStringLiteral(":/map.bmp"))));
     lblVersion = makeAboutLabel(this, QString(),
                                 rectTw(645, 1560, 4245, 225));
     lblDescription = makeAboutLabel(this, QString(), rectTw(525, 1920, 4485, 690));

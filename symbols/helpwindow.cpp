@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "symbols/helpwindow.h"
+#include "ui/picture.h"
 
 #include "game/state.h"
 #include "ui/language.h"
@@ -67,7 +68,7 @@ QString helpStyleSheet()
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowIcon(QIcon(QStringLiteral(":/icon.png")));
+    setWindowIcon(ui::gameIcon());
     setMinimumSize(300, 200);
     resize(760, 680);
 

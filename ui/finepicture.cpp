@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/finepicture.h"
+#include "ui/picture.h"
 
 #include <QCache>
 #include <QHash>
@@ -45,7 +46,7 @@ QImage fineSource(const QString& name)
 {
     if (const QImage* kept = sources().object(name))
         return *kept;
-    auto* source = new QImage(name);
+    auto* source = new QImage(builtInImage(name));
     const QImage result = *source;
     if (!result.isNull())
         sources().insert(name, source, kibibytes(result.size()));
@@ -69,7 +70,7 @@ QPixmap builtInPixmap(const QString& name)
 {
     auto it = builtIns().find(name);
     if (it == builtIns().end()) {
-        it = builtIns().insert(name, QPixmap(name));
+        it = builtIns().insert(name, QPixmap::fromImage(builtInImage(name)));
         const QString fine = fineSourceOf(name);
         if (!it->isNull() && !fine.isEmpty())
             fineByKey().insert(it->cacheKey(), fine);

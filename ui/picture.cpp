@@ -3,6 +3,7 @@
 
 #include "files/textfile.h"
 
+#include <QFileInfo>
 #include <QImageReader>
 
 namespace ui {
@@ -19,6 +20,19 @@ LoadedPicture loadPicture(const QString& name, const QString& besideFile)
     if (image.isNull())
         return {};
     return {true, QPixmap::fromImage(image)};
+}
+
+QImage builtInImage(const QString& resource)
+{
+    QImageReader reader(resource, QFileInfo(resource).suffix().toLower().toLatin1());
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+}
+
+QIcon gameIcon()
+{
+    static const QIcon icon(QPixmap::fromImage(builtInImage(QStringLiteral(":/icon.png"))));
+    return icon;
 }
 
 } // namespace ui

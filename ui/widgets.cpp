@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/widgets.h"
+#include "ui/picture.h"
 
 #include "ui/keyboard.h"
 
@@ -355,7 +356,7 @@ void MapPicture::paintEvent(QPaintEvent*)
             if (m_shown.isNull()) {
                 // Scaled once per zoom from the master, so a repaint is a plain copy.
                 if (m_master.isNull() && !m_masterFile.isEmpty())
-                    m_master = QImage(m_masterFile).convertToFormat(QImage::Format_RGB32);
+                    m_master = builtInImage(m_masterFile).convertToFormat(QImage::Format_RGB32);
                 const QImage& source = m_master.isNull() ? m_picture : m_master;
                 const QSize target = (QSizeF(m_picture.size()) * m_zoom).toSize() * devicePixelRatioF();
                 QPixmap shown = QPixmap::fromImage(
