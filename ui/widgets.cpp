@@ -292,13 +292,42 @@ double brightnessUnder(const QPixmap& picture, QSize whole, const QRect& area)
 
 void drawEdgedText(QPainter& painter, const QRect& rect, int flags, const QString& text, const CaptionInk& ink)
 {
-    painter.setPen(ink.edge);
+    // The text is laid out and drawn once, as coverage, into a picture just round it; the edge
+    // is that picture in the edge's colour at the eight places around, the ink on top: what
+    // nine passes of drawText give, for one.
+    const QRect bounds = painter.fontMetrics().boundingRect(rect, flags, text).adjusted(-1, -1, 1, 1) & rect.adjusted(-1, -1, 1, 1);
+    const QPaintDevice* device = painter.device();
+    const qreal ratio = device ? device->devicePixelRatioF() : 1.0;
+    QImage coverage((QSizeF(bounds.size()) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+    if (coverage.isNull())
+        return;
+    coverage.setDevicePixelRatio(ratio);
+    if (device) {
+        // The same resolution, so a font sized in points comes out as on the device.
+        coverage.setDotsPerMeterX(int(std::lround(device->logicalDpiX() / 0.0254)));
+        coverage.setDotsPerMeterY(int(std::lround(device->logicalDpiY() / 0.0254)));
+    }
+    coverage.fill(Qt::transparent);
+    {
+        QPainter g(&coverage);
+        g.setRenderHints(painter.renderHints());
+        g.setFont(painter.font());
+        g.setPen(Qt::white);
+        g.drawText(rect.translated(-bounds.topLeft()), flags, text);
+    }
+    const auto tinted = [&](const QColor& colour) {
+        QImage image = coverage;
+        QPainter g(&image);
+        g.setCompositionMode(QPainter::CompositionMode_SourceIn);
+        g.fillRect(QRect(QPoint(), bounds.size()), colour);
+        return image;
+    };
+    const QImage edge = tinted(ink.edge);
     for (int dx = -1; dx <= 1; ++dx)
         for (int dy = -1; dy <= 1; ++dy)
             if (dx || dy)
-                painter.drawText(rect.translated(dx, dy), flags, text);
-    painter.setPen(ink.ink);
-    painter.drawText(rect, flags, text);
+                painter.drawImage(bounds.topLeft() + QPoint(dx, dy), edge);
+    painter.drawImage(bounds.topLeft(), tinted(ink.ink));
 }
 
 MapPicture::MapPicture(QWidget* parent) : QWidget(parent) {}
