@@ -24,14 +24,14 @@ RegionMap::RegionMap(const QImage& map) : m_picture(map.convertToFormat(QImage::
     }
     // The frame is what of a region's colour reaches the picture's edge: no region does, as
     // every one lies inside its borders. Flood it from the edge through equal colours.
-    m_frame.assign(size_t(w) * size_t(h), false);
+    std::vector<bool> frame(size_t(w) * size_t(h), false);
     std::vector<QPoint> todo;
     auto push = [&](int x, int y, qint64 colour) {
-        if (x < 0 || y < 0 || x >= w || y >= h || m_frame[size_t(y) * w + x])
+        if (x < 0 || y < 0 || x >= w || y >= h || frame[size_t(y) * w + x])
             return;
         if (colourOf(m_picture, x, y) != colour || regions::indexOfColour(m_colours, colour) < 0)
             return;
-        m_frame[size_t(y) * w + x] = true;
+        frame[size_t(y) * w + x] = true;
         todo.push_back(QPoint(x, y));
     };
     for (int x = 0; x < w; ++x) {
@@ -51,13 +51,20 @@ RegionMap::RegionMap(const QImage& map) : m_picture(map.convertToFormat(QImage::
         push(p.x(), p.y() + 1, c);
         push(p.x(), p.y() - 1, c);
     }
+    m_regionOf.assign(frame.size(), -1);
+    for (int y = 0; y < h; ++y) {
+        const QRgb* line = reinterpret_cast<const QRgb*>(m_picture.constScanLine(y));
+        for (int x = 0; x < w; ++x)
+            if (!frame[size_t(y) * w + x])
+                m_regionOf[size_t(y) * w + x] = qint8(regions::indexOfColour(m_colours, qint64(line[x] & 0xFFFFFF)));
+    }
 }
 
 int RegionMap::regionAt(QPoint p) const
 {
-    if (!m_picture.valid(p) || m_frame[size_t(p.y()) * m_picture.width() + p.x()])
+    if (!m_picture.valid(p))
         return -1;
-    return regions::indexOfColour(m_colours, colourOf(m_picture, p.x(), p.y()));
+    return m_regionOf[size_t(p.y()) * m_picture.width() + p.x()];
 }
 
 QImage RegionMap::highlight(int region, QColor edge, QColor fill) const { return highlight(region, edge, fill, fill); }

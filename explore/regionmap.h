@@ -39,8 +39,9 @@ public:
 private:
     QImage m_picture;
     std::array<qint64, 13> m_colours{};
-    // Pixels of the frame around the picture: drawn in two regions' colours, but no land.
-    std::vector<bool> m_frame;
+    // The region of each pixel (-1: none), worked out once: outlines ask it of every pixel
+    // several times. The frame around the picture, though drawn in two regions' colours, is no land.
+    std::vector<qint8> m_regionOf;
 };
 
 } // namespace explore
