@@ -4,6 +4,7 @@
 #include "game/playfolder.h"
 #include "ui/accessible.h"
 #include "ui/language.h"
+#include "ui/zoom.h"
 #include "ui/platform.h"
 #include "ui/quitsignals.h"
 
@@ -56,6 +57,7 @@ int main(int argc, char* argv[])
         ui::platform().messageBox(nullptr, error, QStringLiteral("Quillora"));
         return 1;
     }
+    ui::installGameStyle();
     Form1 form;
     // A logout or Ctrl+C ends the game as Exit does.
     ui::QuitSignals quitSignals([&form](int) { form.QuitOnSignal(); });

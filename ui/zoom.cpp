@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QGroupBox>
+#include <QIconEngine>
 #include <QLayout>
 #include <QProxyStyle>
 #include <QStyleFactory>
@@ -54,9 +55,51 @@ bool placedByHand(const QWidget* w, const QWidget* window)
 
 // The style's own lengths (margins, spacings, indicators, icons, scroll bars) at the zoom, so a
 // box grows as a whole, not only its text.
+// A style's icon, asked of the style only when first drawn. A menu bar asks for its overflow
+// arrow as it is made, and the style reads that picture by a route that loads every image
+// plugin (Qt SVG and libjpeg among them): a cost at start-up for an arrow seldom shown.
+class DeferredStyleIcon : public QIconEngine {
+public:
+    explicit DeferredStyleIcon(QStyle::StandardPixmap which) : m_which(which) {}
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override { return icon().pixmap(size, mode, state); }
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().actualSize(size, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override { return icon().availableSizes(mode, state); }
+    bool isNull() override { return false; }
+    QIconEngine* clone() const override { return new DeferredStyleIcon(m_which); }
+
+private:
+    const QIcon& icon()
+    {
+        if (m_icon.isNull()) {
+            // From the style under the game's own, which draws the real picture.
+            const QStyle* style = QApplication::style();
+            if (const auto* proxy = qobject_cast<const QProxyStyle*>(style))
+                style = proxy->baseStyle();
+            m_icon = style->standardIcon(m_which);
+        }
+        return m_icon;
+    }
+
+    QStyle::StandardPixmap m_which;
+    QIcon m_icon;
+};
+
 class ZoomStyle : public QProxyStyle {
 public:
     using QProxyStyle::QProxyStyle;
+    QIcon standardIcon(StandardPixmap which, const QStyleOption* option, const QWidget* widget) const override
+    {
+        if (which == SP_ToolBarHorizontalExtensionButton || which == SP_ToolBarVerticalExtensionButton)
+            return QIcon(new DeferredStyleIcon(which));
+        return QProxyStyle::standardIcon(which, option, widget);
+    }
     int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
     {
         const int base = QProxyStyle::pixelMetric(metric, option, widget);
@@ -182,6 +225,13 @@ void zoomControls(QWidget* root, double zoom)
     }
 }
 
+void installGameStyle()
+{
+    // Takes the style in use as it is and scales its lengths with the zoom.
+    if (qApp && !dynamic_cast<ZoomStyle*>(QApplication::style()))
+        QApplication::setStyle(new ZoomStyle(QStyleFactory::create(QApplication::style()->name())));
+}
+
 double applicationZoom() { return g_zoom; }
 
 QFont applicationFont(double zoom) { return zoomedFont(gameFont(9.75, false), zoom); }
@@ -196,8 +246,7 @@ void setApplicationZoom(double zoom)
     if (!filter && zoom != 1.0 && qApp) {
         filter = new ZoomOnShow(qApp);
         qApp->installEventFilter(filter);
-        // Takes the style in use as it is and scales its lengths from now on.
-        QApplication::setStyle(new ZoomStyle(QStyleFactory::create(QApplication::style()->name())));
+        installGameStyle();
     }
     if (!changed)
         return;

@@ -50,6 +50,9 @@ double applicationZoom();
 // Sets the application's zoom: the application's font follows at once, and every window that
 // is shown now or later is shown at it. A window marked with setZoomsItself() is left alone.
 void setApplicationZoom(double zoom);
+// Puts the game's style on: the style in use, its lengths scaled by the zoom. Once, before the
+// first window is made; setApplicationZoom() puts it on where that was not done.
+void installGameStyle();
 // The application's font at `zoom`: the game's typeface, regular, 13 pixels at 100 %.
 QFont applicationFont(double zoom);
 // For a window that lays out its own controls at the zoom (the main window).

@@ -6,6 +6,8 @@
 #include "ui/twips.h"
 #include "ui/zoom.h"
 
+#include <QIcon>
+#include <QProxyStyle>
 #include <QLabel>
 #include <QMenuBar>
 #include <QScreen>
@@ -152,3 +154,16 @@ TEST_F(Zoom, TheWindowNeverOpensLargerThanTheScreen)
 }
 
 } // namespace
+
+TEST(ZoomStyleIcons, TheMenuBarsOverflowArrowIsTheStylesOwnDrawnWhenAsked)
+{
+    ui::installGameStyle();
+    const QStyle* style = QApplication::style();
+    const QStyle* base = qobject_cast<const QProxyStyle*>(style) ? qobject_cast<const QProxyStyle*>(style)->baseStyle() : style;
+    const QIcon deferred = style->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
+    ASSERT_FALSE(deferred.isNull());
+    const QImage shown = deferred.pixmap(QSize(16, 16)).toImage();
+    const QImage own = base->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton).pixmap(QSize(16, 16)).toImage();
+    EXPECT_FALSE(shown.isNull());
+    EXPECT_EQ(shown, own);
+}
