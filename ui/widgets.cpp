@@ -151,7 +151,7 @@ void PictureButton::paintEvent(QPaintEvent*)
     }
     // Over a picture: ink and edge from the picture's brightness under the text.
     const QRect under = p.fontMetrics().boundingRect(textRect, flags, text());
-    drawEdgedText(p, textRect, flags, text(), inkOver(brightnessUnder(face, r.size(), under), isEnabled()));
+    drawEdgedText(p, textRect, flags, text(), inkOver(brightnessUnder(face, r.size(), under), isEnabled()), under);
 }
 
 void PictureButton::keyPressEvent(QKeyEvent* event)
@@ -243,9 +243,9 @@ void CaptionLabel::paintEvent(QPaintEvent* event)
     p.setFont(font());
     const QRect r = contentsRect();
     const int flags = int(alignment()) | (wordWrap() ? int(Qt::TextWordWrap) : 0);
-    const QRect under = p.fontMetrics().boundingRect(r, flags, text())
-                            .translated(mapTo(window(), QPoint()) - m_backdrop->mapTo(window(), QPoint()));
-    drawEdgedText(p, r, flags, text(), inkOver(brightnessUnder(m_backdrop->picture(), m_backdrop->size(), under)));
+    const QRect bounds = p.fontMetrics().boundingRect(r, flags, text());
+    const QRect under = bounds.translated(mapTo(window(), QPoint()) - m_backdrop->mapTo(window(), QPoint()));
+    drawEdgedText(p, r, flags, text(), inkOver(brightnessUnder(m_backdrop->picture(), m_backdrop->size(), under)), bounds);
 }
 
 CaptionInk inkOver(double brightness, bool enabled)
@@ -292,10 +292,16 @@ double brightnessUnder(const QPixmap& picture, QSize whole, const QRect& area)
 
 void drawEdgedText(QPainter& painter, const QRect& rect, int flags, const QString& text, const CaptionInk& ink)
 {
+    drawEdgedText(painter, rect, flags, text, ink, painter.fontMetrics().boundingRect(rect, flags, text));
+}
+
+void drawEdgedText(QPainter& painter, const QRect& rect, int flags, const QString& text, const CaptionInk& ink,
+                   const QRect& textBounds)
+{
     // The text is laid out and drawn once, as coverage, into a picture just round it; the edge
     // is that picture in the edge's colour at the eight places around, the ink on top: what
     // nine passes of drawText give, for one.
-    const QRect bounds = painter.fontMetrics().boundingRect(rect, flags, text).adjusted(-1, -1, 1, 1) & rect.adjusted(-1, -1, 1, 1);
+    const QRect bounds = textBounds.adjusted(-1, -1, 1, 1) & rect.adjusted(-1, -1, 1, 1);
     const QPaintDevice* device = painter.device();
     const qreal ratio = device ? device->devicePixelRatioF() : 1.0;
     QImage coverage((QSizeF(bounds.size()) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);

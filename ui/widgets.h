@@ -115,6 +115,10 @@ CaptionInk inkOver(double brightness, bool enabled = true);
 double brightnessUnder(const QPixmap& picture, QSize whole, const QRect& area);
 // Text with an edge one pixel wide all round, so it reads whatever lies under it.
 void drawEdgedText(QPainter& painter, const QRect& rect, int flags, const QString& text, const CaptionInk& ink);
+// The same, for a caller that has laid the text out already: `bounds` is the painter's
+// fontMetrics().boundingRect(rect, flags, text).
+void drawEdgedText(QPainter& painter, const QRect& rect, int flags, const QString& text, const CaptionInk& ink,
+                   const QRect& bounds);
 
 // The map: shows its picture at the zoom (1:1 at 100 %), reports presses in the picture's own
 // pixels whatever the zoom, and reads the colour of a pixel of the picture, so a region is judged
